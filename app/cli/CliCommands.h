@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+// One function per subcommand of korvane-cli. Each gets the arguments after the subcommand's
+// name and returns the process exit status; errors go to standard error.
+namespace cli {
+int RunInfo(const QStringList& arguments);
+} // namespace cli

@@ -1,0 +1,44 @@
+// korvane-cli: the headless client of the tournament core.
+#include "CliCommands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <functional>
+#include <map>
+
+namespace {
+using Command = std::function<int(const QStringList&)>;
+
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table{
+        {QStringLiteral("info"), cli::RunInfo},
+    };
+    return table;
+}
+
+int printUsage()
+{
+    QTextStream err(stderr);
+    err << "usage: korvane-cli COMMAND [ARGUMENTS]\ncommands:";
+    for (const auto& [name, command] : commands())
+        err << ' ' << name;
+    err << "\nkorvane-cli COMMAND --help shows the arguments of a command." << Qt::endl;
+    return 2;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvane-cli"));
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2)
+        return printUsage();
+    const auto command = commands().find(arguments.at(1));
+    if (command == commands().end())
+        return printUsage();
+    arguments.removeAt(1); // keep the program name first, as QCommandLineParser expects
+    return command->second(arguments);
+}

@@ -1,0 +1,142 @@
+#include "model/TournamentState.h"
+#include "support/GTestQt.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<TournamentState> filledTournament()
+{
+    auto state = std::make_unique<TournamentState>();
+    state->TournamentName = QStringLiteral("Hallencup");
+    state->RoundCount = 3;
+    state->CurrentRound = 2;
+    state->GroupsInRound[1] = 2;
+    state->GroupsInRound[2] = 1;
+    state->FieldsInRound[1] = 3;
+    state->GameLengthInRound[1] = 12;
+    state->OneFieldPerGroup[1] = true;
+    state->TeamsInGroup[1] = 5;
+    state->ReturnLeg[1] = true;
+    state->NameTable[1][0] = QStringLiteral("Gruppe A");
+    state->NameTable[100][22] = QStringLiteral("Letzter");
+    state->GroupCompleted[200] = true;
+    state->GroupHasResults[0] = true;
+    state->ReferralTable[200][200] = {1, 2, 3, 4};
+    state->ResultCount = 1;
+    state->ResultTable[30000] = {1, 2, QStringLiteral("3:1"), 0, 0, 3, 1};
+    state->NamePoolCount = 1;
+    state->NamePool[200] = {QStringLiteral("Adler"), QStringLiteral("a@b.de"), QStringLiteral("1")};
+    state->PauseList << QStringLiteral("12:00   00:30");
+    state->StartTime = QStringLiteral("9:00");
+    state->DefaultGameLength = 12;
+    state->Settings.PointsSystem = 3;
+    state->IsSaved = false;
+    state->FieldPlan.resize(3, 3);
+    state->FieldPlan.setCell(1, 1, QStringLiteral("x"));
+    state->ScheduleGrid.resize(2, 2);
+    state->ScheduleGrid.setTag(0, 0, QStringLiteral("1 manschc 1"));
+    return state;
+}
+} // namespace
+
+TEST(ResetTournament, EmptiesEveryTableButKeepsNameSettingsAndTimeFrame)
+{
+    auto state = filledTournament();
+    ResetTournament(*state);
+
+    EXPECT_EQ(state->RoundCount, 1);
+    EXPECT_EQ(state->CurrentRound, 1);
+    EXPECT_EQ(state->GroupsInRound[1], 0);
+    EXPECT_EQ(state->FieldsInRound[1], 0);
+    EXPECT_EQ(state->GameLengthInRound[1], 0);
+    EXPECT_FALSE(state->OneFieldPerGroup[1]);
+    EXPECT_EQ(state->TeamsInGroup[1], 0);
+    EXPECT_FALSE(state->ReturnLeg[1]);
+    EXPECT_TRUE(state->NameTable[1][0].isEmpty());
+    EXPECT_TRUE(state->NameTable[100][22].isEmpty());
+    EXPECT_FALSE(state->GroupCompleted[200]);
+    EXPECT_FALSE(state->GroupHasResults[0]);
+    EXPECT_FALSE(state->ReferralTable[200][200].isUsed());
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_EQ(state->ResultTable[30000], GameResult{});
+    EXPECT_EQ(state->NamePoolCount, 0);
+    EXPECT_TRUE(state->NamePool[200].Name.isEmpty());
+    EXPECT_TRUE(state->NamePool[200].Email.isEmpty());
+    EXPECT_TRUE(state->PauseList.isEmpty());
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(state->FieldPlan.cell(1, 1).isEmpty());
+    EXPECT_TRUE(state->ScheduleGrid.tag(0, 0).isEmpty());
+
+    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup"));
+    EXPECT_EQ(state->StartTime, QStringLiteral("9:00"));
+    EXPECT_EQ(state->DefaultGameLength, 12);
+    EXPECT_EQ(state->Settings.PointsSystem, 3);
+}
+
+TEST(ResetTournament, LeavesTheGridsAloneWhileStartingUp)
+{
+    auto state = filledTournament();
+    state->StartingUp = true;
+    ResetTournament(*state);
+    EXPECT_EQ(state->FieldPlan.cell(1, 1), QStringLiteral("x"));
+    EXPECT_EQ(state->ScheduleGrid.tag(0, 0), QStringLiteral("1 manschc 1"));
+}
+
+TEST(GroupNumbering, RoundBlocksIncludingAnEmptyRound)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->RoundCount = 3;
+    state->GroupsInRound[1] = 2;
+    state->GroupsInRound[2] = 0;
+    state->GroupsInRound[3] = 3;
+
+    EXPECT_EQ(TotalGroups(*state), 5);
+    EXPECT_EQ(FirstGroupOfRound(*state, 1), 1);
+    EXPECT_EQ(LastGroupOfRound(*state, 1), 2);
+    EXPECT_EQ(FirstGroupOfRound(*state, 2), 3);
+    EXPECT_EQ(LastGroupOfRound(*state, 2), 2);
+    EXPECT_EQ(FirstGroupOfRound(*state, 3), 3);
+    EXPECT_EQ(LastGroupOfRound(*state, 3), 5);
+    EXPECT_EQ(LastGroupOfRound(*state, 0), 0);
+
+    EXPECT_EQ(RoundOfGroup(*state, 0), 0);
+    EXPECT_EQ(RoundOfGroup(*state, 2), 1);
+    EXPECT_EQ(RoundOfGroup(*state, 3), 3);
+    EXPECT_EQ(RoundOfGroup(*state, 5), 3);
+    EXPECT_EQ(RoundOfGroup(*state, 6), 0);
+
+    state->RoundCount = 0;
+    EXPECT_EQ(TotalGroups(*state), 0);
+}
+
+TEST(GroupGameCount, FollowsSizeAndReturnLeg)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->TeamsInGroup[1] = 5;
+    EXPECT_EQ(GroupGameCount(*state, 1), 10);
+    state->ReturnLeg[1] = true;
+    EXPECT_EQ(GroupGameCount(*state, 1), 20);
+    state->TeamsInGroup[2] = 1;
+    EXPECT_EQ(GroupGameCount(*state, 2), 0);
+    state->TeamsInGroup[3] = 22;
+    EXPECT_EQ(GroupGameCount(*state, 3), 231);
+    EXPECT_EQ(GroupGameCount(*state, 0), 0);
+    EXPECT_EQ(GroupGameCount(*state, 101), 0);
+}
+
+TEST(TextGrid, KeepsCellsOnResizeAndIgnoresAccessOutside)
+{
+    TextGrid grid(2, 2);
+    grid.setCell(1, 1, QStringLiteral("a"));
+    grid.setTag(1, 1, QStringLiteral("1 spiel 1"));
+    EXPECT_FALSE(grid.setCell(2, 0, QStringLiteral("outside")));
+    EXPECT_TRUE(grid.cell(-1, 0).isEmpty());
+    grid.resize(3, 4);
+    EXPECT_EQ(grid.cell(1, 1), QStringLiteral("a"));
+    EXPECT_EQ(grid.tag(1, 1), QStringLiteral("1 spiel 1"));
+    grid.resize(1, 1);
+    grid.resize(2, 2);
+    EXPECT_TRUE(grid.cell(1, 1).isEmpty());
+}

@@ -1,0 +1,67 @@
+#include "structure/TimeText.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+TEST(FormatTimeText, MinutesToClockText)
+{
+    const std::pair<int, const char*> cases[] = {
+        {0, "0:00"},    {5, "0:05"},     {9, "0:09"},    {10, "00:10"}, {45, "00:45"},
+        {59, "00:59"},  {60, "1:00"},    {540, "9:00"},  {605, "10:05"}, {1440, "24:00"},
+        {1441, "0:01"}, {1500, "1:00"},  {2880, "24:00"}, {-30, "23:30"}, {-1440, "0:00"},
+    };
+    for (const auto& [minutes, text] : cases)
+        EXPECT_EQ(FormatTimeText(minutes), QString::fromLatin1(text)) << minutes;
+}
+
+TEST(ParseTimeText, AcceptsClockTextsAndPlainMinutes)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"8:05", 485}, {"845", 845}, {"0:45", 45}, {"7h30", 450}, {"9.30", 570},
+        {"12:5", 725}, {"45", 45},   {"5", 5},     {"930", 930}, {"24:00", 1440},
+    };
+    for (const auto& [text, minutes] : cases) {
+        ScriptedPrompter prompter;
+        EXPECT_EQ(ParseTimeText(QString::fromLatin1(text), prompter), minutes) << text;
+        EXPECT_TRUE(prompter.shown().empty()) << text;
+    }
+}
+
+TEST(ParseTimeText, FaultyEntriesAreReportedOnceAndGiveZero)
+{
+    for (const char* text : {":30", "-5", "abc", "", "9:30:00", "9:", "9:-5", "99999999999"}) {
+        ScriptedPrompter prompter;
+        EXPECT_EQ(ParseTimeText(QString::fromLatin1(text), prompter), 0) << text;
+        ASSERT_EQ(prompter.shown().size(), 1u) << text;
+        EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Benutzer-Info"));
+        EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Fehlerhafte Eingabe"));
+    }
+}
+
+TEST(PauseLine, StartPaddedToEightAndTwoDigitHours)
+{
+    ScriptedPrompter prompter;
+    EXPECT_EQ(BuildPauseLine(QStringLiteral("12:00"), QStringLiteral("30"), prompter),
+              QStringLiteral("12:00   00:30"));
+    EXPECT_EQ(BuildPauseLine(QStringLiteral("9:30"), QStringLiteral("90"), prompter),
+              QStringLiteral("09:30   1:30"));
+    EXPECT_EQ(BuildPauseLine(QStringLiteral("0:05"), QStringLiteral("5"), prompter),
+              QStringLiteral("00:05   0:05"));
+    EXPECT_EQ(BuildPauseLine(QStringLiteral("45"), QStringLiteral("10:00"), prompter),
+              QStringLiteral("00:45   10:00"));
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST(PauseLine, SortedListKeepsTimeOfDayOrder)
+{
+    QStringList sorted;
+    AddPauseLine(sorted, QStringLiteral("12:00   00:30"), true);
+    AddPauseLine(sorted, QStringLiteral("09:30   00:15"), true);
+    AddPauseLine(sorted, QStringLiteral("15:00   00:10"), true);
+    EXPECT_EQ(sorted, QStringList({QStringLiteral("09:30   00:15"), QStringLiteral("12:00   00:30"),
+                                   QStringLiteral("15:00   00:10")}));
+    QStringList unsorted{QStringLiteral("12:00   00:30")};
+    AddPauseLine(unsorted, QStringLiteral("09:30   00:15"), false);
+    EXPECT_EQ(unsorted.last(), QStringLiteral("09:30   00:15"));
+}
