@@ -105,6 +105,21 @@ struct TournamentState {
     int SelectedGroupInRound = 0;
     QString RememberedFileName; // shared by the load and save dialogs
 
+    // Schedule window: the cell of the last mouse-down and the parts of the last parsed row tag
+    int SelectedCol = 0;
+    int SelectedRow = 0;
+    QString SelectedTagKind;
+    int SelectedGroup = 0;
+    int SelectedNumber = 0;
+    // A referral chosen by its first double-click, waiting for its target
+    bool ReferralPending = false;
+    int ReferralSourceGroup = 0;
+    int ReferralSourcePlace = 0;
+    bool TablesToGrid = false;    // standings write their rows into the schedule grid
+    bool TimePlanCurrent = false; // the time plan was computed after the last render
+    // RankedPosition[g][p]: the position standing on place p of group g after the last standings
+    Table<std::array<int, Limits::NameSlots>, Limits::MaxGroups> RankedPosition{};
+
     // The pairing table belongs to the program, not to a tournament: no reset or load touches it.
     PairingTable Pairings;
 
@@ -128,5 +143,11 @@ int GroupGameCount(const TournamentState& state, int group);
 // Sum of GroupGameCount over every group of rounds 1..RoundCount.
 int TotalGameCount(const TournamentState& state);
 // True when index g may be used with the per-group tables (1..100).
-inline bool IsGroupIndex(int group) { return group >= 1 && group <= Limits::MaxGroups; }
-inline bool IsRoundIndex(int round) { return round >= 1 && round <= Limits::MaxRounds; }
+inline bool IsGroupIndex(int group)
+{
+    return group >= 1 && group <= Limits::MaxGroups;
+}
+inline bool IsRoundIndex(int round)
+{
+    return round >= 1 && round <= Limits::MaxRounds;
+}

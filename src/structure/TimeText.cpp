@@ -32,9 +32,10 @@ QString FormatTimeText(int minutes)
         if (minutes < 0)
             minutes += MinutesPerDay;
     }
-    return minutes < 10   ? QStringLiteral("0:0%1").arg(minutes)
-           : minutes < 60 ? QStringLiteral("00:%1").arg(minutes)
-                          : QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return minutes < 10 ? QStringLiteral("0:0%1").arg(minutes)
+           : minutes < 60
+               ? QStringLiteral("00:%1").arg(minutes)
+               : QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 std::optional<int> TryParseTimeText(const QString& input)

@@ -108,7 +108,8 @@ TEST(PairingData, EveryLeagueBlockHasFullMatchDays)
     for (int m = 4; m <= 20; m += 2) {
         const int start = PairingTable::LeagueBlockStart(m);
         EXPECT_EQ(start, expectedStart) << m;
-        EXPECT_EQ(PairingTable::LeagueBlockStart(m - 1), m == 4 ? 0 : start) << "odd count uses the next block";
+        EXPECT_EQ(PairingTable::LeagueBlockStart(m - 1), m == 4 ? 0 : start)
+            << "odd count uses the next block";
         const int games = m * (m - 1) / 2;
         expectEveryPairOnce(table, m, start, games, "league");
         expectMatchDays(table, m, start, games, m / 2, "league");
