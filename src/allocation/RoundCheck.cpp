@@ -10,16 +10,6 @@ QString NotPlanned(int round)
     return QStringLiteral("Runde %1 wurde nicht eingeteilt: ").arg(round);
 }
 
-// "Gruppe 5" followed by the group's name in quotes when it has one.
-QString GroupText(const TournamentState& state, int group)
-{
-    const QString& name = state.NameTable[std::size_t(group)][0];
-    QString text = QStringLiteral("Gruppe %1").arg(group);
-    if (!name.isEmpty())
-        text += QStringLiteral(" \"") + name + QLatin1Char('"');
-    return text;
-}
-
 // The pairings of every game of a group must name two different positions of the group.
 bool PairingsComplete(const PairingTable& pairings, int groupSize, int gameCount)
 {
@@ -43,9 +33,10 @@ std::optional<QString> RoundProblem(const TournamentState& state, const RoundTea
     for (int k = 1; k <= teams.GroupCount; ++k) {
         const int size = teams.Size[std::size_t(k)];
         if (size < 0 || size > Limits::MaxPairedGroupSize)
-            return NotPlanned(round) + GroupText(state, teams.FirstGroup + k - 1) +
-                   QStringLiteral(" hat %1 Mannschaften, Spielpläne gibt es nur für Gruppen mit 2 bis %2 "
-                                  "Mannschaften.")
+            return NotPlanned(round) +
+                   QStringLiteral("Gruppe %1 hat %2 Mannschaften, Spielpläne gibt es nur für "
+                                  "Gruppen mit 2 bis %3 Mannschaften.")
+                       .arg(teams.FirstGroup + k - 1)
                        .arg(size)
                        .arg(Limits::MaxPairedGroupSize);
     }

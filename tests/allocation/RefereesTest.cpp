@@ -1,0 +1,144 @@
+#include "allocation/Referees.h"
+#include "allocation/MessageList.h"
+#include "allocation/RoundReport.h"
+#include "allocation/RoundTeams.h"
+#include "allocation/SlotTable.h"
+
+#include "AllocationTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct RefereedRound {
+    SlotTable table;
+    RefereeCounts counts{};
+};
+
+// Puts the games into slot 1 onward, one slot per inner list,, and assigns the referees.
+RefereedRound Referee(const TournamentState& state, const std::vector<std::vector<SlotEntry>>& games)
+{
+    RefereedRound round;
+    round.table.setSlotCount(int(games.size()));
+    for (std::size_t s = 0; s < games.size(); ++s) {
+        for (std::size_t f = 0; f < games[s].size(); ++f)
+            round.table.at(int(s) + 1, int(f) + 1) = games[s][f];
+    }
+    AssignReferees(round.table, MakeRoundTeams(state, 1), state.FieldsInRound[1], round.counts);
+    return round;
+}
+} // namespace
+
+TEST(Referees, TwoTeamsAloneGetAnExternalReferee)
+{
+    auto state = MakeTournament({{{2}, 1, true}});
+    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}}, {{2, 1, 0, 2}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 0);
+    EXPECT_EQ(round.table.at(2, 1).Referee, 0);
+
+    const auto output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(2, 9), QStringLiteral("     Schiedsrichter: "));
+    EXPECT_EQ(output->TimePlan.cell(3, 9), QStringLiteral("EXTERN"));
+    EXPECT_EQ(output->TimePlan.tag(3, 9), QStringLiteral("1 schiri 0"));
+}
+
+TEST(Referees, TheIdleThirdTeamOfAGroupOfThreeReferees)
+{
+    const auto state = MakeTournament({{{3}, 1}});
+    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}}, {{3, 1, 0, 2}}, {{2, 3, 0, 3}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 3);
+    EXPECT_EQ(round.table.at(2, 1).Referee, 2);
+    EXPECT_EQ(round.table.at(3, 1).Referee, 1);
+    EXPECT_EQ(round.counts[1], 1);
+    EXPECT_EQ(round.counts[2], 1);
+    EXPECT_EQ(round.counts[3], 1);
+}
+
+TEST(Referees, WhenEveryOtherTeamIsBusyAPlayingTeamOfAnotherGroupIsPreferred)
+{
+    // Teams 1, 2 and 3, 4 play at the same time; the rotation starts after the game's group.
+    const auto state = MakeTournament({{{2, 2}, 2}});
+    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 3);
+    EXPECT_EQ(round.table.at(1, 2).Referee, 1);
+}
+
+TEST(Referees, IdleTeamsOfOtherGroupsWithFewestDutiesComeFirst)
+{
+    // Group 1 (teams 1..4) plays; group 2 (teams 5..7) is idle and shares the duties.
+    const auto state = MakeTournament({{{4, 3}, 2}});
+    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 2}}, {{1, 3, 0, 3}, {2, 4, 0, 4}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
+    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
+    EXPECT_EQ(round.table.at(2, 1).Referee, 7); // fewest duties
+    EXPECT_EQ(round.table.at(2, 2).Referee, 5); // tie between 5 and 6: the earlier in the rotation
+}
+
+TEST(Referees, AGroupOfTwoBesideABusyGroupFallsBackToAnybodyButThePlayers)
+{
+    // Teams 1, 2 and 3, 4 of one group all play; teams 5, 6 of the other group play too.
+    const auto state = MakeTournament({{{4, 2}, 3}});
+    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 2}, {5, 6, 0, 1}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 5); // pass 2: another group, busy or not
+    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
+    EXPECT_EQ(round.table.at(1, 3).Referee, 1); // pass 2 again, rotation wraps to team 1
+}
+
+TEST(RoundReport, CountsBackToBackPairsAndListsDuties)
+{
+    SlotTable table;
+    table.setSlotCount(2);
+    table.at(1, 1) = {1, 2, 3, 1};
+    table.at(2, 1) = {3, 4, 1, 2}; // nobody plays twice in a row
+    table.at(2, 2) = {2, 5, 1, 3}; // team 2 plays in games 1 and 2
+    RefereeCounts counts{};
+    counts[1] = 2;
+    counts[2] = 1;
+    counts[3] = 2;
+    counts[4] = 1;
+    MessageList messages;
+    ReportRound(messages, 2, table, 2, 4, counts, true);
+    EXPECT_EQ(messages.lines(), QStringList({QStringLiteral("Runde 2 Doppelspiele: 1"),
+                                             QStringLiteral("  Schiedsr.: 1-2  2-1  3-2  4-1  ")}));
+}
+
+TEST(RoundReport, DutyLinesBreakPastOneHundredCharacters)
+{
+    SlotTable table;
+    table.setSlotCount(1);
+    RefereeCounts counts{};
+    for (int team = 1; team <= 30; ++team)
+        counts[std::size_t(team)] = team % 3;
+    MessageList messages;
+    ReportRound(messages, 1, table, 1, 30, counts, true);
+    QString expectedFirst = QStringLiteral("  Schiedsr.: ");
+    int team = 1;
+    while (expectedFirst.size() <= 100) {
+        expectedFirst += QStringLiteral("%1-%2  ").arg(team).arg(team % 3);
+        ++team;
+    }
+    ASSERT_EQ(messages.lines().size(), 3);
+    EXPECT_EQ(messages.lines().at(1), expectedFirst);
+    EXPECT_EQ(team, 18); // 13 + 9 x 5 + 8 x 6 = 106 characters
+    EXPECT_TRUE(messages.lines().at(2).startsWith(QStringLiteral("      18-0  19-1  ")));
+    EXPECT_TRUE(messages.lines().at(2).endsWith(QStringLiteral("29-2  30-0  ")));
+}
+
+TEST(RoundReport, OnlyTheBackToBackLineWhenRefereesAreNotShown)
+{
+    SlotTable table;
+    table.setSlotCount(1);
+    RefereeCounts counts{};
+    MessageList messages;
+    ReportRound(messages, 3, table, 1, 4, counts, false);
+    EXPECT_EQ(messages.lines(), QStringList({QStringLiteral("Runde 3 Doppelspiele: 0")}));
+}
+
+TEST(RoundReport, DutiesAreCountedPerRound)
+{
+    auto state = MakeTournament({{{3}, 1}, {{3}, 1}});
+    const auto output = Allocate(*state);
+    EXPECT_EQ(output->Messages.lines(), QStringList({QStringLiteral("Runde 1 Doppelspiele: 2"),
+                                                     QStringLiteral("  Schiedsr.: 1-1  2-1  3-1  "),
+                                                     QStringLiteral("Runde 2 Doppelspiele: 2"),
+                                                     QStringLiteral("  Schiedsr.: 1-1  2-1  3-1  ")}));
+}

@@ -1,0 +1,204 @@
+#include "allocation/TimePlan.h"
+
+#include "AllocationTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Lets failures show game-list entries.
+void PrintTo(const GameListEntry& entry, std::ostream* out)
+{
+    *out << '{' << entry.Time.toStdString() << ", " << entry.Field << ", " << entry.Opponent << '}';
+}
+
+namespace {
+// Game k of a lone group of n on one field stands in slot k; its row in round 1 is 6 + 2k when
+// no break intervenes.
+PairingEntry Pairing(const TournamentState& state, int groupSize, int game)
+{
+    return state.Pairings.PairingOf(groupSize, game);
+}
+
+QString TeamCell(int position, int group)
+{
+    return QStringLiteral("%1) %2.%1").arg(position).arg(group);
+}
+} // namespace
+
+TEST(TimePlan, SlotsFollowTheHeaderWithTwoRowsEachAndTheNextRoundOneGameLengthLater)
+{
+    auto state = MakeTournament({{{3}, 1}, {{3}, 1}});
+    const auto output = Allocate(*state);
+    const TextGrid& plan = output->TimePlan;
+    EXPECT_EQ(plan.cell(1, 1), QStringLiteral("Korvane"));
+    EXPECT_EQ(plan.cell(1, 4), QStringLiteral("Runde 1"));
+    EXPECT_EQ(plan.cell(2, 4), QStringLiteral("Platz 1"));
+    const QStringList clocks{QStringLiteral("9:00"), QStringLiteral("9:10"), QStringLiteral("9:20")};
+    for (int slot = 1; slot <= 3; ++slot) {
+        const int row = 6 + 2 * slot;
+        EXPECT_EQ(plan.cell(1, row), clocks.at(slot - 1));
+        EXPECT_EQ(plan.cell(0, row), QStringLiteral("1"));
+        EXPECT_EQ(plan.cell(0, row + 1), QStringLiteral("1"));
+        EXPECT_TRUE(plan.cell(1, row + 1).isEmpty());
+        const PairingEntry pairing = Pairing(*state, 3, slot);
+        EXPECT_EQ(plan.cell(2, row), TeamCell(pairing.first, 1));
+        EXPECT_EQ(plan.cell(3, row), QStringLiteral(": ") + TeamCell(pairing.second, 1));
+        EXPECT_EQ(plan.tag(2, row), QStringLiteral("1 manscha %1").arg(pairing.first));
+        EXPECT_EQ(plan.tag(3, row), QStringLiteral("1 manschb %1").arg(pairing.second));
+        EXPECT_EQ(plan.tag(4, row), QStringLiteral("1 manschc %1").arg(slot));
+        const int referee = 6 - pairing.first - pairing.second;
+        EXPECT_EQ(plan.cell(2, row + 1), QStringLiteral("     Schiedsrichter: "));
+        EXPECT_EQ(plan.cell(3, row + 1), QStringLiteral("1.%1").arg(referee));
+        EXPECT_EQ(plan.tag(3, row + 1), QStringLiteral("1 schiri %1").arg(referee));
+    }
+    EXPECT_TRUE(plan.cell(1, 14).isEmpty());
+    EXPECT_EQ(plan.cell(1, 17), QStringLiteral("Runde 2"));
+    EXPECT_EQ(plan.cell(1, 21), QStringLiteral("9:30"));
+    EXPECT_EQ(plan.tag(2, 21).section(QLatin1Char(' '), 0, 1), QStringLiteral("2 manscha"));
+    // Rows: 4 + 3 + 2 x 3 + 4 per round.
+    EXPECT_EQ(plan.rowCount(), 30);
+    EXPECT_EQ(plan.columnCount(), 5);
+    EXPECT_EQ(plan.columnWidth(0), 30);
+    EXPECT_EQ(plan.columnWidth(4), 110);
+}
+
+TEST(TimePlan, ABreakThatHasBegunIsWrittenBeforeTheNextSlot)
+{
+    auto state = MakeTournament({{{3}, 1}});
+    state->PauseList = {QStringLiteral("09:15   00:30")};
+    const auto output = Allocate(*state);
+    const TextGrid& plan = output->TimePlan;
+    EXPECT_EQ(plan.cell(1, 8), QStringLiteral("9:00"));
+    EXPECT_EQ(plan.cell(1, 10), QStringLiteral("9:10"));
+    EXPECT_EQ(plan.cell(1, 13), QStringLiteral("Pause"));
+    EXPECT_EQ(plan.cell(1, 16), QStringLiteral("9:45"));
+    EXPECT_EQ(plan.cell(0, 17), QStringLiteral("1"));
+    EXPECT_FALSE(plan.cell(3, 17).isEmpty());
+}
+
+TEST(TimePlan, OverdueBreaksAreTakenOnePerSlotInListOrder)
+{
+    auto state = MakeTournament({{{4}, 1}});
+    state->PauseList = {QStringLiteral("09:05   00:10"), QStringLiteral("09:06   00:10")};
+    const auto output = Allocate(*state);
+    const TextGrid& plan = output->TimePlan;
+    EXPECT_EQ(plan.cell(1, 8), QStringLiteral("9:00"));
+    EXPECT_EQ(plan.cell(1, 11), QStringLiteral("Pause"));
+    EXPECT_EQ(plan.cell(1, 14), QStringLiteral("9:15"));
+    EXPECT_EQ(plan.cell(1, 17), QStringLiteral("Pause"));
+    EXPECT_EQ(plan.cell(1, 20), QStringLiteral("9:16"));
+    EXPECT_EQ(plan.cell(1, 22), QStringLiteral("9:26"));
+}
+
+TEST(TimePlan, ABreakLineWithAOneDigitHourDurationIsReadFromItsTwelveCharacters)
+{
+    auto state = MakeTournament({{{3}, 1}});
+    state->PauseList = {QStringLiteral("09:05   1:30")};
+    const auto output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
+    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("10:35"));
+}
+
+TEST(TimePlan, ResultsAreFoundByGroupAndGame)
+{
+    auto state = MakeTournament({{{3}, 1}});
+    state->ResultCount = 2;
+    state->ResultTable[1] = {1, 1, QStringLiteral("25:20 25:18"), 2, 0, 50, 38};
+    state->ResultTable[2] = {1, 3, QStringLiteral("x"), 0, 0, 0, 0};
+    auto output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(4, 8), QStringLiteral("50:38"));
+    EXPECT_TRUE(output->TimePlan.cell(4, 10).isEmpty());
+    EXPECT_EQ(output->TimePlan.cell(4, 12), QStringLiteral("x"));
+
+    state->Settings.WithSets = true;
+    output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(4, 8), QStringLiteral("25:20 25:18"));
+    EXPECT_EQ(output->TimePlan.cell(4, 12), QStringLiteral("x"));
+}
+
+TEST(TimePlan, HiddenRefereesKeepTheirTags)
+{
+    auto state = MakeTournament({{{3}, 1}});
+    state->Settings.RefereesEnabled = false;
+    const auto output = Allocate(*state);
+    EXPECT_TRUE(output->TimePlan.cell(2, 9).isEmpty());
+    EXPECT_TRUE(output->TimePlan.cell(3, 9).isEmpty());
+    EXPECT_TRUE(output->TimePlan.tag(3, 9).startsWith(QStringLiteral("1 schiri ")));
+    EXPECT_EQ(output->Messages.lines(), QStringList({QStringLiteral("Runde 1 Doppelspiele: 2")}));
+}
+
+TEST(TimePlan, FieldsARoundDoesNotUseStayEmpty)
+{
+    // Round 1: one group of four on three fields uses only two per slot; round 2 has one field.
+    auto state = MakeTournament({{{4}, 3}, {{2}, 1}});
+    const auto output = Allocate(*state);
+    const TextGrid& plan = output->TimePlan;
+    EXPECT_EQ(plan.columnCount(), 11);
+    EXPECT_EQ(plan.cell(8, 4), QStringLiteral("Platz 3"));
+    for (int row = 8; row <= 13; ++row) {
+        for (int col = 8; col <= 10; ++col)
+            EXPECT_TRUE(plan.cell(col, row).isEmpty() && plan.tag(col, row).isEmpty()) << col << "," << row;
+    }
+    const int round2Header = 4 + 3 + 6 + 4;
+    EXPECT_EQ(plan.cell(1, round2Header), QStringLiteral("Runde 2"));
+    EXPECT_TRUE(plan.cell(5, round2Header).isEmpty());
+    EXPECT_FALSE(plan.cell(2, round2Header + 4).isEmpty());
+    for (int col = 5; col <= 10; ++col)
+        EXPECT_TRUE(plan.cell(col, round2Header + 4).isEmpty());
+}
+
+TEST(TimePlan, TheRequestedRoundFillsTheGameLists)
+{
+    auto state = MakeTournament({{{4}, 1}, {{3}, 1}});
+    AllocationOutput output;
+    RequestGameLists(output, 2);
+    int written = 0;
+    AllocationOptions options;
+    options.WriteGameLists = [&](int round) {
+        written = round;
+        EXPECT_GT(output.GameLists.count(1), 0); // collected before the round's lists are written
+    };
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(RunAllocation(*state, output, prompter, options));
+    EXPECT_EQ(written, 2);
+    EXPECT_EQ(output.GameListRound, 0);
+    // Round 1 plays six slots from 9:00 on, round 2 follows one game length after the last.
+    const QStringList clocks{QStringLiteral("10:00"), QStringLiteral("10:10"), QStringLiteral("10:20")};
+    for (int team = 1; team <= 3; ++team) {
+        ASSERT_EQ(output.GameLists.count(team), 3) << "two games and one duty for team " << team;
+        for (int slot = 1; slot <= 3; ++slot) {
+            const PairingEntry pairing = state->Pairings.PairingOf(3, slot);
+            const int opponent = pairing.first == team    ? pairing.second
+                                 : pairing.second == team ? pairing.first
+                                                          : 0;
+            const GameListEntry expected{clocks.at(slot - 1), 1, opponent};
+            EXPECT_EQ(output.GameLists.entry(team, slot), expected) << "team " << team << " slot " << slot;
+        }
+    }
+    EXPECT_EQ(output.GameLists.count(4), 0);
+
+    state->Settings.RefereesEnabled = false;
+    RequestGameLists(output, 2);
+    ASSERT_TRUE(RunAllocation(*state, output, prompter));
+    EXPECT_EQ(output.GameLists.count(1), 2);
+}
+
+TEST(TimePlan, TheFieldPlanKeepsTheWholeTimePlan)
+{
+    auto state = MakeTournament({{{4}, 3}});
+    state->ScheduleGrid.resize(6, 40);
+    state->FieldPlan.resize(2, 2);
+    state->FieldPlan.setCell(1, 1, QStringLiteral("noch nicht"));
+    const auto output = Allocate(*state);
+    EXPECT_TRUE(state->TimePlanCurrent);
+    EXPECT_EQ(state->FieldPlan.columnCount(), 11);
+    EXPECT_EQ(state->FieldPlan.rowCount(), 40);
+    for (int row = 0; row < output->TimePlan.rowCount(); ++row) {
+        for (int col = 0; col < output->TimePlan.columnCount(); ++col) {
+            EXPECT_EQ(state->FieldPlan.cell(col, row), output->TimePlan.cell(col, row));
+            EXPECT_EQ(state->FieldPlan.tag(col, row), output->TimePlan.tag(col, row));
+        }
+    }
+    EXPECT_EQ(state->FieldPlan.cell(1, 1), QStringLiteral("Korvane"));
+}
