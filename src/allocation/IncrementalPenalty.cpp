@@ -46,8 +46,11 @@ int IncrementalPenalty::penalty() const
 IncrementalPenalty::LocalRuns IncrementalPenalty::localRuns(const SlotPresence& presence, int team, int slot1,
                                                             int slot2) const
 {
-    std::array<int, 6> near{slot1 - 1, slot1, slot1 + 1, slot2 - 1, slot2, slot2 + 1};
-    std::sort(near.begin(), near.end());
+    // In ascending order but for a repeat when the slots are neighbours; a repeat lies inside the
+    // run already found or is a slot without a game.
+    const int low = std::min(slot1, slot2);
+    const int high = std::max(slot1, slot2);
+    const std::array<int, 6> near{low - 1, low, low + 1, high - 1, high, high + 1};
     LocalRuns runs;
     int scannedUpTo = 0; // runs found so far end at or before this slot
     for (const int slot : near) {

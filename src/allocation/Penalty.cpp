@@ -3,16 +3,6 @@
 #include <climits>
 
 namespace BackToBack {
-std::int64_t RunScore(int length)
-{
-    if (length < 2 || length > LongestScoredRun)
-        return 0;
-    std::int64_t score = 1;
-    for (int i = 0; i < length; ++i)
-        score *= 5;
-    return score;
-}
-
 void TeamAccumulator::addRun(int length)
 {
     if (m_failed || length < 2)

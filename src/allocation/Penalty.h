@@ -10,8 +10,13 @@ namespace BackToBack {
 inline constexpr int OverflowPenalty = 2000000000;
 inline constexpr int LongestScoredRun = 13; // 5^13 still fits, 5^14 overflows
 
-// 5^L for 2 <= L <= 13, 0 for a single game.
-std::int64_t RunScore(int length);
+// 5^L for 2 <= L <= 13, 0 for a single game (and for the longer runs, which overflow).
+inline std::int64_t RunScore(int length)
+{
+    constexpr std::int64_t Scores[LongestScoredRun + 1]{
+        0, 0, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125, 244140625, 1220703125};
+    return length >= 0 && length <= LongestScoredRun ? Scores[length] : 0;
+}
 
 // Adds one team's runs to the penalty accumulated over the teams before it.
 class TeamAccumulator {

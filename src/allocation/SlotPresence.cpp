@@ -4,7 +4,7 @@
 
 void SlotPresence::build(const SlotTable& table, int slotCount, int fieldCount)
 {
-    std::fill(m_counts.begin(), m_counts.begin() + std::ptrdiff_t(index(slotCount + 2, 0)), 0);
+    std::fill(m_counts.begin(), m_counts.end(), 0);
     for (int slot = 0; slot <= slotCount + 1; ++slot) {
         for (int field = 1; field <= fieldCount; ++field)
             enter(table.at(slot, field), slot);

@@ -11,14 +11,14 @@
 // empty field, and slot 0 and slot S+1 always have empty fields.
 class SlotPresence {
 public:
-    SlotPresence() : m_counts(std::size_t(SlotTable::SlotRows) * TeamColumns) {}
+    SlotPresence() : m_counts(std::size_t(SlotTable::SlotRows) * (AllocationLimits::MaxRoundTeams + 1)) {}
 
     // Counts slots 0..S+1 of the table with F fields.
     void build(const SlotTable& table, int slotCount, int fieldCount);
 
     bool PlaysInSlot(int team, int slot) const { return m_counts[index(slot, team)] != 0; }
 
-    // Updates the counts for an entry that leaves slot `from` and one that enters slot `to`.
+    // Updates the counts for an entry that leaves or enters a slot.
     void leave(const SlotEntry& entry, int slot)
     {
         --m_counts[index(slot, entry.TeamA)];
@@ -33,8 +33,8 @@ public:
     void exchange(SlotTable& table, int slot1, int field1, int slot2, int field2);
 
 private:
-    static constexpr int TeamColumns = AllocationLimits::MaxRoundTeams + 1;
-    static std::size_t index(int slot, int team) { return std::size_t(slot) * TeamColumns + team; }
+    // Team by team, so that the runs of one team lie side by side.
+    static std::size_t index(int slot, int team) { return std::size_t(team) * SlotTable::SlotRows + slot; }
 
     std::vector<std::uint8_t> m_counts; // at most 2 x 50 sides per slot
 };
