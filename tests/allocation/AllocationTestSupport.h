@@ -22,15 +22,11 @@ struct RoundShape {
     int GameLength = 10;
 };
 
-// A tournament of the given rounds with the generated pairing table; position p of group g is
-// named "g.p", group g "Gruppe g".
-inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<RoundShape>& rounds)
+// Gives the tournament the rounds; position p of group g is named "g.p", group g "Gruppe g".
+inline void SetRounds(TournamentState& tournament, const std::vector<RoundShape>& rounds)
 {
-    auto state = std::make_unique<TournamentState>();
-    ResetTournament(*state);
-    state->Pairings = BuildPairingTable();
+    TournamentState* state = &tournament;
     state->RoundCount = int(rounds.size());
-    state->StartTime = QStringLiteral("9:00");
     int group = 0;
     for (std::size_t r = 0; r < rounds.size(); ++r) {
         const RoundShape& shape = rounds[r];
@@ -49,6 +45,16 @@ inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<RoundSh
                 state->NameTable[g][std::size_t(p)] = QStringLiteral("%1.%2").arg(group).arg(p);
         }
     }
+}
+
+// A tournament of the given rounds with the generated pairing table, starting at 9:00.
+inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<RoundShape>& rounds)
+{
+    auto state = std::make_unique<TournamentState>();
+    ResetTournament(*state);
+    state->Pairings = BuildPairingTable();
+    state->StartTime = QStringLiteral("9:00");
+    SetRounds(*state, rounds);
     return state;
 }
 
