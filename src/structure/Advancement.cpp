@@ -43,7 +43,8 @@ void CarryPlacedTeams(TournamentState& state, int source)
     const int lastGroup = std::min(TotalGroups(state), Limits::MaxGroups);
     for (int group = source; group <= lastGroup; ++group) {
         const int positions = std::min(state.TeamsInGroup[std::size_t(group)], Limits::MaxPositions);
-        for (int slot = 0; slot <= positions; ++slot) {
+        // Slot 0 holds the group's name and never receives a team.
+        for (int slot = 1; slot <= positions; ++slot) {
             const Referral& referral = state.ReferralTable[std::size_t(group)][std::size_t(slot)];
             if (referral.FromGroup != source)
                 continue;

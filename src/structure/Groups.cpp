@@ -82,7 +82,7 @@ void UnlinkGroup(TournamentState& state, int deleted)
             if (referral.FromGroup == deleted) {
                 referral.FromGroup = 0;
                 referral.FromPlace = 0;
-                if (IsGroupIndex(group) && slot < Limits::NameSlots)
+                if (IsGroupIndex(group) && slot >= 1 && slot < Limits::NameSlots)
                     state.NameTable[std::size_t(group)][std::size_t(slot)].clear();
             }
             if (referral.ToGroup == deleted) {

@@ -29,10 +29,11 @@ QString GroupName(const TournamentState& state, int group)
     return IsGroupIndex(group) ? state.NameTable[std::size_t(group)][0] : QString();
 }
 
-// The name of position `slot` of a group; writes outside the name table are dropped.
+// The name of position `slot` of a group; slot 0 (the group's name) and writes outside the name
+// table are dropped.
 void SetPositionName(TournamentState& state, int group, int slot, const QString& name)
 {
-    if (IsGroupIndex(group) && slot >= 0 && slot < Limits::NameSlots)
+    if (IsGroupIndex(group) && slot >= 1 && slot < Limits::NameSlots)
         state.NameTable[std::size_t(group)][std::size_t(slot)] = name;
 }
 
