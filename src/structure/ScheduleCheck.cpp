@@ -7,6 +7,8 @@
 #include <algorithm>
 
 namespace {
+const QString NoErrorsFound = QStringLiteral(" Uhr: keine Fehler gefunden");
+
 // Walks the existing groups with their placements and tells who found an error.
 class ScheduleChecker {
 public:
@@ -158,10 +160,15 @@ QStringList CheckSchedule(TournamentState& state, bool deleteFaults, const QStri
         RenderScheduleGrid(state);
     QStringList lines = checker.lines();
     if (checker.noErrors())
-        lines << timeText + QStringLiteral(" Uhr: keine Fehler gefunden");
+        lines << timeText + NoErrorsFound;
     if (deleteFaults && state.Settings.KeepPlanUpdated)
         RenderScheduleGrid(state);
     return lines;
+}
+
+bool ScheduleCheckPassed(const QStringList& lines)
+{
+    return !lines.isEmpty() && lines.last().endsWith(NoErrorsFound);
 }
 
 QString LongTimeText(const QTime& time, const QLocale& locale)

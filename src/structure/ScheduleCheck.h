@@ -13,6 +13,9 @@ struct TournamentState;
 // that the closing "keine Fehler gefunden" line starts with (see LongTimeText).
 QStringList CheckSchedule(TournamentState& state, bool deleteFaults, const QString& timeText);
 
+// True when the lines end with the "keine Fehler gefunden" line.
+bool ScheduleCheckPassed(const QStringList& lines);
+
 // A clock time in the locale's long time format without its time zone, as the desktop shows
 // the time of day: "14:03:07" for German.
 QString LongTimeText(const QTime& time, const QLocale& locale = QLocale::system());
