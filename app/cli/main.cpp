@@ -16,6 +16,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("info"), cli::RunInfo},
         {QStringLiteral("save"), cli::RunSave},
         {QStringLiteral("referrals"), cli::RunReferrals},
+        {QStringLiteral("check"), cli::RunCheck},
     };
     return table;
 }
