@@ -1,42 +1,18 @@
 #include "results/Standings.h"
 
 #include "model/TournamentState.h"
+#include "results/GamePositions.h"
+#include "results/HeadToHead.h"
 #include "results/ResultTable.h"
-#include "results/ScoreSyntax.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
 const QString TeamRowKind = QStringLiteral("tabellemannschaft");
 const QString ValueRowKind = QStringLiteral("tabelle");
 constexpr int TableColumns = 5;
-
-struct GamePositions {
-    int first = 0;
-    int second = 0;
-};
-
-// The positions of game k of a group; false when the game lies outside the group's pairing
-// block (a stale record of a group that was made smaller, or a size without pairings).
-bool positionsOfGame(const TournamentState& state, int group, int game, GamePositions& positions)
-{
-    if (!IsGroupIndex(group))
-        return false;
-    const int teams = state.TeamsInGroup[group];
-    const int games = std::min(GroupGameCount(state, group), 2 * PairingTable::FirstLegGameCount(teams));
-    if (game < 1 || game > games)
-        return false;
-    const PairingEntry pairing = state.Pairings.PairingOf(teams, game);
-    positions = {pairing.first, pairing.second};
-    return positions.first >= 1 && positions.first <= teams && positions.second >= 1 &&
-           positions.second <= teams && positions.first != positions.second;
-}
-
-bool isCancelled(const GameResult& result)
-{
-    return result.ScoreText == CancelledGameText;
-}
 
 void addGame(GroupStandings& standings, const TournamentSettings& settings, const GameResult& result,
              GamePositions positions)
@@ -86,7 +62,7 @@ void addGroupResults(const TournamentState& state, int group, GroupStandings& st
             continue;
         ++standings.CountedResults;
         GamePositions positions;
-        if (!isCancelled(result) && positionsOfGame(state, group, result.Game, positions))
+        if (!IsCancelledResult(result) && PositionsOfGame(state, group, result.Game, positions))
             addGame(standings, state.Settings, result, positions);
     }
 }
@@ -103,86 +79,22 @@ void sortByRankValues(GroupStandings& standings, const std::array<RankValues, Li
     }
 }
 
-// Whether a record's group counts for the head-to-head comparison of group g.
-bool inCompareScope(const TournamentState& state, int group, int recordGroup)
-{
-    if (recordGroup > group)
-        return false;
-    switch (state.Settings.DirectCompareScope) {
-    case CompareScope::SameRound:
-        return recordGroup == group;
-    case CompareScope::SameAndLastRound: {
-        const int round = RoundOfGroup(state, group);
-        const int recordRound = RoundOfGroup(state, recordGroup);
-        return recordRound == round || recordRound == round - 1;
-    }
-    case CompareScope::WholeTournament:
-    case CompareScope::None: // no scope chosen: nothing narrows the search
-        return true;
-    }
-    return true;
-}
-
-struct HeadToHeadTotal {
-    bool used = false;
-    qint64 setsA = 0;
-    qint64 setsB = 0;
-    qint64 goalsA = 0;
-    qint64 goalsB = 0;
-};
-
-// The games between the teams named like positions a and b of group g, one total per group; the
-// latest group whose total is not level decides.
-Outcome headToHead(const TournamentState& state, int group, int a, int b)
-{
-    const QString& nameA = state.NameTable[std::size_t(group)][std::size_t(a)];
-    const QString& nameB = state.NameTable[std::size_t(group)][std::size_t(b)];
-    std::array<HeadToHeadTotal, Limits::MaxGroups + 1> totals{};
-    const int count = UsedResultCount(state);
-    for (int index = 1; index <= count; ++index) {
-        const GameResult& result = state.ResultTable[std::size_t(index)];
-        GamePositions positions;
-        if (isCancelled(result) || !inCompareScope(state, group, result.Group) ||
-            !positionsOfGame(state, result.Group, result.Game, positions))
-            continue;
-        const auto& names = state.NameTable[std::size_t(result.Group)];
-        const QString& firstName = names[std::size_t(positions.first)];
-        const QString& secondName = names[std::size_t(positions.second)];
-        const bool aFirst = firstName == nameA && secondName == nameB;
-        if (!aFirst && !(firstName == nameB && secondName == nameA))
-            continue;
-        HeadToHeadTotal& total = totals[std::size_t(result.Group)];
-        total.used = true;
-        total.setsA += aFirst ? result.SetsFirst : result.SetsSecond;
-        total.setsB += aFirst ? result.SetsSecond : result.SetsFirst;
-        total.goalsA += aFirst ? result.GoalsFirst : result.GoalsSecond;
-        total.goalsB += aFirst ? result.GoalsSecond : result.GoalsFirst;
-    }
-    for (int recordGroup = group; recordGroup >= 1; --recordGroup) {
-        const HeadToHeadTotal& total = totals[std::size_t(recordGroup)];
-        if (!total.used)
-            continue;
-        const Outcome outcome =
-            GameOutcome(state.Settings, total.setsA, total.setsB, total.goalsA, total.goalsB);
-        if (outcome != Outcome::Level)
-            return outcome;
-    }
-    return Outcome::Level;
-}
-
 // One pass from the top over neighbours still level after the sort.
 void applyHeadToHead(const TournamentState& state, int group, GroupStandings& standings,
                      const std::array<RankValues, Limits::NameSlots>& values)
 {
     if (UsedResultCount(state) == 0)
         return;
+    std::optional<HeadToHeadGames> games; // collected once the first pair needs them
     auto& ranked = standings.Ranked;
     for (int place = 1; place < standings.TeamCount; ++place) {
         const int a = ranked[std::size_t(place)];
         const int b = ranked[std::size_t(place) + 1];
         if (!DirectCompareApplies(values[std::size_t(a)], values[std::size_t(b)], state.Settings))
             continue;
-        const Outcome outcome = headToHead(state, group, a, b);
+        if (!games)
+            games.emplace(state, group);
+        const Outcome outcome = games->compare(a, b);
         if (outcome == Outcome::Level)
             continue;
         standings.DecidedByDirectCompare[std::size_t(a)] = true;

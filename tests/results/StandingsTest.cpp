@@ -361,3 +361,26 @@ TEST(ComputeStandings, RecordsOutsideTheGroupsGamesAddNothing)
     EXPECT_FALSE(state->GroupCompleted[1]) << "three records, but only one of the three games";
     EXPECT_TRUE(state->GroupHasResults[1]);
 }
+
+TEST(ComputeStandings, UnnamedTeamsMatchEveryGameBetweenUnnamedTeams)
+{
+    auto state = MakeTournament({{2}, {3}});
+    for (int position = 1; position <= 2; ++position) {
+        state->NameTable[1][position].clear();
+        state->NameTable[2][position].clear();
+    }
+    Enter(*state, 1, 1, 2, 2, 0);
+    Enter(*state, 2, 1, 2, 1, 1);
+    Enter(*state, 2, 1, 3, 1, 0);
+    Enter(*state, 2, 2, 3, 1, 0);
+    state->TablesToGrid = true;
+    TagTableRows(*state, 2, 10);
+    ComputeStandings(*state, 2);
+    EXPECT_TRUE(row(*state, 1)[0].startsWith(QStringLiteral("1)! "))) << "decided by the game of round 1";
+    EXPECT_TRUE(row(*state, 2)[0].startsWith(QStringLiteral("2)! ")));
+
+    state->NameTable[2][2] = QStringLiteral("Adler"); // now they never met before
+    ComputeStandings(*state, 2);
+    EXPECT_EQ(row(*state, 1)[0], QStringLiteral("1) "));
+    EXPECT_EQ(row(*state, 2)[0], QStringLiteral("    Adler"));
+}
