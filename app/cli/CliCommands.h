@@ -9,4 +9,5 @@ int RunInfo(const QStringList& arguments);
 int RunSave(const QStringList& arguments);
 int RunReferrals(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
+int RunResult(const QStringList& arguments);
 } // namespace cli

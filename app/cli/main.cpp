@@ -17,6 +17,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("save"), cli::RunSave},
         {QStringLiteral("referrals"), cli::RunReferrals},
         {QStringLiteral("check"), cli::RunCheck},
+        {QStringLiteral("result"), cli::RunResult},
     };
     return table;
 }
