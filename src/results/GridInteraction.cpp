@@ -119,6 +119,12 @@ void dropPendingReferral(TournamentState& state)
 }
 } // namespace
 
+void SelectCell(TournamentState& state, int col, int row)
+{
+    state.SelectedCol = col;
+    state.SelectedRow = row;
+}
+
 void HighlightTeam(TournamentState& state, TextGrid& grid, int col, int row)
 {
     paintBackground(grid);

@@ -17,6 +17,9 @@ inline constexpr std::uint32_t SameTeam = 0xC0C0C0; // the team's entries and ga
 inline constexpr std::uint32_t Referee = 0x808080;  // the team's referee duties
 } // namespace HighlightColour
 
+// Remembers the cell of a mouse-down in either visible grid.
+void SelectCell(TournamentState& state, int col, int row);
+
 // Paints every cell outside row 0 and column 0 white, then, for a team cell, the cells of the
 // same team name silver and its referee cells grey. Leaves the selection state describing the
 // cell (col, row). A game-line cell highlights nothing: its number is a game, not a team.

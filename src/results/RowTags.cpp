@@ -88,9 +88,3 @@ RowTag ParseRowTag(TournamentState& state, const TextGrid& grid, int col, int ro
     state.SelectedNumber = tag.Number;
     return tag;
 }
-
-void SelectCell(TournamentState& state, int col, int row)
-{
-    state.SelectedCol = col;
-    state.SelectedRow = row;
-}

@@ -51,6 +51,3 @@ RowTag ReadRowTag(const TextGrid& grid, int col, int row);
 // SelectedNumber) and returns it. For a tagged cell it also sets CurrentRound from the round
 // number in column 0 of the cell's row.
 RowTag ParseRowTag(TournamentState& state, const TextGrid& grid, int col, int row);
-
-// Remembers the cell of a mouse-down in either visible grid.
-void SelectCell(TournamentState& state, int col, int row);
