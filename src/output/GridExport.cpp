@@ -2,6 +2,7 @@
 
 #include "model/Prompter.h"
 #include "model/TextGrid.h"
+#include "model/Windows1252.h"
 
 #include <QFile>
 
@@ -25,37 +26,12 @@ QString csvField(const QString& text)
     return u'"' + quoted + u'"';
 }
 
-// Windows-1252 gives 0x80..0x9F these characters; 0x81, 0x8D, 0x8F, 0x90 and 0x9D are unused.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-int cp1252Byte(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return u;
-    for (int i = 0; i < 32; ++i) {
-        if (Cp1252High[i] != 0 && Cp1252High[i] == u)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
 // The one place that turns export text into file bytes.
 QByteArray encodeFileText(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const int byte = cp1252Byte(c);
-        if (byte < 0)
-            return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-        bytes.append(char(byte));
-    }
-    return bytes;
+    if (FitsWindows1252(text))
+        return EncodeWindows1252(text);
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 // Every line break, whatever its form, becomes CR LF.
