@@ -26,7 +26,9 @@ bool playsInGame(const TournamentState& state, int group, int game, const QStrin
     if (!IsGroupIndex(group))
         return false;
     const PairingEntry pair = state.Pairings.PairingOf(state.TeamsInGroup[group], game);
-    return sameName(state, group, pair.first, name) || sameName(state, group, pair.second, name);
+    // Position 0 is no team: an unread pairing entry plays no game.
+    return (pair.first >= 1 && sameName(state, group, pair.first, name)) ||
+           (pair.second >= 1 && sameName(state, group, pair.second, name));
 }
 
 bool isTeamKind(const QString& kind)
@@ -132,7 +134,7 @@ void HighlightTeam(TournamentState& state, TextGrid& grid, int col, int row)
     if (!isTeamKind(selected.Kind))
         return;
     const QString* selectedName = nameAt(state, selected.Group, selected.Number);
-    if (selectedName == nullptr)
+    if (selectedName == nullptr || selected.Number < 1)
         return;
     const QString name = *selectedName;
     for (int r = 0; r < grid.rowCount(); ++r) {

@@ -32,6 +32,12 @@ QString nameInSlot(const TournamentState& state, int group, int slot)
     return state.NameTable[group][std::size_t(slot)];
 }
 
+// Position 0 is no team (slot 0 holds the group's name): an unread pairing entry shows no name.
+QString teamName(const TournamentState& state, int group, int position)
+{
+    return position >= 1 ? nameInSlot(state, group, position) : QString();
+}
+
 // A name of fewer than two characters counts as not yet known.
 bool isMissing(const QString& name)
 {
@@ -45,7 +51,7 @@ QString numbered(int position)
 
 QString teamEntryText(const TournamentState& state, int group, int position)
 {
-    const QString name = nameInSlot(state, group, position);
+    const QString name = teamName(state, group, position);
     return numbered(position) + (isMissing(name) ? MissingName : name);
 }
 
@@ -60,7 +66,7 @@ QString leftTeamText(const TournamentState& state, int group, int position, bool
 // name follows the number directly.
 QString rightTeamText(const TournamentState& state, int group, int position, bool returnLeg)
 {
-    const QString name = nameInSlot(state, group, position);
+    const QString name = teamName(state, group, position);
     const QString text =
         isMissing(name) ? QString::number(position) + MissingName : numbered(position) + name;
     return returnLeg ? text : QStringLiteral(": ") + text;

@@ -270,7 +270,7 @@ TEST(RenderScheduleGrid, SetsTheFlagsOfARenderAndConsumesJustLoaded)
     EXPECT_EQ(state->RankedPosition[3][2], 2); // the standings ran for every group
 }
 
-TEST(RenderScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
+TEST(LayOutScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
 {
     auto state = std::make_unique<TournamentState>();
     state->RoundCount = 25;
@@ -281,8 +281,11 @@ TEST(RenderScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
     state->TeamsInGroup[7] = 30; // more positions than name slots
     state->ResultCount = 3;
     state->ResultTable[1] = {7, 400, QString(), 0, 0, 1, 1}; // a game the group does not have
-    RenderScheduleGrid(*state);
+    LayOutScheduleGrid(*state);
     const GroupBlock block = LocateGroupBlock(*state, 7);
     EXPECT_EQ(state->ScheduleGrid.cell(block.Column, block.teamRow(30)), QStringLiteral("30) ") + Missing);
     EXPECT_EQ(LocateGroupBlock(*state, 101).Group, 0);
+    // Without a pairing table every game reads as position 0 against 0, which is no team.
+    const GroupBlock first = LocateGroupBlock(*state, 1);
+    EXPECT_EQ(state->ScheduleGrid.cell(first.Column, first.gameRow(1)), QStringLiteral("0) ") + Missing);
 }
