@@ -8,4 +8,5 @@ namespace cli {
 int RunInfo(const QStringList& arguments);
 int RunSave(const QStringList& arguments);
 int RunTables(const QStringList& arguments);
+int RunReferrals(const QStringList& arguments);
 } // namespace cli

@@ -16,6 +16,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("info"), cli::RunInfo},
         {QStringLiteral("save"), cli::RunSave},
         {QStringLiteral("tables"), cli::RunTables},
+        {QStringLiteral("referrals"), cli::RunReferrals},
     };
     return table;
 }
