@@ -6,4 +6,9 @@
 // name and returns the process exit status; errors go to standard error.
 namespace cli {
 int RunInfo(const QStringList& arguments);
+int RunSave(const QStringList& arguments);
+int RunTables(const QStringList& arguments);
+int RunReferrals(const QStringList& arguments);
+int RunCheck(const QStringList& arguments);
+int RunResult(const QStringList& arguments);
 } // namespace cli
