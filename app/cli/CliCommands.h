@@ -11,4 +11,5 @@ int RunTables(const QStringList& arguments);
 int RunReferrals(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
 int RunResult(const QStringList& arguments);
+int RunPlan(const QStringList& arguments);
 } // namespace cli

@@ -19,6 +19,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("referrals"), cli::RunReferrals},
         {QStringLiteral("check"), cli::RunCheck},
         {QStringLiteral("result"), cli::RunResult},
+        {QStringLiteral("plan"), cli::RunPlan},
     };
     return table;
 }

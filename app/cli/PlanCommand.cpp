@@ -1,0 +1,197 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+#include "ConsolePrompter.h"
+
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "allocation/GameListPages.h"
+#include "model/TournamentState.h"
+#include "output/GridExport.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+namespace {
+enum class PlanFormat { Csv, Xls, Txt };
+
+const QString Usage = QStringLiteral("usage: korvane-cli plan FILE [--depth N] [-o OUT] [--format "
+                                     "csv|xls|txt] [--round R --gamelists] [--timing]");
+
+std::optional<PlanFormat> formatNamed(const QString& name)
+{
+    if (name == u"csv")
+        return PlanFormat::Csv;
+    if (name == u"xls")
+        return PlanFormat::Xls;
+    if (name == u"txt")
+        return PlanFormat::Txt;
+    return std::nullopt;
+}
+
+// Without --format: the output file's extension decides; the terminal gets plain text.
+PlanFormat formatForOutput(const QString& outputPath)
+{
+    if (outputPath.isEmpty() || outputPath.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        return PlanFormat::Txt;
+    return GridTextFormatForFile(outputPath) == GridTextFormat::Xls ? PlanFormat::Xls : PlanFormat::Csv;
+}
+
+QByteArray planBytes(const TextGrid& plan, PlanFormat format)
+{
+    switch (format) {
+    case PlanFormat::Csv:
+        return ExportGridText(plan, GridTextFormat::Csv);
+    case PlanFormat::Xls:
+        return ExportGridText(plan, GridTextFormat::Xls);
+    case PlanFormat::Txt:
+        return GridPlainText(plan).toUtf8();
+    }
+    return {};
+}
+
+bool writeOutput(const QByteArray& bytes, const QString& outputPath)
+{
+    if (outputPath.isEmpty()) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
+            return true;
+        cli::PrintError(QStringLiteral("plan: standard output could not be written"));
+        return false;
+    }
+    QSaveFile file(outputPath);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    cli::PrintError(QStringLiteral("Speichern der Datei ") + outputPath + QStringLiteral(" nicht möglich: ") +
+                    file.errorString());
+    return false;
+}
+
+struct PlanArguments {
+    QString file;
+    QString outputPath;
+    PlanFormat format = PlanFormat::Txt;
+    std::optional<QString> depth;
+    int gameListRound = 0;
+    bool timing = false;
+};
+
+// Reads the arguments; an exit status when the command ends here (help or a usage error).
+std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& plan)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Berechnet die Platzverteilung einer Turnierdatei und gibt den Zeitplan aus (ohne OUT "
+                       "auf die Konsole).\n"
+                       "Die Meldungen der Runden (\"Fehlermeldungen\") stehen auf der Fehlerausgabe."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei (.auf)"));
+    const QCommandLineOption depthOption(
+        QStringLiteral("depth"), QStringLiteral("Rechentiefe für diesen Lauf (statt der Einstellung)"),
+        QStringLiteral("N"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("Datei, die geschrieben wird"),
+                                          QStringLiteral("OUT"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"), QStringLiteral("csv, xls (Tabulator) oder txt (ausgerichteter Text)"),
+        QStringLiteral("FORMAT"));
+    const QCommandLineOption roundOption(QStringLiteral("round"), QStringLiteral("Runde der Spiellisten"),
+                                         QStringLiteral("R"));
+    const QCommandLineOption gameListsOption(
+        QStringLiteral("gamelists"), QStringLiteral("statt des Zeitplans die Spiellisten der Runde R"));
+    const QCommandLineOption timingOption(QStringLiteral("timing"),
+                                          QStringLiteral("die Rechenzeit der Platzverteilung ausgeben"));
+    parser.addOptions({depthOption, outputOption, formatOption, roundOption, gameListsOption, timingOption});
+    if (!parser.parse(arguments)) {
+        cli::PrintError(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parser.positionalArguments().size() != 1 ||
+        parser.isSet(roundOption) != parser.isSet(gameListsOption)) {
+        cli::PrintError(Usage);
+        return 2;
+    }
+    plan.file = parser.positionalArguments().at(0);
+    plan.outputPath = parser.value(outputOption);
+    plan.format = formatForOutput(plan.outputPath);
+    plan.timing = parser.isSet(timingOption);
+    if (parser.isSet(formatOption)) {
+        const std::optional<PlanFormat> format = formatNamed(parser.value(formatOption));
+        if (!format) {
+            cli::PrintError(QStringLiteral("plan: unknown format ") + parser.value(formatOption) +
+                            QStringLiteral(" (csv, xls or txt)"));
+            return 2;
+        }
+        plan.format = *format;
+    }
+    if (parser.isSet(depthOption)) {
+        plan.depth = parser.value(depthOption);
+        if (!ParseSearchDepth(*plan.depth)) {
+            cli::PrintError(QStringLiteral("plan: --depth needs a whole number, not ") + *plan.depth);
+            return 2;
+        }
+    }
+    if (parser.isSet(roundOption)) {
+        bool ok = false;
+        plan.gameListRound = parser.value(roundOption).toInt(&ok);
+        if (!ok || plan.gameListRound < 1) {
+            cli::PrintError(QStringLiteral("plan: --round needs a round number, not ") +
+                            parser.value(roundOption));
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
+
+namespace cli {
+int RunPlan(const QStringList& arguments)
+{
+    PlanArguments plan;
+    if (const std::optional<int> status = parseArguments(arguments, plan))
+        return *status;
+
+    auto state = std::make_unique<TournamentState>();
+    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, plan.file))
+        return 1;
+    if (plan.gameListRound > state->RoundCount) {
+        PrintError(QStringLiteral("plan: the tournament has %1 rounds").arg(state->RoundCount));
+        return 2;
+    }
+
+    auto output = std::make_unique<AllocationOutput>();
+    if (plan.gameListRound >= 1)
+        RequestGameLists(*output, plan.gameListRound);
+    ConsolePrompter prompter;
+    QElapsedTimer timer;
+    timer.start();
+    const bool planned =
+        RunAllocation(*state, *output, prompter, {plan.depth, SearchMethod::Incremental, {}});
+    const qint64 elapsed = timer.elapsed();
+    if (!planned)
+        return 1;
+
+    QTextStream err(stderr);
+    for (const QString& line : output->Messages.lines())
+        err << line << '\n';
+    if (plan.timing)
+        err << "Platzverteilung berechnet in " << elapsed << " ms\n";
+    err.flush();
+
+    QByteArray bytes;
+    if (plan.gameListRound >= 1)
+        bytes = (GameListPages(*state, output->GameLists, plan.gameListRound).join(u'\n') + u'\n').toUtf8();
+    else
+        bytes = planBytes(output->TimePlan, plan.format);
+    return writeOutput(bytes, plan.outputPath) ? 0 : 1;
+}
+} // namespace cli

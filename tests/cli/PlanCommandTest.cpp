@@ -1,0 +1,155 @@
+// korvane-cli plan, run as a separate process and compared with the allocation run in-process.
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "allocation/GameListPages.h"
+#include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
+#include "output/GridExport.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+struct PlanRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+PlanRun RunPlan(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("plan")} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Example()
+{
+    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf"));
+}
+
+std::unique_ptr<TournamentState> LoadedExample(const QString& path = Example())
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Pairings = BuildPairingTable();
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(LoadTournament(*state, path, prompter));
+    return state;
+}
+
+// The example with five fields in its first round of four groups, so that the search runs there,
+// saved as "suche.auf" in the folder; `depth` is its "Rechentiefe".
+QString SearchedExample(const QTemporaryDir& dir, const QString& depth = QStringLiteral("50"))
+{
+    auto state = LoadedExample();
+    state->FieldsInRound[1] = 5;
+    state->Settings.SearchDepth = depth;
+    const QString path = dir.filePath(QStringLiteral("suche.auf"));
+    state->RememberedFileName = path;
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(SaveTournament(*state, path, prompter));
+    return path;
+}
+
+// The tournament planned in-process.
+std::unique_ptr<AllocationOutput> PlannedExample(const AllocationOptions& options = {}, int gameListRound = 0,
+                                                 const QString& path = Example())
+{
+    const auto state = LoadedExample(path);
+    auto output = std::make_unique<AllocationOutput>();
+    if (gameListRound >= 1)
+        RequestGameLists(*output, gameListRound);
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(RunAllocation(*state, *output, prompter, options));
+    return output;
+}
+
+QString MessageText(const AllocationOutput& output)
+{
+    return output.Messages.lines().join(u'\n') + u'\n';
+}
+} // namespace
+
+TEST(PlanCommand, PrintsTheTimePlanAndTheRoundReports)
+{
+    const PlanRun run = RunPlan({Example()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto output = PlannedExample();
+    EXPECT_EQ(QString::fromUtf8(run.out), GridPlainText(output->TimePlan));
+    EXPECT_EQ(run.err, MessageText(*output));
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Runde 1 Doppelspiele: ")));
+}
+
+TEST(PlanCommand, TheDepthOptionReplacesTheSettingForThisRun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.csv"));
+    const PlanRun run =
+        RunPlan({Example(), QStringLiteral("--depth"), QStringLiteral("0"), QStringLiteral("-o"), path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto output = PlannedExample({QStringLiteral("0"), SearchMethod::Incremental, {}});
+    EXPECT_EQ(file.readAll(), ExportGridText(output->TimePlan, GridTextFormat::Csv));
+    EXPECT_EQ(run.err, MessageText(*output));
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(PlanCommand, WritesTheGameListsOfARound)
+{
+    const PlanRun run =
+        RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("2"), QStringLiteral("--gamelists")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto state = LoadedExample();
+    const auto output = PlannedExample({}, 2);
+    const QStringList pages = GameListPages(*state, output->GameLists, 2);
+    EXPECT_EQ(QString::fromUtf8(run.out), pages.join(u'\n') + u'\n');
+    EXPECT_EQ(pages.at(3), QStringLiteral("Korvane: ") + state->TournamentName);
+    EXPECT_EQ(pages.at(4), QStringLiteral("Runde: 2"));
+    EXPECT_TRUE(pages.at(7).contains(QStringLiteral("  Platz:")));
+}
+
+TEST(PlanCommand, TimingAddsOneLineAfterTheReports)
+{
+    const PlanRun run =
+        RunPlan({Example(), QStringLiteral("--timing"), QStringLiteral("--format"), QStringLiteral("xls")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.err.trimmed().split(u'\n');
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Platzverteilung berechnet in ")));
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" ms")));
+    EXPECT_EQ(run.out, ExportGridText(PlannedExample()->TimePlan, GridTextFormat::Xls));
+}
+
+TEST(PlanCommand, RejectsWrongArguments)
+{
+    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--depth"), QStringLiteral("viel")}).exitCode, 2);
+    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("1")}).exitCode, 2);
+    EXPECT_EQ(
+        RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("9"), QStringLiteral("--gamelists")})
+            .exitCode,
+        2);
+    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--format"), QStringLiteral("pdf")}).exitCode, 2);
+    EXPECT_EQ(RunPlan({}).exitCode, 2);
+    EXPECT_EQ(RunPlan({QStringLiteral("/nicht/da.auf")}).exitCode, 1);
+}
+
+TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)
+{
+    QTemporaryDir dir;
+    const PlanRun run = RunPlan({SearchedExample(dir, QStringLiteral("5o"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Die Rechentiefe \"5o\" ist keine ganze Zahl.")))
+        << run.err.toStdString();
+}
