@@ -112,6 +112,36 @@ QString timePlanText(const ResultEntryFields& fields)
 {
     return fields.Sets.isEmpty() ? fields.Goals : fields.Sets;
 }
+
+// Steps after the completed-group question: read both fields, delete at once or, on the
+// confirming press, store; the confirming press then recomputes.
+void applyFields(TournamentState& state, const ResultEntryFields& fields, bool confirming, Prompter& prompter,
+                 ResultEntryOutcome& outcome)
+{
+    const int group = state.SelectedGroup;
+    const int game = state.SelectedNumber;
+    const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
+    const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
+    outcome.Fields = {entry.SetsField, entry.GoalsField};
+    if (entry.EntryAction == ScoreEntry::Action::Delete) {
+        deleteSelectedResult(state, group, game, outcome);
+        if (confirming) {
+            recomputeAfterConfirm(state, group);
+            outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
+        }
+        return;
+    }
+    if (!confirming)
+        return; // the first press only normalises and shows
+    if (entry.Cancelled)
+        prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
+    const GameResult result{
+        group, game, entry.ScoreText, entry.SetsFirst, entry.SetsSecond, entry.GoalsFirst, entry.GoalsSecond};
+    const bool stored = storeSelectedResult(state, result, prompter, outcome);
+    recomputeAfterConfirm(state, group);
+    if (stored)
+        outcome.TimePlanCellText = timePlanText(outcome.Fields);
+}
 } // namespace
 
 QString CompletedGroupQuestion()
@@ -169,33 +199,8 @@ ResultEntryOutcome ResultEntry::press(TournamentState& state, const ResultEntryF
         goOn = answer != Prompter::Answer::Cancel;
     }
 
-    if (goOn) {
-        const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
-        const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
-        outcome.Fields = {entry.SetsField, entry.GoalsField};
-        if (entry.EntryAction == ScoreEntry::Action::Delete) {
-            deleteSelectedResult(state, group, game, outcome);
-            if (confirming) {
-                recomputeAfterConfirm(state, group);
-                outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
-            }
-        } else if (confirming) {
-            if (entry.Cancelled)
-                prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
-            const GameResult result{group,
-                                    game,
-                                    entry.ScoreText,
-                                    entry.SetsFirst,
-                                    entry.SetsSecond,
-                                    entry.GoalsFirst,
-                                    entry.GoalsSecond};
-            const bool stored = storeSelectedResult(state, result, prompter, outcome);
-            recomputeAfterConfirm(state, group);
-            if (stored)
-                outcome.TimePlanCellText = timePlanText(outcome.Fields);
-        }
-    }
-
+    if (goOn)
+        applyFields(state, fields, confirming, prompter, outcome);
     outcome.CloseDialog = confirming;
     EntryConfirmArmed = true;
     outcome.FieldColour = ArmedColour;
