@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
+#include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 #include "results/ScoreSyntax.h"
 #include "results/Standings.h"
@@ -13,8 +14,6 @@
 namespace {
 const QString InfoCaption = QStringLiteral("Info");
 const QString UserInfoCaption = QStringLiteral("Benutzer-Info");
-const QString SetsKind = QStringLiteral("satz");
-const QString GoalsKind = QStringLiteral("tore");
 
 bool withSetsField(const TournamentState& state)
 {
@@ -32,13 +31,12 @@ bool isStorableGame(const TournamentState& state, int group, int game)
 bool selectedGameCells(const TournamentState& state, GridCell& setsCell, GridCell& goalsCell)
 {
     const QString& kind = state.SelectedTagKind;
-    if (kind != SetsKind && kind != GoalsKind)
+    if (kind != TagKind::Satz && kind != TagKind::Tore)
         return false;
-    const QString expectedTag = QString::number(state.SelectedGroup) + QLatin1Char(' ') + kind +
-                                QLatin1Char(' ') + QString::number(state.SelectedNumber);
+    const QString expectedTag = MakeRowTag(state.SelectedGroup, kind, state.SelectedNumber);
     if (state.ScheduleGrid.tag(state.SelectedCol, state.SelectedRow) != expectedTag)
         return false;
-    const int setsCol = kind == SetsKind ? state.SelectedCol : state.SelectedCol - 1;
+    const int setsCol = kind == TagKind::Satz ? state.SelectedCol : state.SelectedCol - 1;
     setsCell = {setsCol, state.SelectedRow};
     goalsCell = {setsCol + 1, state.SelectedRow};
     return true;
