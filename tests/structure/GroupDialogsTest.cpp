@@ -227,11 +227,6 @@ TEST(ChangeGroupDialog, LeavesACompletedGroupAloneOnNoAndKeepsItsCarriedNames)
     for (int game = 1; game <= 6; ++game)
         StoreResult(*state, 1, game, 1, 0);
     state->NameTable[2][1] = QStringLiteral("Adler");
-    // Completed for real: every render recomputes the flag from the stored results.
-    for (int game = 1; game <= 6; ++game)
-        state->ResultTable[game] = GameResult{1, game, QString(), 0, 0, 1, 0};
-    state->ResultCount = 6;
-    state->GroupHasResults[1] = true;
     state->GroupCompleted[1] = true;
     ScriptedPrompter prompter;
 
