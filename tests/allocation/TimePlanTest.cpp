@@ -1,4 +1,5 @@
 #include "allocation/TimePlan.h"
+#include "allocation/GameListPages.h"
 
 #include "AllocationTestSupport.h"
 
@@ -201,4 +202,29 @@ TEST(TimePlan, TheFieldPlanKeepsTheWholeTimePlan)
         }
     }
     EXPECT_EQ(state->FieldPlan.cell(1, 1), QStringLiteral("Korvane"));
+}
+
+TEST(TimePlan, GameListPagesListEveryTeamsGamesAndDuties)
+{
+    auto state = MakeTournament({{{3}, 1}});
+    AllocationOutput output;
+    RequestGameLists(output, 1);
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(RunAllocation(*state, output, prompter));
+    const QStringList pages = GameListPages(*state, output.GameLists, 1);
+    ASSERT_EQ(pages.size(), 3 * 10);
+    QStringList expected{QStringLiteral(" "),        QStringLiteral(" "),
+                         QStringLiteral(" "),        QStringLiteral("Korvane: Korvane"),
+                         QStringLiteral("Runde: 1"), QStringLiteral("Mannschaft: 1.1"),
+                         QStringLiteral(" ")};
+    const QStringList clocks{QStringLiteral("9:00"), QStringLiteral("9:10"), QStringLiteral("9:20")};
+    for (int slot = 1; slot <= 3; ++slot) {
+        const PairingEntry pairing = state->Pairings.PairingOf(3, slot);
+        const int opponent = pairing.first == 1 ? pairing.second : pairing.second == 1 ? pairing.first : 0;
+        expected << clocks.at(slot - 1) + QStringLiteral("  Platz:1  ") +
+                        (opponent >= 1 ? QStringLiteral("Gegner: 1.%1").arg(opponent)
+                                       : QStringLiteral("Schiedsrichter"));
+    }
+    EXPECT_EQ(pages.mid(0, 10), expected);
+    EXPECT_EQ(pages.at(15), QStringLiteral("Mannschaft: 1.2"));
 }
