@@ -5,7 +5,8 @@ class SlotTable;
 
 // The improvement of a round's plan: a deterministic repair pass, then the seeded random search.
 // Both answer PlaysInSlot from the presence data, and the search scores each exchange from the
-// runs it touches; the decisions are those of ReferenceSearch, step for step.
+// runs it touches; the decisions are those of ReferenceSearch, step for step. The presence data
+// must have been built from the table, and both keep it up to date.
 
 // Moves games away from slots next to another game of one of their teams, where the membership
 // rules allow.
