@@ -6,4 +6,5 @@
 // name and returns the process exit status; errors go to standard error.
 namespace cli {
 int RunInfo(const QStringList& arguments);
+int RunSave(const QStringList& arguments);
 } // namespace cli

@@ -14,6 +14,7 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {QStringLiteral("info"), cli::RunInfo},
+        {QStringLiteral("save"), cli::RunSave},
     };
     return table;
 }

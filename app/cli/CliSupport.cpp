@@ -1,0 +1,40 @@
+#include "CliSupport.h"
+
+#include "ConsolePrompter.h"
+
+#include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace cli {
+bool LoadPairingData(TournamentState& state)
+{
+    ConsolePrompter prompter;
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(PairingTable::FileName));
+    return state.Pairings.LoadPairingTable(path, prompter);
+}
+
+bool LoadTournamentFile(TournamentState& state, const QString& path)
+{
+    ConsolePrompter prompter;
+    return LoadTournament(state, path, prompter);
+}
+
+bool SaveTournamentFile(TournamentState& state, const QString& path)
+{
+    ConsolePrompter prompter;
+    // Saving to the remembered file asks no question.
+    state.RememberedFileName = path;
+    return SaveTournament(state, path, prompter);
+}
+
+void PrintError(const QString& text)
+{
+    QTextStream err(stderr);
+    err << text << Qt::endl;
+}
+} // namespace cli

@@ -1,0 +1,37 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+
+#include "model/TournamentState.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <memory>
+
+namespace cli {
+int RunSave(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Lädt eine Turnierdatei und speichert sie unter OUT."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("Turnierdatei, die geladen wird"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("Datei, die geschrieben wird"));
+    if (!parser.parse(arguments)) {
+        PrintError(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2) {
+        PrintError(QStringLiteral("usage: korvane-cli save IN OUT"));
+        return 2;
+    }
+    auto state = std::make_unique<TournamentState>();
+    if (!LoadTournamentFile(*state, files.at(0)))
+        return 1;
+    return SaveTournamentFile(*state, files.at(1)) ? 0 : 1;
+}
+} // namespace cli

@@ -1,0 +1,124 @@
+#include "model/TournamentStorage.h"
+
+#include "model/Prompter.h"
+#include "model/TournamentFile.h"
+#include "model/TournamentState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+const QString LoadFailedCaption = QStringLiteral("Korvane");
+const QString LoadFailedText = QStringLiteral("Einladen klappt nich !");
+const QString ProgramTitle = QStringLiteral("Korvane 5.08");
+const QString DefaultStartFile = QStringLiteral("normal.auf");
+const QString TournamentFileExtension = QStringLiteral(".auf");
+
+// The file name without its directory; both separators count, whichever system wrote the path.
+QString FileNameOf(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.mid(cut + 1);
+}
+
+bool IsSameFile(const QString& path, const QString& other)
+{
+    return !other.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(other).absoluteFilePath();
+}
+
+void ReportLoadFailure(Prompter& prompter, const QString& cause)
+{
+    prompter.inform(LoadFailedCaption, LoadFailedText + u'\n' + cause);
+}
+
+// What a load sets whether or not the file could be read to its end.
+void FinishLoad(TournamentState& state)
+{
+    state.IsSaved = true;
+    state.SetsWord = state.Settings.WithSets ? QStringLiteral("Sätze") : QString();
+    state.AutoLoadPending = false;
+    state.JustLoaded = true;
+}
+} // namespace
+
+void GuardProtectedFileName(TournamentState& state, Prompter& prompter)
+{
+    const QString& name = state.RememberedFileName;
+    if (name != QStringLiteral("hlpdatc.tmp") && name != QStringLiteral("hlpdata.tmp"))
+        return;
+    prompter.inform(
+        QStringLiteral("Obacht !"),
+        QStringLiteral("Dieser Dateiname ist geschützt und sollte nicht verwendet werden. Bitte benennen "
+                       "Sie die Datei um und laden Sie diese erneut ein."));
+    state.RememberedFileName = name.left(7) + TournamentFileExtension;
+}
+
+bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter)
+{
+    GuardProtectedFileName(state, prompter);
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        // Nothing was read: the tournament in memory, saved or not, stays as it is.
+        state.AutoLoadPending = false;
+        ReportLoadFailure(prompter, QStringLiteral("Die Datei %1 lässt sich nicht lesen: %2")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    file.close();
+
+    state.RememberedFileName = path;
+    const TournamentFileReadResult result = ReadTournamentFile(state, bytes);
+    FinishLoad(state);
+    if (!result.ok) {
+        // The tournament holds only part of the file: saving must not silently replace it.
+        state.RememberedFileName.clear();
+        ReportLoadFailure(prompter, ReadFailureLine(result));
+    }
+    return result.ok;
+}
+
+bool SaveTournament(TournamentState& state, const QString& path, Prompter& prompter)
+{
+    if (!IsSameFile(path, state.RememberedFileName) && QFileInfo::exists(path)) {
+        const QString question =
+            QStringLiteral("existierende Datei \"%1\" überschreiben ?").arg(FileNameOf(path));
+        if (prompter.askYesNo(QStringLiteral("Info"), question) != Prompter::Answer::Yes)
+            return false;
+    }
+    const QByteArray bytes = WriteTournamentFile(state);
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written) {
+        prompter.inform(QStringLiteral("Fehler"),
+                        QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    state.RememberedFileName = path;
+    state.IsSaved = true;
+    return true;
+}
+
+QString ProposedSaveName(const TournamentState& state)
+{
+    if (!state.RememberedFileName.isEmpty())
+        return state.RememberedFileName;
+    return state.TournamentName + TournamentFileExtension;
+}
+
+QString StartFilePath(const QStringList& commandLine)
+{
+    if (commandLine.size() > 1 && !commandLine.at(1).isEmpty())
+        return commandLine.at(1);
+    return DefaultStartFile;
+}
+
+QString ShowFileCaption(const QString& path)
+{
+    return QStringLiteral("Datei: ") + FileNameOf(path) + QString(11, u' ') + ProgramTitle;
+}

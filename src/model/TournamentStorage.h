@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Prompter;
+struct TournamentState;
+
+// The load and save commands of the main window without their file dialogs: the window asks for
+// the path and passes it here; every notice and question goes through the prompter.
+
+// Loads the tournament file at `path`. First guards the protected remembered names (see
+// GuardProtectedFileName). A file that cannot be opened leaves the tournament, its saved state
+// and the remembered name as they were. Otherwise the tournament is read afresh; a failed read
+// keeps what was read up to the faulty line and clears the remembered file name, so that a later
+// save cannot overwrite the damaged file with the partial tournament. Failures show
+// "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause.
+// After an opened file: IsSaved := true, SetsWord follows WithSets, JustLoaded := true.
+// AutoLoadPending := false in every case. Returns true when the whole file was read.
+bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter);
+
+// Saves to `path`. When the path is not the remembered file and a file exists there, asks
+// (caption "Info", Yes/No) whether to overwrite it; No ends the save without writing. The file
+// is written through QSaveFile: a failed write leaves any previous file untouched, shows the
+// system's error message (caption "Fehler") and keeps IsSaved. On success the path becomes the
+// remembered file name and IsSaved := true. Returns true when the file was written.
+bool SaveTournament(TournamentState& state, const QString& path, Prompter& prompter);
+
+// The names the program uses for its own temporary files: when the remembered file name is one
+// of them, says so (caption "Obacht !") and remembers its first seven characters + ".auf".
+void GuardProtectedFileName(TournamentState& state, Prompter& prompter);
+
+// The save dialog's proposal: the remembered file name, else the tournament name + ".auf".
+QString ProposedSaveName(const TournamentState& state);
+
+// The start file: the first command-line argument (after the program), else "normal.auf".
+QString StartFilePath(const QStringList& commandLine);
+
+// The main window's caption for a loaded or saved file: "Datei: " + the file name without its
+// directory + eleven blanks + "Korvane 5.08".
+QString ShowFileCaption(const QString& path);

@@ -1,0 +1,226 @@
+#include "model/TournamentFile.h"
+#include "model/TournamentFileFormat.h"
+#include "model/TournamentState.h"
+#include "support/FullTournament.h"
+#include "support/GTestQt.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<TournamentState> ReadBack(const QByteArray& bytes)
+{
+    auto state = std::make_unique<TournamentState>();
+    const TournamentFileReadResult result = ReadTournamentFile(*state, bytes);
+    EXPECT_TRUE(result.ok) << ReadFailureLine(result).toStdString();
+    return state;
+}
+
+// The header of a small tournament: lines 1 to 16, settings as written by default.
+QStringList HeaderLines()
+{
+    return {QStringLiteral("Turnier"),
+            QStringLiteral("5.08"),
+            QString(),
+            QStringLiteral("Fußball"),
+            QStringLiteral("1220x2211113120011211"),
+            QStringLiteral("2"),
+            QStringLiteral("2"),
+            QStringLiteral("50"),
+            QStringLiteral("10"),
+            QStringLiteral("anfang"),
+            QStringLiteral("00:00"),
+            QStringLiteral("Urkunde.rtf"),
+            QStringLiteral(","),
+            QStringLiteral("Reserve"),
+            QStringLiteral("Reserve"),
+            QStringLiteral("Reserve")};
+}
+
+// Sections B to H of one round with one group of two teams, no breaks, referrals or results.
+QStringList BodyLines()
+{
+    return {
+        QStringLiteral("2"),     QStringLiteral("Adler"), QStringLiteral("Bären"),    QStringLiteral("1"),
+        QStringLiteral("1"),     QStringLiteral("1"),     QStringLiteral("10"),       QStringLiteral("2"),
+        QStringLiteral("2"),     QStringLiteral("einf"),  QStringLiteral("Gruppe 1"), QStringLiteral("Adler"),
+        QStringLiteral("Bären"), QStringLiteral("0"),     QStringLiteral("0"),        QStringLiteral("0"),
+        QStringLiteral("0"),     QStringLiteral("0"),     QStringLiteral("0")};
+}
+} // namespace
+
+TEST(TournamentFile, SaveThenLoadReproducesEveryTableTheFileCarries)
+{
+    const auto original = MakeFullTournament();
+    const QByteArray bytes = WriteTournamentFile(*original);
+    // A name outside Windows-1252 makes the whole file UTF-8 behind a byte-order mark.
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const auto loaded = ReadBack(bytes);
+    EXPECT_EQ(loaded->NamePool[3].Name, QStringLiteral("Kraków Łódź Ağrı"));
+    EXPECT_EQ(loaded->NameList, original->NameList);
+    EXPECT_EQ(loaded->ReferralTable, original->ReferralTable);
+    EXPECT_EQ(loaded->ResultTable, original->ResultTable);
+    EXPECT_EQ(loaded->FieldPlan, original->FieldPlan);
+    EXPECT_EQ(loaded->Settings, original->Settings);
+    EXPECT_TRUE(*loaded == *original); // and everything else, table by table
+    EXPECT_EQ(WriteTournamentFile(*loaded), bytes);
+}
+
+TEST(TournamentFile, TextsThatFitAreWrittenAsWindows1252WithCrLf)
+{
+    const auto original = MakeFullTournament(false);
+    const QByteArray bytes = WriteTournamentFile(*original);
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(bytes.startsWith("Hallencup Gr\xF6\xDF"
+                                 "e & S\xFC\xDF\r\n5.08\r\n\r\nFu\xDF"
+                                 "ball\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_TRUE(*ReadBack(bytes) == *original);
+}
+
+TEST(TournamentFile, ReaderAcceptsLfOnlyLineEnds)
+{
+    const auto original = MakeFullTournament(false);
+    QByteArray bytes = WriteTournamentFile(*original);
+    bytes.replace("\r\n", "\n");
+    EXPECT_TRUE(*ReadBack(bytes) == *original);
+}
+
+TEST(TournamentFile, LineBreaksInsideTextsBecomeOneBlankEach)
+{
+    auto state = MakeFullTournament(false);
+    state->TournamentName = QStringLiteral("Hallen\r\ncup");
+    state->NameTable[1][0] = QStringLiteral("Gruppe\nA\rB");
+    state->ResultTable[1].ScoreText = QStringLiteral("\r\n\r\n");
+    const QByteArray bytes = WriteTournamentFile(*state);
+    EXPECT_EQ(FileLines(bytes).size(), FileLines(WriteTournamentFile(*MakeFullTournament(false))).size());
+    const auto loaded = ReadBack(bytes);
+    EXPECT_EQ(loaded->TournamentName, QStringLiteral("Hallen cup"));
+    EXPECT_EQ(loaded->NameTable[1][0], QStringLiteral("Gruppe A B"));
+    EXPECT_EQ(loaded->ResultTable[1].ScoreText, QStringLiteral("  "));
+    EXPECT_EQ(loaded->TeamsInGroup[2], 22);
+}
+
+TEST(TournamentFile, EmptyRoundsAndGroupsWriteOnlyTheirOwnLines)
+{
+    auto state = std::make_unique<TournamentState>();
+    ResetTournament(*state);
+    state->RoundCount = 2;
+    state->GroupsInRound[2] = 1;
+    state->FieldsInRound[2] = 1;
+    state->NameTable[1][0] = QStringLiteral("leer");
+    const QStringList lines = FileLines(WriteTournamentFile(*state));
+    // Section B (count 0) is line 17; the rounds follow, then the one group block.
+    const QStringList expected{QStringLiteral("0"),    QStringLiteral("2"), QStringLiteral("0"),
+                               QStringLiteral("0"),    QStringLiteral("0"), QStringLiteral("2"),
+                               QStringLiteral("1"),    QStringLiteral("1"), QStringLiteral("0"),
+                               QStringLiteral("2"),    QStringLiteral("0"), QStringLiteral("einf"),
+                               QStringLiteral("leer"), QStringLiteral("0")};
+    EXPECT_EQ(lines.mid(16, expected.size()), expected);
+    EXPECT_TRUE(*ReadBack(FileBytes(lines)) == *state);
+}
+
+TEST(TournamentFile, AFileWithoutNamePoolKeepsTheNamesOfTheListWithoutAddresses)
+{
+    const QStringList lines = HeaderLines() + BodyLines();
+    auto state = ReadBack(FileBytes(lines));
+    EXPECT_EQ(state->NamePoolCount, 2);
+    EXPECT_EQ(state->NameList, QStringList({QStringLiteral("Adler"), QStringLiteral("Bären")}));
+    EXPECT_EQ(state->NamePool[2].Name, QStringLiteral("Bären"));
+    EXPECT_TRUE(state->NamePool[2].Email.isEmpty());
+    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0"));
+
+    // With section I the pool and the list follow it instead.
+    auto withPool = ReadBack(FileBytes(lines + QStringList{QStringLiteral("1"), QStringLiteral("Cobras"),
+                                                           QStringLiteral("c@d.de"), QStringLiteral("1")}));
+    EXPECT_EQ(withPool->NamePoolCount, 1);
+    EXPECT_EQ(withPool->NameList, QStringList{QStringLiteral("Cobras")});
+    EXPECT_TRUE(withPool->NamePool[2].Name.isEmpty());
+    EXPECT_EQ(withPool->NamePool[1].Email, QStringLiteral("c@d.de"));
+}
+
+TEST(TournamentFile, HeaderLinesApplyAsTheyAreRead)
+{
+    QStringList lines = HeaderLines() + BodyLines();
+    lines[5] = QStringLiteral("3"); // line 6
+    lines[6] = QStringLiteral("4"); // line 7 repeats FieldsPerLine and wins
+    lines[9] = QStringLiteral("ende");
+    lines[10] = QStringLiteral("17:45 und noch viel mehr Text dahinter");
+    lines[11] = QStringLiteral("ab"); // too short for a template
+    lines[12] = QStringLiteral("Reserve");
+    auto state = std::make_unique<TournamentState>();
+    state->WorkDir = QStringLiteral("/home/orga/valdorn/korvane");
+    state->Settings.EmailSeparator = QStringLiteral(";");
+    ASSERT_TRUE(ReadTournamentFile(*state, FileBytes(lines)).ok);
+    EXPECT_EQ(state->Settings.FieldsPerLine, QStringLiteral("4"));
+    EXPECT_FALSE(state->TimeAnchorIsStart);
+    EXPECT_EQ(state->EndTime, QStringLiteral("17:45 und noch viel mehr Text "));
+    EXPECT_EQ(state->StartTime, QStringLiteral("00:00"));
+    EXPECT_EQ(state->Settings.CertificateTemplate,
+              QDir(QStringLiteral("/home/orga/valdorn/korvane")).filePath(QStringLiteral("urkunde.rtf")));
+    EXPECT_EQ(state->Settings.EmailSeparator, QStringLiteral(";"));
+
+    lines[11] = QStringLiteral("Reserve");
+    state->Settings.CertificateTemplate = QStringLiteral("eigene.rtf");
+    ASSERT_TRUE(ReadTournamentFile(*state, FileBytes(lines)).ok);
+    EXPECT_EQ(state->Settings.CertificateTemplate, QStringLiteral("eigene.rtf"));
+}
+
+TEST(TournamentFile, SettingsLineReadsEveryValueBackAndFallsBackOnOtherCharacters)
+{
+    auto state = MakeFullTournament(false);
+    for (const CompareScope scope : {CompareScope::None, CompareScope::SameRound,
+                                     CompareScope::SameAndLastRound, CompareScope::WholeTournament}) {
+        for (const PlanSymmetryMode symmetry :
+             {PlanSymmetryMode::None, PlanSymmetryMode::GroupSymmetric, PlanSymmetryMode::LeagueSymmetric}) {
+            for (const GameListDestination target :
+                 {GameListDestination::OneFile, GameListDestination::FilePerTeam,
+                  GameListDestination::Print}) {
+                state->Settings.DirectCompareScope = scope;
+                state->Settings.PlanSymmetry = symmetry;
+                state->Settings.GameListTarget = target;
+                state->Settings.WithSets = !state->Settings.WithSets;
+                state->SetsWord = state->Settings.WithSets ? QStringLiteral("Sätze") : QString();
+                EXPECT_TRUE(*ReadBack(WriteTournamentFile(*state)) == *state);
+            }
+        }
+    }
+
+    QStringList lines = HeaderLines() + BodyLines();
+    lines[4] = QStringLiteral("1"); // a short line: every later position matches no digit
+    auto shortLine = ReadBack(FileBytes(lines));
+    const TournamentSettings& settings = shortLine->Settings;
+    EXPECT_TRUE(settings.RefereesEnabled);
+    EXPECT_FALSE(settings.SetPriority);
+    EXPECT_EQ(settings.GroupsPerLine, 2);
+    EXPECT_EQ(settings.DirectCompareScope, CompareScope::None);
+    EXPECT_EQ(settings.PointsSystem, 3);
+    EXPECT_EQ(settings.PlanSymmetry, PlanSymmetryMode::LeagueSymmetric);
+    EXPECT_EQ(settings.GameListTarget, GameListDestination::Print);
+    EXPECT_TRUE(settings.PlanChanged);
+    EXPECT_TRUE(shortLine->SetsWord.isEmpty());
+}
+
+TEST(TournamentFile, PoolTextsKeepFortyCharactersInListAndPool)
+{
+    const QString longName(50, u'ö');
+    QStringList lines = HeaderLines() + BodyLines();
+    lines[17] = longName;
+    lines += {QStringLiteral("1"), longName, QString(45, u'e'), QStringLiteral("1")};
+    auto state = ReadBack(FileBytes(lines));
+    EXPECT_EQ(state->NamePool[1].Name, QString(40, u'ö'));
+    EXPECT_EQ(state->NameList.at(0), QString(40, u'ö'));
+    EXPECT_EQ(state->NamePool[1].Email, QString(40, u'e'));
+}
+
+TEST(TournamentFile, PoolWithoutNameListIsWrittenFromThePool)
+{
+    auto state = MakeFullTournament(false);
+    state->NameList.clear();
+    const auto loaded = ReadBack(WriteTournamentFile(*state));
+    EXPECT_EQ(loaded->NameList, MakeFullTournament(false)->NameList);
+}

@@ -1,0 +1,193 @@
+#include "model/TournamentStorage.h"
+#include "model/TournamentFile.h"
+#include "model/TournamentState.h"
+#include "support/FullTournament.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+const QString ProtectedNameText = QStringLiteral(
+    "Dieser Dateiname ist geschützt und sollte nicht verwendet werden. Bitte benennen Sie die Datei um und "
+    "laden Sie diese erneut ein.");
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class TournamentStorageTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return QDir(m_folder.path()).filePath(name); }
+
+    // An unsaved tournament in memory, as after some edits.
+    std::unique_ptr<TournamentState> EditedTournament()
+    {
+        auto state = std::make_unique<TournamentState>();
+        ResetTournament(*state);
+        SetUpDefaultTournament(*state);
+        state->TournamentName = QStringLiteral("in Arbeit");
+        state->IsSaved = false;
+        state->AutoLoadPending = true;
+        state->RememberedFileName = QStringLiteral("alt.auf");
+        return state;
+    }
+
+    QTemporaryDir m_folder;
+    ScriptedPrompter m_prompter;
+};
+} // namespace
+
+TEST_F(TournamentStorageTest, LoadReadsTheFileAndMarksTheTournamentSavedAndJustLoaded)
+{
+    WriteBytes(path(QStringLiteral("cup.auf")), WriteTournamentFile(*MakeFullTournament()));
+    auto state = EditedTournament();
+    EXPECT_TRUE(LoadTournament(*state, path(QStringLiteral("cup.auf")), m_prompter));
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup Größe & Süß"));
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_FALSE(state->AutoLoadPending);
+    EXPECT_TRUE(state->JustLoaded);
+    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
+    EXPECT_EQ(state->RememberedFileName, path(QStringLiteral("cup.auf")));
+}
+
+TEST_F(TournamentStorageTest, AMissingFileLeavesTheTournamentAsItWas)
+{
+    auto state = EditedTournament();
+    EXPECT_FALSE(LoadTournament(*state, path(QStringLiteral("fehlt.auf")), m_prompter));
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Korvane"));
+    EXPECT_TRUE(m_prompter.shown()[0].text.startsWith(QStringLiteral("Einladen klappt nich !\nDie Datei ")));
+    EXPECT_EQ(state->TournamentName, QStringLiteral("in Arbeit"));
+    EXPECT_EQ(state->TeamsInGroup[1], 4);
+    EXPECT_FALSE(state->IsSaved); // still unsaved: the exit question must still come
+    EXPECT_EQ(state->RememberedFileName, QStringLiteral("alt.auf"));
+    EXPECT_FALSE(state->AutoLoadPending);
+}
+
+TEST_F(TournamentStorageTest, AFailedReadKeepsThePartReadShowsItSavedAndForgetsTheFile)
+{
+    QStringList lines = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
+    lines[21] = QStringLiteral("abc"); // the round count
+    WriteBytes(path(QStringLiteral("kaputt.auf")), FileBytes(lines));
+    auto state = EditedTournament();
+    EXPECT_FALSE(LoadTournament(*state, path(QStringLiteral("kaputt.auf")), m_prompter));
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Korvane"));
+    EXPECT_EQ(
+        m_prompter.shown()[0].text,
+        QStringLiteral("Einladen klappt nich !\nZeile 22: \"abc\" ist keine Zahl (Anzahl der Runden)."));
+    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup Größe & Süß"));
+    EXPECT_EQ(state->NamePoolCount, 4);
+    EXPECT_EQ(state->GroupsInRound[1], 0); // reset, never read
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(state->JustLoaded);
+    EXPECT_TRUE(state->RememberedFileName.isEmpty());
+    EXPECT_EQ(ProposedSaveName(*state), QStringLiteral("Hallencup Größe & Süß.auf"));
+}
+
+TEST_F(TournamentStorageTest, ProtectedNamesAreRenamedWithAWarning)
+{
+    for (const QString& name : {QStringLiteral("hlpdatc.tmp"), QStringLiteral("hlpdata.tmp")}) {
+        auto state = EditedTournament();
+        state->RememberedFileName = name;
+        m_prompter.clear();
+        LoadTournament(*state, path(QStringLiteral("fehlt.auf")), m_prompter);
+        ASSERT_EQ(m_prompter.shown().size(), 2u);
+        EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Obacht !"));
+        EXPECT_EQ(m_prompter.shown()[0].text, ProtectedNameText);
+        EXPECT_EQ(state->RememberedFileName, name.left(7) + QStringLiteral(".auf"));
+    }
+    auto state = EditedTournament();
+    state->RememberedFileName = QStringLiteral("/tmp/hlpdatc.tmp"); // only the exact names
+    GuardProtectedFileName(*state, m_prompter);
+    EXPECT_EQ(state->RememberedFileName, QStringLiteral("/tmp/hlpdatc.tmp"));
+}
+
+TEST_F(TournamentStorageTest, SaveWritesTheFileAndRemembersIt)
+{
+    auto state = MakeFullTournament();
+    state->IsSaved = false;
+    const QString target = path(QStringLiteral("neu.auf"));
+    EXPECT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_EQ(state->RememberedFileName, target);
+    EXPECT_EQ(Contents(target), WriteTournamentFile(*state));
+    EXPECT_EQ(ProposedSaveName(*state), target);
+
+    // Saving again to the remembered file asks nothing.
+    state->IsSaved = false;
+    EXPECT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(TournamentStorageTest, AnotherExistingFileIsOverwrittenOnlyOnYes)
+{
+    const QString other = path(QStringLiteral("fremd.auf"));
+    WriteBytes(other, "bleibt");
+    auto state = MakeFullTournament();
+    state->IsSaved = false;
+    m_prompter.answer({Prompter::Answer::No});
+    EXPECT_FALSE(SaveTournament(*state, other, m_prompter));
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    EXPECT_EQ(m_prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
+    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Info"));
+    EXPECT_EQ(m_prompter.shown()[0].text, QStringLiteral("existierende Datei \"fremd.auf\" überschreiben ?"));
+    EXPECT_EQ(Contents(other), QByteArray("bleibt"));
+    EXPECT_FALSE(state->IsSaved);
+    EXPECT_TRUE(state->RememberedFileName.isEmpty());
+
+    m_prompter.answer({Prompter::Answer::Yes});
+    EXPECT_TRUE(SaveTournament(*state, other, m_prompter));
+    EXPECT_EQ(Contents(other), WriteTournamentFile(*state));
+}
+
+TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState)
+{
+    const QString blocker = path(QStringLiteral("datei"));
+    WriteBytes(blocker, "kein Ordner");
+    auto state = EditedTournament();
+    for (const QString& target : {blocker + QStringLiteral("/x.auf"), m_folder.path()}) {
+        m_prompter.clear();
+        if (QFileInfo::exists(target))
+            m_prompter.answer({Prompter::Answer::Yes}); // the folder exists: overwrite it?
+        EXPECT_FALSE(SaveTournament(*state, target, m_prompter));
+        ASSERT_FALSE(m_prompter.shown().empty());
+        EXPECT_EQ(m_prompter.shown().back().caption, QStringLiteral("Fehler"));
+        EXPECT_FALSE(state->IsSaved);
+        EXPECT_EQ(state->RememberedFileName, QStringLiteral("alt.auf"));
+    }
+    EXPECT_EQ(Contents(blocker), QByteArray("kein Ordner"));
+}
+
+TEST(TournamentStorage, NamesAndCaptions)
+{
+    auto state = std::make_unique<TournamentState>();
+    EXPECT_EQ(ProposedSaveName(*state), QStringLiteral("Korvane.auf"));
+    EXPECT_EQ(StartFilePath({QStringLiteral("korvane")}), QStringLiteral("normal.auf"));
+    EXPECT_EQ(
+        StartFilePath({QStringLiteral("korvane"), QStringLiteral("/data/cup.auf"), QStringLiteral("x")}),
+        QStringLiteral("/data/cup.auf"));
+    EXPECT_EQ(ShowFileCaption(QStringLiteral("/home/orga/cup.auf")),
+              QStringLiteral("Datei: cup.auf           Korvane 5.08"));
+    EXPECT_EQ(ShowFileCaption(QStringLiteral("C:\\Turniere\\Pfingsten.auf")),
+              QStringLiteral("Datei: Pfingsten.auf           Korvane 5.08"));
+}
