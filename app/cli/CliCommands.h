@@ -7,4 +7,5 @@
 namespace cli {
 int RunInfo(const QStringList& arguments);
 int RunSave(const QStringList& arguments);
+int RunReferrals(const QStringList& arguments);
 } // namespace cli

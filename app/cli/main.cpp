@@ -15,6 +15,7 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {QStringLiteral("info"), cli::RunInfo},
         {QStringLiteral("save"), cli::RunSave},
+        {QStringLiteral("referrals"), cli::RunReferrals},
     };
     return table;
 }

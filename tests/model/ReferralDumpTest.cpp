@@ -1,0 +1,115 @@
+#include "model/ReferralDump.h"
+#include "model/DiagnosticLists.h"
+#include "model/TournamentState.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+TEST(ReferralDump, ListsUsedEntriesRowByRowAndEndsWithTheSumOnACarriageReturnLine)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->ReferralTable[1][2] = {0, 0, 3, 1};
+    state->ReferralTable[1][1] = {0, 0, 3, 2};
+    state->ReferralTable[3][1] = {1, 2, 0, 0};
+    state->ReferralTable[3][2] = {1, 1, 0, 0};
+    state->ReferralTable[200][200] = {-1, 0, 0, 0}; // any non-zero field makes an entry used
+    // Row and column 0 lie outside the dump.
+    state->ReferralTable[0][5] = {7, 7, 7, 7};
+    state->ReferralTable[5][0] = {7, 7, 7, 7};
+
+    EXPECT_EQ(ReferralDumpText(*state), QByteArray("0 0 3 2 \r\n"
+                                                   "0 0 3 1 \r\n"
+                                                   "1 2 0 0 \r\n"
+                                                   "1 1 0 0 \r\n"
+                                                   "-1 0 0 0 \r\n"
+                                                   "13\r"));
+}
+
+TEST(ReferralDump, EmptyTableGivesOnlyTheZeroSum)
+{
+    auto state = std::make_unique<TournamentState>();
+    EXPECT_EQ(ReferralDumpText(*state), QByteArray("0\r"));
+}
+
+TEST(ReferralDump, SumOfHugeNumbersDoesNotOverflow)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->ReferralTable[1][1] = {2147483647, 2147483647, 0, 0};
+    EXPECT_TRUE(ReferralDumpText(*state).endsWith("\r\n4294967294\r"));
+}
+
+TEST(ReferralDump, WriterStoresTheBytesOrReportsTheFailure)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->ReferralTable[2][1] = {1, 1, 0, 0};
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+
+    const QString path = dir.filePath(ReferralDumpFileName);
+    ASSERT_TRUE(WriteReferralDump(*state, path, prompter));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("1 1 0 0 \r\n2\r"));
+    EXPECT_TRUE(prompter.shown().empty());
+
+    const QString unwritable = dir.filePath(QStringLiteral("fehlt/Prüfung.txt"));
+    EXPECT_FALSE(WriteReferralDump(*state, unwritable, prompter));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(prompter.shown()[0].text,
+              QStringLiteral("Speichern der Datei ") + unwritable + QStringLiteral(" nicht möglich"));
+}
+
+TEST(NamesDiagnosticLines, ListsPositionsPoolNamesAndCompletionFlags)
+{
+    auto state = std::make_unique<TournamentState>();
+    SetUpDefaultTournament(*state); // one group of 4, game length 10
+    state->RoundCount = 2;
+    state->GroupsInRound[2] = 1;
+    state->TeamsInGroup[2] = 2;
+    state->NamePool[1].Name = QStringLiteral("Adler");
+    state->NamePool[11].Name = QStringLiteral("not listed");
+    state->GroupCompleted[2] = true;
+    state->GroupCompleted[21] = true;
+
+    const QStringList lines = NamesDiagnosticLines(*state);
+
+    ASSERT_EQ(lines.size(), 6 + 10 + 20);
+    EXPECT_EQ(lines[0], QStringLiteral("1.Gruppe 1: \"\""));
+    EXPECT_EQ(lines[3], QStringLiteral("4.Gruppe 1: \"\""));
+    EXPECT_EQ(lines[5], QStringLiteral("2.Gruppe 2: \"\""));
+    EXPECT_EQ(lines[6], QStringLiteral("mn[1,1]= Adler"));
+    EXPECT_EQ(lines[15], QStringLiteral("mn[10,1]= "));
+    EXPECT_EQ(lines[16], QStringLiteral("abgeschl[1]=false"));
+    EXPECT_EQ(lines[17], QStringLiteral("abgeschl[2]=true"));
+    EXPECT_EQ(lines.last(), QStringLiteral("abgeschl[20]=false"));
+}
+
+TEST(NamesDiagnosticLines, AfterAResetOnlyTheCompletionFlagsRemain)
+{
+    auto state = std::make_unique<TournamentState>();
+    SetUpDefaultTournament(*state);
+    ResetTournament(*state);
+    EXPECT_EQ(NamesDiagnosticLines(*state).size(), 20);
+
+    state->GameLengthInRound[1] = 1000; // never past the pool
+    EXPECT_EQ(NamesDiagnosticLines(*state).size(), 200 + 20);
+}
+
+TEST(StoredResultLines, OneLinePerStoredResult)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->ResultCount = 2;
+    state->ResultTable[1] = {1, 3, QStringLiteral("15:7  8:15  "), 1, 1, 23, 22};
+    state->ResultTable[2] = {2, 1, QString(), 0, 0, 4, 0};
+    state->ResultTable[3] = {2, 2, QStringLiteral("x"), 0, 0, 0, 0};
+
+    EXPECT_EQ(StoredResultLines(*state),
+              (QStringList{QStringLiteral("1/3  15:7  8:15   ## 23:22"), QStringLiteral("2/1   ## 4:0")}));
+}

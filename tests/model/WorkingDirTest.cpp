@@ -1,0 +1,280 @@
+#include "model/WorkingDir.h"
+#include "model/TournamentState.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+const QString CreateFailure =
+    QStringLiteral("Directory kann nicht erzeugt werden. Sie haben nicht die nötigen Rechte.");
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Every test runs with KORVANE_WORKDIR pointing below a temporary folder and a program folder
+// holding the four default files; the current directory and the variable are restored after.
+class WorkDirTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_root.isValid());
+        ASSERT_TRUE(m_program.isValid());
+        m_savedCurrent = QDir::currentPath();
+        m_hadOverride = qEnvironmentVariableIsSet("KORVANE_WORKDIR");
+        m_savedOverride = qgetenv("KORVANE_WORKDIR");
+        for (const QString& name : DefaultWorkFiles)
+            ASSERT_TRUE(writeFile(programFile(name), "delivered " + name.toUtf8()));
+        useWorkDir(m_root.filePath(QStringLiteral("Dokumente/valdorn/korvane")));
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(m_savedCurrent);
+        if (m_hadOverride)
+            qputenv("KORVANE_WORKDIR", m_savedOverride);
+        else
+            qunsetenv("KORVANE_WORKDIR");
+    }
+
+    void useWorkDir(const QString& path)
+    {
+        m_workDir = path;
+        qputenv("KORVANE_WORKDIR", path.toUtf8());
+    }
+    QString programFile(const QString& name) const { return m_program.filePath(name); }
+    QString workFile(const QString& name) const { return QDir(m_workDir).filePath(name); }
+    bool prepare() { return PrepareWorkDir(*m_state, m_program.path(), m_prompter); }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_program;
+    QString m_workDir;
+    std::unique_ptr<TournamentState> m_state = std::make_unique<TournamentState>();
+    ScriptedPrompter m_prompter;
+
+private:
+    QString m_savedCurrent;
+    bool m_hadOverride = false;
+    QByteArray m_savedOverride;
+};
+
+// Lets one platform call fail while the others act on the real file system.
+class CurrentDirRefusingPlatform : public SystemWorkDirPlatform {
+public:
+    bool setCurrentDir(const QString&) override { return false; }
+};
+
+class FixedDocumentsPlatform : public SystemWorkDirPlatform {
+public:
+    explicit FixedDocumentsPlatform(QString documents) : m_documents(std::move(documents)) {}
+    QString documentsFolder() const override { return m_documents; }
+
+private:
+    QString m_documents;
+};
+} // namespace
+
+TEST_F(WorkDirTest, FirstLaunchCreatesTheFolderCopiesTheDefaultFilesAndMakesItCurrent)
+{
+    EXPECT_TRUE(prepare());
+
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(m_state->WorkDir, m_workDir);
+    EXPECT_EQ(QDir::currentPath(), QDir(m_workDir).canonicalPath());
+    for (const QString& name : DefaultWorkFiles)
+        EXPECT_EQ(readAll(workFile(name)), "delivered " + name.toUtf8()) << name.toStdString();
+    // The pairing data stays in the program's folder.
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("Daten1.dat"))));
+}
+
+TEST_F(WorkDirTest, LaterLaunchKeepsTheUsersFilesAndRestoresOnlyMissingOnes)
+{
+    ASSERT_TRUE(prepare());
+    ASSERT_TRUE(writeFile(workFile(QStringLiteral("normal.auf")), "my own start tournament"));
+    ASSERT_TRUE(writeFile(workFile(QStringLiteral("hb508.rtr")), "help with my notes"));
+    ASSERT_TRUE(QFile::remove(workFile(QStringLiteral("urkunde.rtf"))));
+
+    EXPECT_TRUE(prepare());
+
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_EQ(readAll(workFile(QStringLiteral("normal.auf"))), "my own start tournament");
+    EXPECT_EQ(readAll(workFile(QStringLiteral("hb508.rtr"))), "help with my notes");
+    EXPECT_EQ(readAll(workFile(QStringLiteral("urkunde.rtf"))), "delivered urkunde.rtf");
+}
+
+TEST_F(WorkDirTest, MissingDeliveredFileStaysMissingWithoutAMessage)
+{
+    ASSERT_TRUE(QFile::remove(programFile(QStringLiteral("beispiel.auf"))));
+
+    EXPECT_TRUE(prepare());
+
+    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("beispiel.auf"))));
+    EXPECT_TRUE(QFile::exists(workFile(QStringLiteral("hb508.rtr"))));
+}
+
+TEST_F(WorkDirTest, CopyOfAReadOnlyDeliveredFileCanBeSavedAgain)
+{
+    QFile delivered(programFile(QStringLiteral("normal.auf")));
+    ASSERT_TRUE(delivered.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+    ASSERT_TRUE(prepare());
+
+    EXPECT_TRUE(QFile(workFile(QStringLiteral("normal.auf"))).permissions() & QFile::WriteOwner);
+}
+
+TEST_F(WorkDirTest, LeftOverSetupProgramIsDeleted)
+{
+    ASSERT_TRUE(QDir().mkpath(m_workDir));
+    ASSERT_TRUE(writeFile(workFile(QStringLiteral("setup.exe")), "installer"));
+
+    EXPECT_TRUE(prepare());
+
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("setup.exe"))));
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST_F(WorkDirTest, UncreatableFolderIsReportedAndStartUpGoesOnInTheOldCurrentDir)
+{
+    const QString blocker = m_root.filePath(QStringLiteral("plain-file"));
+    ASSERT_TRUE(writeFile(blocker, "not a folder"));
+    useWorkDir(blocker + QStringLiteral("/valdorn/korvane"));
+    // A "setup.exe" in whatever folder stays current belongs to someone else.
+    ASSERT_TRUE(QDir::setCurrent(m_root.path()));
+    ASSERT_TRUE(writeFile(m_root.filePath(QStringLiteral("setup.exe")), "foreign installer"));
+
+    EXPECT_FALSE(prepare());
+
+    ASSERT_EQ(m_prompter.shown().size(), 2u);
+    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Info"));
+    EXPECT_EQ(m_prompter.shown()[0].text, CreateFailure);
+    EXPECT_EQ(m_prompter.shown()[1].caption, QStringLiteral("Info"));
+    EXPECT_EQ(m_prompter.shown()[1].text, QStringLiteral("aktuelles Verzeichnis ") +
+                                              QDir::toNativeSeparators(m_workDir) +
+                                              QStringLiteral(" konnte nicht gesetzt werden"));
+    EXPECT_EQ(QDir::currentPath(), QDir(m_root.path()).canonicalPath());
+    EXPECT_TRUE(QFile::exists(m_root.filePath(QStringLiteral("setup.exe"))));
+    EXPECT_EQ(m_state->WorkDir, m_workDir);
+}
+
+TEST_F(WorkDirTest, FolderThatCannotBeMadeCurrentGivesOnlyThatMessageAndStillGetsTheFiles)
+{
+    CurrentDirRefusingPlatform platform;
+
+    EXPECT_FALSE(PrepareWorkDir(*m_state, m_program.path(), m_prompter, platform));
+
+    EXPECT_EQ(m_prompter.texts(),
+              QStringList{QStringLiteral("aktuelles Verzeichnis ") + QDir::toNativeSeparators(m_workDir) +
+                          QStringLiteral(" konnte nicht gesetzt werden")});
+    EXPECT_TRUE(QFile::exists(workFile(QStringLiteral("normal.auf"))));
+}
+
+TEST_F(WorkDirTest, WorkDirPathComesFromTheDocumentsFolderUnlessOverridden)
+{
+    const FixedDocumentsPlatform documents(QStringLiteral("/home/trainer/Dokumente"));
+    EXPECT_EQ(WorkDirPath(documents), m_workDir);
+
+    qputenv("KORVANE_WORKDIR", "");
+    EXPECT_EQ(WorkDirPath(documents), QStringLiteral("/home/trainer/Dokumente/valdorn/korvane"));
+    qunsetenv("KORVANE_WORKDIR");
+    EXPECT_EQ(WorkDirPath(documents), QStringLiteral("/home/trainer/Dokumente/valdorn/korvane"));
+    EXPECT_EQ(WorkDirPath(FixedDocumentsPlatform(QString())), QStringLiteral("/valdorn/korvane"));
+
+    // A relative override is fixed against the directory current at start-up.
+    ASSERT_TRUE(QDir::setCurrent(m_root.path()));
+    qputenv("KORVANE_WORKDIR", "portable/daten");
+    EXPECT_EQ(WorkDirPath(documents), QDir(m_root.path()).absoluteFilePath(QStringLiteral("portable/daten")));
+}
+
+TEST(StartUpTournament, BuildsTheOneGroupTournamentAndLoadsThePairingTable)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->ResultCount = 3;
+    state->ReferralTable[1][1] = {0, 0, 2, 1};
+    state->NamePoolCount = 5;
+    state->StartTime = QStringLiteral("9:30");
+    state->DefaultGameLength = 7;
+    state->TimeAnchorIsStart = false;
+    state->Settings.PlanChanged = false;
+    state->Settings.WithSets = true;
+    state->IsSaved = false;
+    state->FieldPlan.resize(2, 2);
+    ScriptedPrompter prompter;
+
+    StartUpTournament(*state, QStringLiteral(KORVANE_DATA_DIR), prompter);
+
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_EQ(state->RoundCount, 1);
+    EXPECT_EQ(state->CurrentRound, 1);
+    EXPECT_EQ(state->GroupsInRound[1], 1);
+    EXPECT_EQ(state->TeamsInGroup[1], 4);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 1"));
+    EXPECT_EQ(state->FieldsInRound[1], 1);
+    EXPECT_EQ(state->GameLengthInRound[1], 10);
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_FALSE(state->ReferralTable[1][1].isUsed());
+    EXPECT_EQ(state->NamePoolCount, 0);
+    EXPECT_TRUE(state->TimeAnchorIsStart);
+    EXPECT_EQ(state->StartTime, QStringLiteral("00:00"));
+    EXPECT_EQ(state->DefaultGameLength, 10);
+    EXPECT_TRUE(state->Settings.PlanChanged);
+    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(state->HelpTextPending);
+    EXPECT_TRUE(state->AutoLoadPending);
+    EXPECT_FALSE(state->StartingUp);
+    // The reset ran while starting up, so it left the grids to the windows.
+    EXPECT_EQ(state->FieldPlan.rowCount(), 2);
+    EXPECT_EQ(state->Pairings, BuildPairingTable());
+}
+
+TEST(StartUpTournament, MissingPairingDataIsReportedAndStartUpStillFinishes)
+{
+    auto state = std::make_unique<TournamentState>();
+    QTemporaryDir emptyProgramDir;
+    ScriptedPrompter prompter;
+
+    StartUpTournament(*state, emptyProgramDir.path(), prompter);
+
+    EXPECT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(state->SetsWord.isEmpty());
+    EXPECT_TRUE(state->AutoLoadPending);
+    EXPECT_FALSE(state->StartingUp);
+}
+
+TEST(ConfirmExit, AsksOnlyWhileUnsavedAndEndsOnlyOnYes)
+{
+    auto state = std::make_unique<TournamentState>();
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(ConfirmExit(*state, prompter));
+    EXPECT_TRUE(prompter.shown().empty());
+
+    state->IsSaved = false;
+    prompter.answer({Prompter::Answer::No});
+    EXPECT_FALSE(ConfirmExit(*state, prompter));
+    EXPECT_FALSE(state->IsSaved);
+
+    prompter.answer({Prompter::Answer::Yes});
+    EXPECT_TRUE(ConfirmExit(*state, prompter));
+    EXPECT_TRUE(state->IsSaved);
+
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
+    EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Korvane ist nicht gespeichert. Trotzdem Ende ?"));
+}
