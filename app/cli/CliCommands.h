@@ -7,5 +7,8 @@
 namespace cli {
 int RunInfo(const QStringList& arguments);
 int RunSave(const QStringList& arguments);
+int RunTables(const QStringList& arguments);
 int RunReferrals(const QStringList& arguments);
+int RunCheck(const QStringList& arguments);
+int RunResult(const QStringList& arguments);
 } // namespace cli

@@ -15,7 +15,10 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {QStringLiteral("info"), cli::RunInfo},
         {QStringLiteral("save"), cli::RunSave},
+        {QStringLiteral("tables"), cli::RunTables},
         {QStringLiteral("referrals"), cli::RunReferrals},
+        {QStringLiteral("check"), cli::RunCheck},
+        {QStringLiteral("result"), cli::RunResult},
     };
     return table;
 }

@@ -39,9 +39,12 @@ public:
             joined += line;
             joined += QStringLiteral("\r\n");
         }
-        if (FitsWindows1252(joined))
-            return EncodeWindows1252(joined);
-        return QByteArray("\xEF\xBB\xBF") + joined.toUtf8();
+        const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+        // A single-byte file must not begin like a UTF-8 one ("ï»¿" as the tournament name).
+        const QByteArray singleByte = EncodeWindows1252(joined);
+        if (FitsWindows1252(joined) && !singleByte.startsWith(ByteOrderMark))
+            return singleByte;
+        return ByteOrderMark + joined.toUtf8();
     }
 
 private:

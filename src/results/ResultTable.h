@@ -1,5 +1,6 @@
 #pragma once
 
+struct GameResult;
 struct TournamentState;
 
 // Operations on the whole result table, which stays sorted by (group, game) with one record per game.
@@ -10,3 +11,13 @@ int FindResult(const TournamentState& state, int group, int game);
 int CountGroupResults(const TournamentState& state, int group);
 // Removes every record of the group, keeping the order of the others; clears both group flags.
 void ClearGroupResults(TournamentState& state, int group);
+
+enum class StoreOutcome { Inserted, Replaced, TableFull };
+// Puts the record at its place in (group, game) order, replacing the record of the same game.
+// A new record does not fit once the table holds Limits::MaxResults; then nothing changes.
+StoreOutcome StoreResult(TournamentState& state, const GameResult& result);
+// Removes the record of (group, game); false when there is none. Leaves the group flags alone.
+bool DeleteResult(TournamentState& state, int group, int game);
+
+// ResultCount kept inside the table, for loops over the used records.
+int UsedResultCount(const TournamentState& state);

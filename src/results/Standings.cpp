@@ -1,18 +1,279 @@
 #include "results/Standings.h"
 
 #include "model/TournamentState.h"
+#include "results/GamePositions.h"
+#include "results/HeadToHead.h"
+#include "results/ResultTable.h"
 
-// Placeholder until the standings are built: places in position order.
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+const QString TeamRowKind = QStringLiteral("tabellemannschaft");
+const QString ValueRowKind = QStringLiteral("tabelle");
+constexpr int TableColumns = 5;
+
+void addGame(GroupStandings& standings, const TournamentSettings& settings, const GameResult& result,
+             GamePositions positions)
+{
+    TeamStats& first = standings.Stats[std::size_t(positions.first)];
+    TeamStats& second = standings.Stats[std::size_t(positions.second)];
+    first.GoalsFor += result.GoalsFirst;
+    first.GoalsAgainst += result.GoalsSecond;
+    second.GoalsFor += result.GoalsSecond;
+    second.GoalsAgainst += result.GoalsFirst;
+    const qint64 setsFirst = settings.WithSets ? result.SetsFirst : 0;
+    const qint64 setsSecond = settings.WithSets ? result.SetsSecond : 0;
+    first.SetsWon += setsFirst;
+    first.SetsLost += setsSecond;
+    second.SetsWon += setsSecond;
+    second.SetsLost += setsFirst;
+    switch (GameOutcome(settings, setsFirst, setsSecond, result.GoalsFirst, result.GoalsSecond)) {
+    case Outcome::FirstBetter:
+        ++first.Won;
+        ++second.Lost;
+        break;
+    case Outcome::Level:
+        ++first.Drawn;
+        ++second.Drawn;
+        break;
+    case Outcome::SecondBetter:
+        ++first.Lost;
+        ++second.Won;
+        break;
+    }
+}
+
+// Totals of every team from the group's records; the table is in group order, so the scan ends
+// at the first record of a later group.
+void addGroupResults(const TournamentState& state, int group, GroupStandings& standings)
+{
+    const int count = UsedResultCount(state);
+    const int games = GroupGameCount(state, group);
+    for (int index = 1; index <= count; ++index) {
+        const GameResult& result = state.ResultTable[std::size_t(index)];
+        if (result.Group > group)
+            break;
+        if (result.Group != group)
+            continue;
+        standings.HasResults = true;
+        if (result.Game < 1 || result.Game > games)
+            continue;
+        ++standings.CountedResults;
+        GamePositions positions;
+        if (!IsCancelledResult(result) && PositionsOfGame(state, group, result.Game, positions))
+            addGame(standings, state.Settings, result, positions);
+    }
+}
+
+// The exchange sort: a later team that ranks higher swaps places with the earlier one.
+void sortByRankValues(GroupStandings& standings, const std::array<RankValues, Limits::NameSlots>& values)
+{
+    auto& ranked = standings.Ranked;
+    for (int i = 1; i < standings.TeamCount; ++i) {
+        for (int j = i + 1; j <= standings.TeamCount; ++j) {
+            if (values[std::size_t(ranked[j])] > values[std::size_t(ranked[i])])
+                std::swap(ranked[i], ranked[j]);
+        }
+    }
+}
+
+// One pass from the top over neighbours still level after the sort.
+void applyHeadToHead(const TournamentState& state, int group, GroupStandings& standings,
+                     const std::array<RankValues, Limits::NameSlots>& values)
+{
+    if (UsedResultCount(state) == 0)
+        return;
+    std::optional<HeadToHeadGames> games; // collected once the first pair needs them
+    auto& ranked = standings.Ranked;
+    for (int place = 1; place < standings.TeamCount; ++place) {
+        const int a = ranked[std::size_t(place)];
+        const int b = ranked[std::size_t(place) + 1];
+        if (!DirectCompareApplies(values[std::size_t(a)], values[std::size_t(b)], state.Settings))
+            continue;
+        if (!games)
+            games.emplace(state, group);
+        const Outcome outcome = games->compare(a, b);
+        if (outcome == Outcome::Level)
+            continue;
+        standings.DecidedByDirectCompare[std::size_t(a)] = true;
+        standings.DecidedByDirectCompare[std::size_t(b)] = true;
+        if (outcome == Outcome::SecondBetter)
+            std::swap(ranked[std::size_t(place)], ranked[std::size_t(place) + 1]);
+    }
+}
+
+struct ParsedTag {
+    int group = 0;
+    QStringView kind;
+    int number = 0;
+};
+
+// A row tag "<group> <kind> <number>": leading digits, one blank, the kind, one blank, trailing digits.
+ParsedTag parseTag(QStringView tag)
+{
+    ParsedTag parsed;
+    qsizetype start = 0;
+    while (start < tag.size() && tag[start].isDigit() && start < 9)
+        parsed.group = parsed.group * 10 + tag[start++].digitValue();
+    qsizetype end = tag.size();
+    int digits = 0;
+    int scale = 1;
+    while (end > start && tag[end - 1].isDigit() && digits < 9) {
+        parsed.number += tag[--end].digitValue() * scale;
+        scale *= 10;
+        ++digits;
+    }
+    if (end - start >= 2)
+        parsed.kind = tag.mid(start + 1, end - start - 2);
+    return parsed;
+}
+
+bool tagIs(const TextGrid& grid, int col, int row, int group, const QString& kind, int number)
+{
+    const ParsedTag tag = parseTag(grid.tag(col, row));
+    return tag.group == group && tag.number == number && tag.kind == kind;
+}
+
+// Column c of the group's block: the j-th group of a round starts at 5(j - 1) + 1.
+int blockColumn(const TournamentState& state, int group)
+{
+    const int round = RoundOfGroup(state, group);
+    return TableColumns * (group - FirstGroupOfRound(state, round)) + 1;
+}
+
+void writeTableRows(TournamentState& state, int group, const GroupStandings& standings,
+                    const std::array<RankValues, Limits::NameSlots>& values)
+{
+    TextGrid& grid = state.ScheduleGrid;
+    const int col = blockColumn(state, group);
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        const ParsedTag tag = parseTag(grid.tag(col, row));
+        const int place = tag.number;
+        if (tag.group != group || tag.kind != TeamRowKind || place < 1 || place > standings.TeamCount)
+            continue;
+        const int team = standings.Ranked[std::size_t(place)];
+        TableRowPlace rowPlace{place, standings.DecidedByDirectCompare[std::size_t(team)], false};
+        if (place > 1) {
+            const int above = standings.Ranked[std::size_t(place) - 1];
+            rowPlace.SharesPlace =
+                !rowPlace.DecidedByDirectCompare &&
+                DirectCompareApplies(values[std::size_t(team)], values[std::size_t(above)], state.Settings);
+        }
+        const auto texts = TableRowTexts(rowPlace, state.NameTable[std::size_t(group)][std::size_t(team)],
+                                         standings.Stats[std::size_t(team)], state.Settings);
+        grid.setCell(col, row, texts[0]);
+        for (int offset = 1; offset < TableColumns; ++offset) {
+            if (tagIs(grid, col + offset, row, group, ValueRowKind, place))
+                grid.setCell(col + offset, row, texts[std::size_t(offset)]);
+        }
+    }
+}
+
+std::array<RankValues, Limits::NameSlots> rankValuesOf(const GroupStandings& standings,
+                                                       const TournamentSettings& settings)
+{
+    std::array<RankValues, Limits::NameSlots> values{};
+    for (int team = 1; team <= standings.TeamCount; ++team)
+        values[std::size_t(team)] = RankValuesOf(standings.Stats[std::size_t(team)], settings);
+    return values;
+}
+} // namespace
+
+Outcome GameOutcome(const TournamentSettings& settings, qint64 setsFirst, qint64 setsSecond,
+                    qint64 goalsFirst, qint64 goalsSecond)
+{
+    qint64 first = goalsFirst;
+    qint64 second = goalsSecond;
+    if (settings.WithSets) {
+        if (settings.SetPriority && setsFirst == setsSecond)
+            return Outcome::Level;
+        first += setsFirst * 1000;
+        second += setsSecond * 1000;
+    }
+    if (first > second)
+        return Outcome::FirstBetter;
+    return first < second ? Outcome::SecondBetter : Outcome::Level;
+}
+
+RankValues RankValuesOf(const TeamStats& stats, const TournamentSettings& settings)
+{
+    const bool threePoints = settings.PointsSystem == 3;
+    RankValues values;
+    values.Points = threePoints ? 3 * stats.Won + stats.Drawn : 2 * stats.Won - 2 * stats.Lost;
+    values.SetDifference = settings.WithSets ? stats.SetsWon - stats.SetsLost : 0;
+    values.GoalDifference = stats.GoalsFor - stats.GoalsAgainst;
+    values.PlusPoints = (threePoints ? 3 : 2) * stats.Won + stats.Drawn;
+    values.SetsWon = settings.WithSets ? stats.SetsWon : 0;
+    values.GoalsFor = stats.GoalsFor;
+    return values;
+}
+
+bool DirectCompareApplies(const RankValues& a, const RankValues& b, const TournamentSettings& settings)
+{
+    return a.Points == b.Points && a.SetDifference == b.SetDifference &&
+           (!settings.DirectCompareNeedsPlusPoints || a.PlusPoints == b.PlusPoints) &&
+           (!settings.DirectCompareNeedsGoalDiff || a.GoalDifference == b.GoalDifference) &&
+           (!settings.DirectCompareNeedsPlusGoals || a.GoalsFor == b.GoalsFor) &&
+           (!settings.DirectCompareNeedsPlusSets || a.SetsWon == b.SetsWon);
+}
+
+std::array<QString, 5> TableRowTexts(const TableRowPlace& place, const QString& teamName,
+                                     const TeamStats& stats, const TournamentSettings& settings)
+{
+    const auto number = [](qint64 value) { return QString::number(value); };
+    const QString separator = QStringLiteral(" : ");
+    QString label = QStringLiteral("    ");
+    if (!place.SharesPlace || place.Place <= 1)
+        label = number(place.Place) + QLatin1Char(')') +
+                (place.DecidedByDirectCompare ? QStringLiteral("!") : QString()) + QLatin1Char(' ');
+    std::array<QString, 5> texts;
+    texts[0] = label + teamName;
+    texts[1] = QLatin1Char(' ') + number(stats.Won + stats.Drawn + stats.Lost) + QStringLiteral("     ") +
+               number(stats.Won) + QStringLiteral("   ") + number(stats.Drawn) + QStringLiteral("   ") +
+               number(stats.Lost);
+    if (settings.WithSets)
+        texts[2] = number(stats.SetsWon) + separator + number(stats.SetsLost);
+    texts[3] = number(stats.GoalsFor) + separator + number(stats.GoalsAgainst);
+    if (settings.PointsSystem == 3)
+        texts[4] = number(3 * stats.Won + stats.Drawn);
+    else
+        texts[4] = number(2 * stats.Won + stats.Drawn) + separator + number(2 * stats.Lost + stats.Drawn);
+    return texts;
+}
+
+GroupStandings RankGroup(const TournamentState& state, int group)
+{
+    GroupStandings standings;
+    if (!IsGroupIndex(group))
+        return standings;
+    standings.TeamCount = std::clamp(state.TeamsInGroup[std::size_t(group)], 0, Limits::MaxPositions);
+    addGroupResults(state, group, standings);
+    for (int place = 1; place <= standings.TeamCount; ++place)
+        standings.Ranked[std::size_t(place)] = place;
+    const auto values = rankValuesOf(standings, state.Settings);
+    sortByRankValues(standings, values);
+    applyHeadToHead(state, group, standings, values);
+    return standings;
+}
+
 void ComputeStandings(TournamentState& state, int group)
 {
     if (!IsGroupIndex(group))
         return;
-    for (int place = 1; place <= state.TeamsInGroup[group]; ++place)
-        state.RankedPosition[group][place] = place;
+    const GroupStandings standings = RankGroup(state, group);
+    state.GroupCompleted[std::size_t(group)] = standings.CountedResults == GroupGameCount(state, group);
+    state.GroupHasResults[std::size_t(group)] = standings.HasResults;
+    for (int place = 1; place <= standings.TeamCount; ++place)
+        state.RankedPosition[std::size_t(group)][std::size_t(place)] = standings.Ranked[std::size_t(place)];
+    if (state.TablesToGrid && standings.TeamCount > 0)
+        writeTableRows(state, group, standings, rankValuesOf(standings, state.Settings));
 }
 
 void ComputeAllStandings(TournamentState& state)
 {
-    for (int group = 1; group <= TotalGroups(state); ++group)
+    const int groups = std::min(TotalGroups(state), Limits::MaxGroups);
+    for (int group = 1; group <= groups; ++group)
         ComputeStandings(state, group);
 }

@@ -82,6 +82,15 @@ TEST(TournamentFile, TextsThatFitAreWrittenAsWindows1252WithCrLf)
     EXPECT_TRUE(*ReadBack(bytes) == *original);
 }
 
+TEST(TournamentFile, ANameThatLooksLikeAByteOrderMarkIsWrittenAsUtf8)
+{
+    auto state = MakeFullTournament(false);
+    state->TournamentName = QStringLiteral("ï»¿Cup");
+    const QByteArray bytes = WriteTournamentFile(*state);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF\xC3\xAF"));
+    EXPECT_EQ(ReadBack(bytes)->TournamentName, QStringLiteral("ï»¿Cup"));
+}
+
 TEST(TournamentFile, ReaderAcceptsLfOnlyLineEnds)
 {
     const auto original = MakeFullTournament(false);

@@ -1,0 +1,203 @@
+#include "results/ResultEntry.h"
+
+#include "model/Prompter.h"
+#include "model/TournamentState.h"
+#include "results/ResultTable.h"
+#include "results/ScheduleGrid.h"
+#include "results/ScoreSyntax.h"
+#include "results/Standings.h"
+#include "structure/Advancement.h"
+
+#include <algorithm>
+
+namespace {
+const QString InfoCaption = QStringLiteral("Info");
+const QString UserInfoCaption = QStringLiteral("Benutzer-Info");
+const QString SetsKind = QStringLiteral("satz");
+const QString GoalsKind = QStringLiteral("tore");
+
+bool withSetsField(const TournamentState& state)
+{
+    return state.SetsWord == QStringLiteral("Sätze");
+}
+
+bool isStorableGame(const TournamentState& state, int group, int game)
+{
+    return IsGroupIndex(group) && group <= TotalGroups(state) && game >= 1 &&
+           game <= GroupGameCount(state, group);
+}
+
+// The sets and goals cells of the selected game in the schedule grid; false when the selection
+// is not such a cell of this game (the dialog was opened from the time plan).
+bool selectedGameCells(const TournamentState& state, GridCell& setsCell, GridCell& goalsCell)
+{
+    const QString& kind = state.SelectedTagKind;
+    if (kind != SetsKind && kind != GoalsKind)
+        return false;
+    const QString expectedTag = QString::number(state.SelectedGroup) + QLatin1Char(' ') + kind +
+                                QLatin1Char(' ') + QString::number(state.SelectedNumber);
+    if (state.ScheduleGrid.tag(state.SelectedCol, state.SelectedRow) != expectedTag)
+        return false;
+    const int setsCol = kind == SetsKind ? state.SelectedCol : state.SelectedCol - 1;
+    setsCell = {setsCol, state.SelectedRow};
+    goalsCell = {setsCol + 1, state.SelectedRow};
+    return true;
+}
+
+void patchCell(TournamentState& state, GridCell cell, const QString& text, ResultEntryOutcome& outcome)
+{
+    if (state.ScheduleGrid.setCell(cell.Col, cell.Row, text))
+        outcome.PatchedCells.push_back(cell);
+}
+
+void patchDeletedGame(TournamentState& state, ResultEntryOutcome& outcome)
+{
+    GridCell setsCell;
+    GridCell goalsCell;
+    if (!selectedGameCells(state, setsCell, goalsCell))
+        return;
+    patchCell(state, setsCell, QString(), outcome);
+    patchCell(state, goalsCell, QString(), outcome);
+}
+
+void patchStoredGame(TournamentState& state, const GameResult& result, ResultEntryOutcome& outcome)
+{
+    GridCell setsCell;
+    GridCell goalsCell;
+    if (!selectedGameCells(state, setsCell, goalsCell))
+        return;
+    if (state.Settings.WithSets)
+        patchCell(state, setsCell, result.ScoreText, outcome);
+    patchCell(state, goalsCell, GoalsCellText(result), outcome);
+}
+
+// Deletion takes effect on every press, the first one included.
+void deleteSelectedResult(TournamentState& state, int group, int game, ResultEntryOutcome& outcome)
+{
+    state.GroupCompleted[std::size_t(group)] = false;
+    if (DeleteResult(state, group, game)) {
+        state.IsSaved = false;
+        patchDeletedGame(state, outcome);
+    }
+    state.GroupHasResults[std::size_t(group)] = CountGroupResults(state, group) > 0;
+}
+
+// Stores the confirmed result; false when the table is full and nothing was stored.
+bool storeSelectedResult(TournamentState& state, const GameResult& result, Prompter& prompter,
+                         ResultEntryOutcome& outcome)
+{
+    if (StoreResult(state, result) == StoreOutcome::TableFull) {
+        prompter.inform(UserInfoCaption,
+                        QStringLiteral("zuviele Ergebnisse. Ergebnis kann nicht übernommen werden. "
+                                       "Kontaktieren Sie Valdorn für eine größere Programmversion."));
+        return false;
+    }
+    state.GroupHasResults[std::size_t(result.Group)] = true;
+    patchStoredGame(state, result, outcome);
+    return true;
+}
+
+// What the confirming press runs after storing or deleting: the group's table, the plan shown
+// anew and the completion check that carries the placed teams on.
+void recomputeAfterConfirm(TournamentState& state, int group)
+{
+    state.IsSaved = false;
+    ComputeStandings(state, group);
+    if (!state.AutoLoadPending && !state.JustLoaded && !state.TimePlanCurrent)
+        RenderScheduleGrid(state);
+    CheckGroupCompletion(state, group);
+}
+
+QString timePlanText(const ResultEntryFields& fields)
+{
+    return fields.Sets.isEmpty() ? fields.Goals : fields.Sets;
+}
+} // namespace
+
+QString CompletedGroupQuestion()
+{
+    return QStringLiteral(
+        "Vorsicht ! Die Gruppe ist abgeschlossen und die Mannschaften in die nächsten Runden "
+        "übernommen. Wollen Sie die Ergebnisse der betreffenden Gruppen der nächsten Runde(n) "
+        "löschen (JA), unverändert lassen (NEIN) oder die Aktion abbrechen (ABBRECHEN) ?");
+}
+
+void ClearFedGroupResults(TournamentState& state, int group)
+{
+    if (!IsGroupIndex(group))
+        return;
+    const int teams = std::min(state.TeamsInGroup[std::size_t(group)], Limits::MaxPositions);
+    for (int place = 1; place <= teams; ++place) {
+        const int target = state.ReferralTable[std::size_t(group)][std::size_t(place)].ToGroup;
+        if (target <= group || !IsGroupIndex(target))
+            continue;
+        if (CountGroupResults(state, target) > 0)
+            state.IsSaved = false;
+        ClearGroupResults(state, target);
+    }
+}
+
+ResultEntrySetup ResultEntry::activate(const TournamentState& state)
+{
+    EntryConfirmArmed = false;
+    ResultEntrySetup setup;
+    setup.SetsLabel = state.Settings.WithSets ? QStringLiteral("Sätze") : QString();
+    setup.SetsFieldVisible = withSetsField(state);
+    setup.FocusOnSets = setup.SetsFieldVisible;
+    setup.GoalsReadOnly = state.Settings.WithSets;
+    return setup;
+}
+
+ResultEntryOutcome ResultEntry::press(TournamentState& state, const ResultEntryFields& fields,
+                                      Prompter& prompter)
+{
+    const bool confirming = EntryConfirmArmed;
+    ResultEntryOutcome outcome;
+    outcome.Fields = fields;
+    const int group = state.SelectedGroup;
+    const int game = state.SelectedNumber;
+    if (!isStorableGame(state, group, game)) {
+        outcome.CloseDialog = true; // no game of this tournament: nothing to store
+        return outcome;
+    }
+
+    bool goOn = true;
+    if (state.GroupCompleted[std::size_t(group)]) {
+        const Prompter::Answer answer = prompter.askYesNoCancel(InfoCaption, CompletedGroupQuestion());
+        if (answer == Prompter::Answer::Yes)
+            ClearFedGroupResults(state, group);
+        goOn = answer != Prompter::Answer::Cancel;
+    }
+
+    if (goOn) {
+        const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
+        const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
+        outcome.Fields = {entry.SetsField, entry.GoalsField};
+        if (entry.EntryAction == ScoreEntry::Action::Delete) {
+            deleteSelectedResult(state, group, game, outcome);
+            if (confirming) {
+                recomputeAfterConfirm(state, group);
+                outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
+            }
+        } else if (confirming) {
+            if (entry.Cancelled)
+                prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
+            const GameResult result{group,
+                                    game,
+                                    entry.ScoreText,
+                                    entry.SetsFirst,
+                                    entry.SetsSecond,
+                                    entry.GoalsFirst,
+                                    entry.GoalsSecond};
+            const bool stored = storeSelectedResult(state, result, prompter, outcome);
+            recomputeAfterConfirm(state, group);
+            if (stored)
+                outcome.TimePlanCellText = timePlanText(outcome.Fields);
+        }
+    }
+
+    outcome.CloseDialog = confirming;
+    EntryConfirmArmed = true;
+    outcome.FieldColour = ArmedColour;
+    return outcome;
+}

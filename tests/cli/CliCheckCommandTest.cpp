@@ -1,0 +1,87 @@
+// korvane-cli check, run as a separate process on a tournament with faulty referrals.
+#include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+struct CheckRun {
+    int exitCode = -1;
+    QStringList lines;
+    QString err;
+};
+
+CheckRun RunCheck(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("check")} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(),
+            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The example tournament with place 3 of its first group referred into position 9 of its last
+// group, which has 4 positions.
+QString WriteFaultyTournament(const QTemporaryDir& folder)
+{
+    ScriptedPrompter prompter;
+    auto state = std::make_unique<TournamentState>();
+    EXPECT_TRUE(
+        LoadTournament(*state, QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath("beispiel.auf"), prompter));
+    const int lastGroup = TotalGroups(*state);
+    EXPECT_EQ(state->TeamsInGroup[std::size_t(lastGroup)], 4);
+    state->ReferralTable[1][3].ToGroup = lastGroup;
+    state->ReferralTable[1][3].ToSlot = 9;
+    const QString path = folder.filePath(QStringLiteral("fehlerhaft.auf"));
+    EXPECT_TRUE(SaveTournament(*state, path, prompter));
+    return path;
+}
+} // namespace
+
+TEST(CliCheckCommand, ReportsFaultsAndWritesTheCorrectedTournamentWithFix)
+{
+    QTemporaryDir folder;
+    const QString faulty = WriteFaultyTournament(folder);
+
+    const CheckRun report = RunCheck({faulty});
+    EXPECT_EQ(report.exitCode, 3) << report.err.toStdString();
+    ASSERT_EQ(report.lines.size(), 1) << report.lines.join(u'\n').toStdString();
+    const QString line = QStringLiteral("3.Gruppe A (Gruppe 1) wird auf einen nicht vorhandenen Platz "
+                                        "(9.Platzierungsrunde (Gruppe 6)) verwiesen ");
+    EXPECT_EQ(report.lines.front(), line);
+
+    const QString fixed = folder.filePath(QStringLiteral("berichtigt.auf"));
+    const CheckRun fix = RunCheck({faulty, QStringLiteral("--fix"), QStringLiteral("-o"), fixed});
+    EXPECT_EQ(fix.exitCode, 3) << fix.err.toStdString();
+    ASSERT_EQ(fix.lines.size(), 1);
+    EXPECT_EQ(fix.lines.front(), line + QStringLiteral(" (gelöscht)"));
+
+    const CheckRun again = RunCheck({fixed});
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    ASSERT_EQ(again.lines.size(), 1);
+    EXPECT_TRUE(again.lines.front().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")));
+}
+
+TEST(CliCheckCommand, RefusesToFixWithoutAnOutputFileAndReportsUnreadableFiles)
+{
+    QTemporaryDir folder;
+    const QString faulty = WriteFaultyTournament(folder);
+    EXPECT_EQ(RunCheck({faulty, QStringLiteral("--fix")}).exitCode, 2);
+    EXPECT_EQ(RunCheck({faulty, QStringLiteral("-o"), folder.filePath("x.auf")}).exitCode, 2);
+    EXPECT_FALSE(QFile::exists(folder.filePath("x.auf")));
+
+    const CheckRun missing = RunCheck({folder.filePath(QStringLiteral("fehlt.auf"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.lines.isEmpty());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Einladen klappt nich !")));
+}

@@ -1,0 +1,163 @@
+// korvane-cli result, run as a separate process on copies of the example tournament
+// (groups 1..4 in round 1 feed groups 5 and 6; group 2 has 4 teams and results for games 1..3).
+#include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
+#include "results/ResultTable.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class ResultCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        file = folder.filePath(QStringLiteral("turnier.auf"));
+        ASSERT_TRUE(QFile::copy(
+            QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf")), file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    CliRun result(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("result")} + arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    CliRun goals(int group, int game, const QString& text, const QStringList& more = {})
+    {
+        return result(QStringList{file, QString::number(group), QString::number(game),
+                                  QStringLiteral("--goals"), text} +
+                      more);
+    }
+
+    std::unique_ptr<TournamentState> load(const QString& path)
+    {
+        auto state = std::make_unique<TournamentState>();
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(LoadTournament(*state, path, prompter));
+        return state;
+    }
+
+    QTemporaryDir folder;
+    QString file;
+};
+} // namespace
+
+TEST_F(ResultCommandTest, StoresInOrderAndWritesToOut)
+{
+    const QString out = folder.filePath(QStringLiteral("neu.auf"));
+    const CliRun run = goals(2, 4, QStringLiteral("3-1"), {QStringLiteral("-o"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Gruppe 2, Spiel 4: 3 : 1\n"));
+
+    const auto before = load(file);
+    const auto after = load(out);
+    ASSERT_EQ(after->ResultCount, before->ResultCount + 1);
+    const int index = FindResult(*after, 2, 4);
+    ASSERT_NE(index, 0);
+    EXPECT_EQ(after->ResultTable[index], (GameResult{2, 4, QString(), 0, 0, 3, 1}));
+    EXPECT_EQ(after->ResultTable[index - 1].Game, 3);
+    EXPECT_EQ(after->ResultTable[index + 1].Group, 3);
+}
+
+TEST_F(ResultCommandTest, CancelledAndDeletedGames)
+{
+    ASSERT_EQ(goals(2, 5, QStringLiteral("x")).exitCode, 0);
+    const auto cancelled = load(file);
+    EXPECT_EQ(cancelled->ResultTable[FindResult(*cancelled, 2, 5)].ScoreText, QStringLiteral("x"));
+
+    const CliRun run = goals(1, 2, QStringLiteral("0"));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Gruppe 1, Spiel 2: kein Ergebnis\n"));
+    const auto deleted = load(file);
+    EXPECT_EQ(FindResult(*deleted, 1, 2), 0);
+    EXPECT_EQ(deleted->ResultCount, cancelled->ResultCount - 1);
+}
+
+TEST_F(ResultCommandTest, ACompletedGroupKeepsTheLaterResultsUnlessToldToClearThem)
+{
+    for (int game = 4; game <= 6; ++game)
+        ASSERT_EQ(goals(2, game, QStringLiteral("1:0")).exitCode, 0);
+    const CliRun last = goals(5, 1, QStringLiteral("2:2"));
+    ASSERT_EQ(last.exitCode, 0);
+
+    const CliRun keep = goals(2, 1, QStringLiteral("5:0"));
+    ASSERT_EQ(keep.exitCode, 0);
+    EXPECT_TRUE(keep.out.endsWith(QStringLiteral("Gruppe 2 ist abgeschlossen\n")));
+    EXPECT_TRUE(keep.err.contains(QStringLiteral("Vorsicht ! Die Gruppe ist abgeschlossen")));
+    EXPECT_NE(FindResult(*load(file), 5, 1), 0);
+
+    ASSERT_EQ(goals(2, 1, QStringLiteral("6:0"), {QStringLiteral("--clear-later")}).exitCode, 0);
+    const auto cleared = load(file);
+    EXPECT_EQ(FindResult(*cleared, 5, 1), 0);
+    EXPECT_EQ(cleared->ResultTable[FindResult(*cleared, 2, 1)].GoalsFirst, 6);
+}
+
+TEST_F(ResultCommandTest, WrongRequestsChangeNothing)
+{
+    const QByteArray original = [&] {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }();
+    const QString n = QStringLiteral("1");
+    for (const QStringList& arguments :
+         {QStringList{file, QStringLiteral("7"), n, QStringLiteral("--goals"), n},
+          QStringList{file, QStringLiteral("2"), QStringLiteral("7"), QStringLiteral("--goals"), n},
+          QStringList{file, QStringLiteral("2"), n, QStringLiteral("--sets"), QStringLiteral("15:7")},
+          QStringList{file, QStringLiteral("2"), n},
+          QStringList{file, QStringLiteral("zwei"), n, QStringLiteral("--goals"), n},
+          QStringList{file, QStringLiteral("2"), n, QStringLiteral("--goals"), n, QStringLiteral("--sets"),
+                      n}}) {
+        const CliRun run = result(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), original);
+}
+
+TEST_F(ResultCommandTest, SetsOfATournamentWithSets)
+{
+    {
+        auto state = load(file);
+        state->Settings.WithSets = true;
+        ScriptedPrompter prompter;
+        state->RememberedFileName = file;
+        ASSERT_TRUE(SaveTournament(*state, file, prompter));
+    }
+    const CliRun run = result({file, QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("--sets"),
+                               QStringLiteral("15:7 8:15 11:15")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Gruppe 2, Spiel 4: 15:7  8:15  11:15  34 : 37\n"));
+    const auto state = load(file);
+    EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)],
+              (GameResult{2, 4, QStringLiteral("15:7  8:15  11:15  "), 1, 2, 34, 37}));
+
+    ASSERT_EQ(result({file, QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("--sets"),
+                      QStringLiteral("x")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(load(file)->ResultTable[FindResult(*state, 2, 4)].ScoreText, QStringLiteral("x"));
+}

@@ -1,0 +1,347 @@
+#include "results/ResultEntry.h"
+#include "results/ResultTable.h"
+#include "results/ResultsTestSupport.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+using namespace results_test;
+
+namespace {
+constexpr int GameRow = 12;
+constexpr int SetsCol = 3;
+constexpr int GoalsCol = 4;
+
+// Round 1: group 1 of 4 teams; round 2: groups 2, 3 and 4 of 2 teams. Places 1 and 2 of group 1
+// are referred to groups 2 and 3; group 4 is not fed by group 1.
+class ResultEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        state = MakeTournament({{4}, {2, 2, 2}});
+        state->ReferralTable[1][1] = {0, 0, 2, 1};
+        state->ReferralTable[2][1] = {1, 1, 0, 0};
+        state->ReferralTable[1][2] = {0, 0, 3, 1};
+        state->ReferralTable[3][1] = {1, 2, 0, 0};
+        state->TimePlanCurrent = true; // keeps the hand-made grid: no re-render
+        select(GameBetween(*state, 1, 1, 2), QStringLiteral("tore"));
+    }
+
+    void select(int game, const QString& kind)
+    {
+        TagGameCells(*state, 1, game, SetsCol, GameRow);
+        state->SelectedGroup = 1;
+        state->SelectedNumber = game;
+        state->SelectedTagKind = kind;
+        state->SelectedCol = kind == QStringLiteral("satz") ? SetsCol : GoalsCol;
+        state->SelectedRow = GameRow;
+    }
+
+    void useSets()
+    {
+        state->Settings.WithSets = true;
+        state->SetsWord = QStringLiteral("Sätze");
+    }
+
+    ResultEntryOutcome press(const QString& sets, const QString& goals)
+    {
+        return entry.press(*state, {sets, goals}, prompter);
+    }
+
+    // The first press and the confirming press with what the first one showed.
+    ResultEntryOutcome confirm(const QString& sets, const QString& goals)
+    {
+        entry.activate(*state);
+        const ResultEntryOutcome first = press(sets, goals);
+        EXPECT_FALSE(first.CloseDialog);
+        return entry.press(*state, first.Fields, prompter);
+    }
+
+    void completeGroupOne()
+    {
+        for (int game = 1; game <= 6; ++game)
+            StoreResult(*state, GameResult{1, game, QString(), 0, 0, game, 0});
+        state->GroupCompleted[1] = true;
+        state->GroupHasResults[1] = true;
+    }
+
+    const GameResult* stored() const
+    {
+        const int index = FindResult(*state, 1, state->SelectedNumber);
+        return index == 0 ? nullptr : &state->ResultTable[index];
+    }
+
+    QString goalsCell() const { return state->ScheduleGrid.cell(GoalsCol, GameRow); }
+    QString setsCell() const { return state->ScheduleGrid.cell(SetsCol, GameRow); }
+
+    std::unique_ptr<TournamentState> state;
+    ResultEntry entry;
+    ScriptedPrompter prompter;
+};
+} // namespace
+
+TEST_F(ResultEntryTest, TheFirstPressNormalisesTheSecondStores)
+{
+    entry.activate(*state);
+    const ResultEntryOutcome first = press(QString(), QStringLiteral(" 3-1"));
+    EXPECT_EQ(first.Fields.Goals, QStringLiteral("3 : 1"));
+    EXPECT_FALSE(first.CloseDialog);
+    EXPECT_EQ(first.FieldColour, ResultEntry::ArmedColour);
+    EXPECT_TRUE(entry.EntryConfirmArmed);
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_FALSE(state->GroupHasResults[1]);
+    EXPECT_TRUE(first.PatchedCells.empty());
+    EXPECT_FALSE(first.TimePlanCellText.has_value());
+    EXPECT_TRUE(state->IsSaved);
+
+    const ResultEntryOutcome second = press(first.Fields.Sets, first.Fields.Goals);
+    EXPECT_TRUE(second.CloseDialog);
+    ASSERT_NE(stored(), nullptr);
+    EXPECT_EQ(*stored(), (GameResult{1, state->SelectedNumber, QString(), 0, 0, 3, 1}));
+    EXPECT_EQ(goalsCell(), QStringLiteral("  3 : 1"));
+    EXPECT_EQ(second.PatchedCells, (std::vector<GridCell>{{GoalsCol, GameRow}}))
+        << "no sets cell without sets";
+    EXPECT_EQ(second.TimePlanCellText, QStringLiteral("3 : 1"));
+    EXPECT_FALSE(state->IsSaved);
+    EXPECT_TRUE(state->GroupHasResults[1]);
+    EXPECT_FALSE(state->GroupCompleted[1]);
+    const int winner = state->Pairings.PairingOf(4, state->SelectedNumber).first;
+    EXPECT_EQ(state->RankedPosition[1][1], winner) << "the group's table was computed";
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(ResultEntryTest, LeavingAFieldMakesTheNextPressAFirstPressAgain)
+{
+    entry.activate(*state);
+    press(QString(), QStringLiteral("2:2"));
+    entry.fieldLeft();
+    EXPECT_FALSE(press(QString(), QStringLiteral("2:2")).CloseDialog);
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_TRUE(press(QString(), QStringLiteral("2 : 2")).CloseDialog);
+    EXPECT_EQ(state->ResultCount, 1);
+}
+
+TEST_F(ResultEntryTest, ADeletionTakesEffectOnTheFirstPress)
+{
+    Enter(*state, 1, 1, 2, 4, 0);
+    Enter(*state, 1, 3, 4, 1, 0);
+    state->ScheduleGrid.setCell(GoalsCol, GameRow, QStringLiteral("  4 : 0"));
+    state->GroupHasResults[1] = true;
+    entry.activate(*state);
+    const ResultEntryOutcome first = press(QString(), QStringLiteral("0"));
+    EXPECT_FALSE(first.CloseDialog);
+    EXPECT_EQ(stored(), nullptr);
+    EXPECT_EQ(state->ResultCount, 1);
+    EXPECT_TRUE(goalsCell().isEmpty());
+    EXPECT_EQ(first.Fields.Goals, QStringLiteral("0"));
+    EXPECT_TRUE(state->GroupHasResults[1]) << "the other game of the group is still stored";
+    EXPECT_FALSE(state->IsSaved);
+
+    const ResultEntryOutcome second = press(first.Fields.Sets, first.Fields.Goals);
+    EXPECT_TRUE(second.CloseDialog);
+    EXPECT_EQ(second.TimePlanCellText, QString());
+    EXPECT_EQ(state->ResultCount, 1);
+}
+
+TEST_F(ResultEntryTest, EmptyFieldsDeleteAndZeroToZeroIsStored)
+{
+    Enter(*state, 1, 1, 2, 4, 0);
+    state->GroupCompleted[1] = false;
+    entry.activate(*state);
+    press(QString(), QString());
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_FALSE(state->GroupHasResults[1]);
+
+    confirm(QString(), QStringLiteral("0:0"));
+    ASSERT_NE(stored(), nullptr);
+    EXPECT_EQ(stored()->GoalsFirst, 0);
+    EXPECT_EQ(goalsCell(), QStringLiteral("  0 : 0"));
+}
+
+TEST_F(ResultEntryTest, XCancelsTheGameAndSaysSoOnTheConfirmingPress)
+{
+    entry.activate(*state);
+    const ResultEntryOutcome first = press(QString(), QStringLiteral("x"));
+    EXPECT_EQ(first.Fields.Goals, QStringLiteral("x"));
+    EXPECT_TRUE(prompter.shown().empty());
+    press(first.Fields.Sets, first.Fields.Goals);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
+    EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Spiel fällt aus"));
+    ASSERT_NE(stored(), nullptr);
+    EXPECT_EQ(stored()->ScoreText, QStringLiteral("x"));
+    EXPECT_EQ(goalsCell(), QStringLiteral("x"));
+}
+
+TEST_F(ResultEntryTest, SetsAreStoredWithTheirTotalsAndShownInBothCells)
+{
+    useSets();
+    const ResultEntrySetup setup = entry.activate(*state);
+    EXPECT_EQ(setup.SetsLabel, QStringLiteral("Sätze"));
+    EXPECT_TRUE(setup.SetsFieldVisible);
+    EXPECT_TRUE(setup.FocusOnSets);
+    EXPECT_TRUE(setup.GoalsReadOnly);
+
+    const ResultEntryOutcome first = press(QStringLiteral("15:7 8-15 11 15"), QString());
+    EXPECT_EQ(first.Fields.Sets, QStringLiteral("15:7  8:15  11:15  "));
+    const ResultEntryOutcome second = press(first.Fields.Sets, first.Fields.Goals);
+    ASSERT_NE(stored(), nullptr);
+    EXPECT_EQ(*stored(),
+              (GameResult{1, state->SelectedNumber, QStringLiteral("15:7  8:15  11:15  "), 1, 2, 34, 37}));
+    EXPECT_EQ(setsCell(), QStringLiteral("15:7  8:15  11:15  "));
+    EXPECT_EQ(goalsCell(), QStringLiteral("  34 : 37"));
+    EXPECT_EQ(second.TimePlanCellText, QStringLiteral("15:7  8:15  11:15  "));
+
+    // changing one set: the totals come from the new sets only, the record is replaced
+    select(state->SelectedNumber, QStringLiteral("satz"));
+    confirm(QStringLiteral("15:7  15:8  11:15"), QStringLiteral("  34 : 37"));
+    EXPECT_EQ(state->ResultCount, 1);
+    EXPECT_EQ(*stored(),
+              (GameResult{1, state->SelectedNumber, QStringLiteral("15:7  15:8  11:15  "), 2, 1, 41, 30}));
+    EXPECT_EQ(goalsCell(), QStringLiteral("  41 : 30"));
+}
+
+TEST_F(ResultEntryTest, AHiddenSetsFieldCountsAsEmpty)
+{
+    const ResultEntrySetup setup = entry.activate(*state);
+    EXPECT_FALSE(setup.SetsFieldVisible);
+    EXPECT_FALSE(setup.GoalsReadOnly);
+    EXPECT_TRUE(setup.SetsLabel.isEmpty());
+
+    confirm(QStringLiteral("15:7"), QStringLiteral("2:1"));
+    ASSERT_NE(stored(), nullptr);
+    EXPECT_EQ(*stored(), (GameResult{1, state->SelectedNumber, QString(), 0, 0, 2, 1}));
+    confirm(QStringLiteral("15:7"), QString());
+    EXPECT_EQ(stored(), nullptr) << "only the hidden sets field held something: a deletion";
+}
+
+TEST_F(ResultEntryTest, AFullTableStoresNothingAndSaysSo)
+{
+    for (int index = 1; index <= Limits::MaxResults; ++index)
+        state->ResultTable[index] = GameResult{4, index, QString(), 0, 0, 1, 0};
+    state->ResultCount = Limits::MaxResults;
+
+    const ResultEntryOutcome outcome = confirm(QString(), QStringLiteral("3:1"));
+    EXPECT_TRUE(outcome.CloseDialog);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Benutzer-Info"));
+    EXPECT_EQ(prompter.shown()[0].text,
+              QStringLiteral("zuviele Ergebnisse. Ergebnis kann nicht übernommen werden. Kontaktieren Sie "
+                             "Valdorn für eine größere Programmversion."));
+    EXPECT_EQ(state->ResultCount, Limits::MaxResults);
+    EXPECT_EQ(stored(), nullptr);
+    EXPECT_EQ(state->ResultTable[1].Group, 4);
+    EXPECT_TRUE(goalsCell().isEmpty()) << "nothing stored, nothing shown";
+    EXPECT_FALSE(outcome.TimePlanCellText.has_value());
+    EXPECT_FALSE(state->GroupHasResults[1]);
+}
+
+TEST_F(ResultEntryTest, CancellingTheCompletedGroupQuestionLeavesEverything)
+{
+    completeGroupOne();
+    Enter(*state, 2, 1, 2, 1, 0);
+    Enter(*state, 3, 1, 2, 1, 0);
+    const auto before = std::make_unique<TournamentState>(*state);
+
+    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::Cancel});
+    entry.activate(*state);
+    const ResultEntryOutcome first = press(QString(), QStringLiteral("0"));
+    EXPECT_FALSE(first.CloseDialog);
+    EXPECT_EQ(first.Fields.Goals, QStringLiteral("0"));
+    EXPECT_TRUE(entry.EntryConfirmArmed);
+    EXPECT_EQ(first.FieldColour, ResultEntry::ArmedColour);
+    const ResultEntryOutcome second = press(QString(), QStringLiteral("0"));
+    EXPECT_TRUE(second.CloseDialog);
+    EXPECT_TRUE(*state == *before);
+
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNoCancel);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
+    EXPECT_EQ(
+        prompter.shown()[0].text,
+        QStringLiteral("Vorsicht ! Die Gruppe ist abgeschlossen und die Mannschaften in die nächsten Runden "
+                       "übernommen. Wollen Sie die Ergebnisse der betreffenden Gruppen der nächsten "
+                       "Runde(n) löschen (JA), unverändert lassen (NEIN) oder die Aktion abbrechen "
+                       "(ABBRECHEN) ?"));
+}
+
+TEST_F(ResultEntryTest, YesEmptiesTheGroupsThePlacesFeedAlreadyOnTheFirstPress)
+{
+    completeGroupOne();
+    Enter(*state, 2, 1, 2, 1, 0);
+    Enter(*state, 3, 1, 2, 1, 0);
+    Enter(*state, 4, 1, 2, 1, 0);
+    state->GroupHasResults[2] = state->GroupHasResults[3] = state->GroupHasResults[4] = true;
+
+    prompter.answer({Prompter::Answer::Yes, Prompter::Answer::Yes});
+    entry.activate(*state);
+    press(QString(), QStringLiteral("9:9"));
+    EXPECT_EQ(CountGroupResults(*state, 2), 0);
+    EXPECT_EQ(CountGroupResults(*state, 3), 0);
+    EXPECT_FALSE(state->GroupHasResults[2]);
+    EXPECT_FALSE(state->GroupHasResults[3]);
+    EXPECT_EQ(CountGroupResults(*state, 4), 1);
+    EXPECT_TRUE(state->GroupHasResults[4]);
+    EXPECT_EQ(stored()->GoalsFirst, state->SelectedNumber) << "the result itself waits for the second press";
+    EXPECT_FALSE(state->IsSaved);
+
+    press(QString(), QStringLiteral("9 : 9"));
+    EXPECT_EQ(stored()->GoalsFirst, 9);
+    EXPECT_EQ(state->ResultCount, 7);
+    EXPECT_TRUE(state->GroupCompleted[1]);
+}
+
+TEST_F(ResultEntryTest, NoKeepsTheLaterGroupsAndStores)
+{
+    completeGroupOne();
+    Enter(*state, 2, 1, 2, 1, 0);
+    prompter.answer({Prompter::Answer::No, Prompter::Answer::No});
+    confirm(QString(), QStringLiteral("5:5"));
+    EXPECT_EQ(stored()->GoalsFirst, 5);
+    EXPECT_EQ(CountGroupResults(*state, 2), 1);
+    EXPECT_TRUE(state->GroupCompleted[1]);
+    EXPECT_EQ(prompter.shown().size(), 2u) << "asked on every press while the group is completed";
+
+    // a deletion ends the completion on the first press, so the confirming press asks no more
+    prompter.clear();
+    prompter.answer({Prompter::Answer::No});
+    confirm(QString(), QStringLiteral("0"));
+    EXPECT_EQ(stored(), nullptr);
+    EXPECT_FALSE(state->GroupCompleted[1]);
+    EXPECT_EQ(CountGroupResults(*state, 2), 1);
+    EXPECT_EQ(prompter.shown().size(), 1u);
+}
+
+TEST_F(ResultEntryTest, TheLastResultCompletesTheGroup)
+{
+    for (int game = 1; game <= 6; ++game) {
+        select(game, QStringLiteral("tore"));
+        EXPECT_FALSE(state->GroupCompleted[1]);
+        confirm(QString(), QStringLiteral("%1:0").arg(game));
+    }
+    EXPECT_TRUE(state->GroupCompleted[1]);
+    EXPECT_TRUE(state->GroupHasResults[1]);
+    EXPECT_EQ(state->ResultCount, 6);
+}
+
+TEST_F(ResultEntryTest, ASelectionThatIsNoGameStoresNothing)
+{
+    for (const auto& [group, game] : {std::pair{0, 1}, {1, 0}, {1, 7}, {5, 1}, {101, 1}}) {
+        state->SelectedGroup = group;
+        state->SelectedNumber = game;
+        entry.activate(*state);
+        EXPECT_TRUE(press(QString(), QStringLiteral("1:0")).CloseDialog);
+        EXPECT_EQ(state->ResultCount, 0);
+    }
+}
+
+TEST_F(ResultEntryTest, ASelectionFromTheTimePlanPatchesNoScheduleCell)
+{
+    state->SelectedTagKind = QStringLiteral("manschc");
+    const ResultEntryOutcome outcome = confirm(QString(), QStringLiteral("2:0"));
+    EXPECT_TRUE(outcome.PatchedCells.empty());
+    EXPECT_TRUE(goalsCell().isEmpty());
+    EXPECT_EQ(outcome.TimePlanCellText, QStringLiteral("2 : 0"));
+    EXPECT_NE(stored(), nullptr);
+}

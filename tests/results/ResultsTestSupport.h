@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/TournamentState.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// Small tournaments for the result and standings tests. Team p of group g is named "T<g>.<p>"
+// unless a test renames it; games are looked up in the real pairing table, so the tests do not
+// depend on which side of a game is named first.
+namespace results_test {
+
+// groupsPerRound[r] lists the team counts of the groups of round r + 1.
+std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound);
+
+// The game between positions a and b of the group: the first-leg game, or the return-leg game.
+int GameBetween(const TournamentState& state, int group, int a, int b, bool returnLeg = false);
+
+// The record of a game between a and b with the scores given from a's side.
+GameResult ResultFor(const TournamentState& state, int group, int a, int b, int goalsA, int goalsB,
+                     bool returnLeg = false, int setsA = 0, int setsB = 0);
+// Stores that record (the table stays in order).
+void Enter(TournamentState& state, int group, int a, int b, int goalsA, int goalsB, bool returnLeg = false,
+           int setsA = 0, int setsB = 0);
+
+// Gives the schedule grid the rows of group g's table as the layout tags them: column c of the
+// group's block holds "<g> tabellemannschaft <p>", columns c+1..c+4 "<g> tabelle <p>", rows
+// firstRow + p - 1. The grid grows to fit.
+void TagTableRows(TournamentState& state, int group, int firstRow);
+// Tags a game's sets and goals cells ("<g> satz <k>", "<g> tore <k>") at (setsCol, row).
+void TagGameCells(TournamentState& state, int group, int game, int setsCol, int row);
+
+} // namespace results_test

@@ -1,0 +1,291 @@
+#include "results/ScheduleGrid.h"
+#include "results/ScheduleFixture.h"
+#include "support/GTestQt.h"
+
+#include <gtest/gtest.h>
+
+// The pairing table gives, for 3 teams: 2-3, 3-1, 1-2, then the return leg 3-2, 1-3, 2-1;
+// for 2 teams: 1-2.
+namespace {
+const QString Missing = QStringLiteral("_______________");
+const QString Separator = QStringLiteral("____________________");
+
+struct Cell {
+    int col;
+    int row;
+    const char* text;
+    const char* tag;
+};
+
+void expectCells(const TextGrid& grid, std::initializer_list<Cell> cells)
+{
+    for (const Cell& cell : cells) {
+        EXPECT_EQ(grid.cell(cell.col, cell.row), QString::fromUtf8(cell.text))
+            << "cell " << cell.col << "," << cell.row;
+        EXPECT_EQ(grid.tag(cell.col, cell.row), QString::fromUtf8(cell.tag))
+            << "tag " << cell.col << "," << cell.row;
+    }
+}
+
+class ScheduleLayout : public ::testing::Test {
+protected:
+    void SetUp() override { LayOutScheduleGrid(*state); }
+    const TextGrid& grid() const { return state->ScheduleGrid; }
+    std::unique_ptr<TournamentState> state = TwoRoundTournament();
+};
+} // namespace
+
+TEST_F(ScheduleLayout, SizesTheGridByTheWidestAndTallestRounds)
+{
+    // Round 1: max(2*3+6+9, 2*2+1+9) = 21 rows; round 2: 14 rows.
+    EXPECT_EQ(RoundBlockHeight(*state, 1), 21);
+    EXPECT_EQ(RoundBlockHeight(*state, 2), 14);
+    EXPECT_EQ(grid().columnCount(), 11);
+    EXPECT_EQ(grid().rowCount(), 4 + 21 + 14);
+    EXPECT_EQ(grid().columnWidth(0), 30);
+    for (int block = 0; block < 2; ++block) {
+        EXPECT_EQ(grid().columnWidth(5 * block + 1), 110);
+        EXPECT_EQ(grid().columnWidth(5 * block + 2), 110);
+        EXPECT_EQ(grid().columnWidth(5 * block + 3), 60);
+        EXPECT_EQ(grid().columnWidth(5 * block + 4), 60);
+        EXPECT_EQ(grid().columnWidth(5 * block + 5), 110);
+    }
+    EXPECT_EQ(grid().cell(1, 1), QStringLiteral("Hallencup"));
+    for (int row = 0; row <= 4; ++row)
+        for (int col = 0; col < grid().columnCount(); ++col)
+            EXPECT_TRUE(grid().cell(col, row).isEmpty() || (col == 1 && row == 1)) << col << "," << row;
+}
+
+TEST_F(ScheduleLayout, WritesGroupHeadAndTeamEntriesWithUnderscoresForAOneCharacterName)
+{
+    expectCells(grid(), {
+                            {1, 5, "Gruppe A", "1 kopfname 0"},
+                            {1, 6, "Gruppe 1", "1 kopfgruppe 0"},
+                            {1, 7, "", ""},
+                            {1, 8, "1) Adler", "1 kopfmannschaft 1"},
+                            {1, 9, "2) _______________", "1 kopfmannschaft 2"},
+                            {1, 10, "3) Cobras", "1 kopfmannschaft 3"},
+                            {3, 11, "", ""},
+                            {4, 11, "Tore", ""},
+                            {6, 5, "Gruppe B", "2 kopfname 0"},
+                            {6, 6, "Gruppe 2", "2 kopfgruppe 0"},
+                            {6, 9, "2) Elche", "2 kopfmannschaft 2"},
+                            {9, 10, "Tore", ""},
+                            {1, 29, "1) 1. Gruppe A", "3 kopfmannschaft 1"},
+                            {1, 30, "2) _______________", "3 kopfmannschaft 2"},
+                        });
+}
+
+TEST_F(ScheduleLayout, WritesBothLegsWithTheirOwnNumberFormats)
+{
+    expectCells(grid(), {
+                            // first leg: "p) name" and ": p) name"; a missing second name follows its number
+                            {1, 12, "2) _______________", "1 spiel 1"},
+                            {2, 12, ": 3) Cobras", "1 spiel 1"},
+                            {3, 12, "", "1 satz 1"},
+                            {4, 12, "  3 : 1", "1 tore 1"},
+                            {1, 13, "3) Cobras", "1 spiel 2"},
+                            {2, 13, ": 1) Adler", "1 spiel 2"},
+                            {1, 14, "1) Adler", "1 spiel 3"},
+                            {2, 14, ": 2_______________", "1 spiel 3"},
+                            // the blank row between the legs
+                            {1, 15, "", ""},
+                            {4, 15, "", ""},
+                            // return leg: ": p) name" and "p) name"
+                            {1, 16, ": 3) Cobras", "1 spiel 4"},
+                            {2, 16, "2_______________", "1 spiel 4"},
+                            {1, 18, ": 2) _______________", "1 spiel 6"},
+                            {2, 18, "1) Adler", "1 spiel 6"},
+                            {4, 18, "", "1 tore 6"},
+                            {5, 18, "", ""},
+                            {6, 11, "1) Dachse", "2 spiel 1"},
+                            {7, 11, ": 2) Elche", "2 spiel 1"},
+                            {9, 11, "  2 : 2", "2 tore 1"},
+                            {2, 32, ": 2_______________", "3 spiel 1"},
+                        });
+}
+
+TEST_F(ScheduleLayout, ShowsResultsFoundBeforeTheFirstRecordOfALaterGroup)
+{
+    EXPECT_EQ(grid().cell(4, 16), QStringLiteral("x")); // cancelled
+    EXPECT_EQ(grid().cell(3, 16), QString());           // sets are off: no score text
+    EXPECT_EQ(grid().cell(4, 17), QString());           // game 5 stands after group 2's record
+    EXPECT_EQ(grid().cell(4, 32), QStringLiteral("  1 : 0"));
+}
+
+TEST_F(ScheduleLayout, ShowsScoreTextsWhilePlayingInSets)
+{
+    state->Settings.WithSets = true;
+    state->SetsWord = QStringLiteral("Sätze");
+    LayOutScheduleGrid(*state);
+    expectCells(grid(), {
+                            {3, 11, "Sätze", ""},
+                            {3, 12, "15:7  15:3  ", "1 satz 1"},
+                            {4, 12, "  3 : 1", "1 tore 1"},
+                            {3, 16, "x", "1 satz 4"},
+                            {4, 16, "x", "1 tore 4"},
+                            {3, 20, "Sätze", "1 tabellenkopf 0"},
+                        });
+}
+
+TEST_F(ScheduleLayout, LeavesAnEmptyTableForTheStandings)
+{
+    expectCells(grid(), {
+                            {1, 19, "", ""},
+                            {1, 20, "Gruppe A (1)", "1 tabellenkopf 0"},
+                            {2, 20, "Spl ge ue ve", "1 tabellenkopf 0"},
+                            {3, 20, "", "1 tabellenkopf 0"},
+                            {4, 20, "Tore", "1 tabellenkopf 0"},
+                            {5, 20, "Punkte", "1 tabellenkopf 0"},
+                            {1, 21, "", ""},
+                            {1, 22, "1) ", "1 tabellemannschaft 1"},
+                            {2, 22, "", "1 tabelle 1"},
+                            {5, 22, "", "1 tabelle 1"},
+                            {1, 24, "3) ", "1 tabellemannschaft 3"},
+                            {5, 24, "", "1 tabelle 3"},
+                            {6, 13, "Gruppe B (2)", "2 tabellenkopf 0"},
+                            {6, 16, "2) ", "2 tabellemannschaft 2"},
+                            {1, 34, "Finale (3)", "3 tabellenkopf 0"},
+                            {1, 37, "2) ", "3 tabellemannschaft 2"},
+                        });
+    // The shorter group leaves empty rows above the separator.
+    for (int row = 17; row <= 24; ++row)
+        for (int col = 6; col <= 10; ++col)
+            EXPECT_TRUE(grid().cell(col, row).isEmpty() && grid().tag(col, row).isEmpty())
+                << col << "," << row;
+}
+
+TEST_F(ScheduleLayout, NumbersRoundsInColumnZeroAndClosesThemWithASeparator)
+{
+    for (int row = 5; row <= 24; ++row)
+        EXPECT_EQ(grid().cell(0, row), QStringLiteral("1")) << row;
+    for (int col = 0; col < grid().columnCount(); ++col)
+        EXPECT_EQ(grid().cell(col, 25), Separator) << col;
+    for (int row = 26; row <= 38; ++row)
+        EXPECT_EQ(grid().cell(0, row), QStringLiteral("2")) << row;
+    // The last round's separator row lies one past the grid's rows and is not written.
+    EXPECT_EQ(grid().cell(0, 38), QStringLiteral("2"));
+    EXPECT_EQ(grid().rowCount(), 39);
+}
+
+TEST_F(ScheduleLayout, LocatesEveryGroupBlockAsItIsLaidOut)
+{
+    const GroupBlock second = LocateGroupBlock(*state, 2);
+    EXPECT_EQ(second.Column, 6);
+    EXPECT_EQ(second.TopRow, 5);
+    EXPECT_EQ(second.tableRow(1), 15);
+    const GroupBlock first = LocateGroupBlock(*state, 1);
+    EXPECT_EQ(first.gameRow(3), 14);
+    EXPECT_EQ(first.gameRow(4), 16);
+    EXPECT_EQ(first.tableHeadRow(), 20);
+    const GroupBlock final = LocateGroupBlock(*state, 3);
+    EXPECT_EQ(final.Column, 1);
+    EXPECT_EQ(final.TopRow, 26);
+    EXPECT_EQ(final.tableRow(2), 37);
+    EXPECT_EQ(LocateGroupBlock(*state, 4).Group, 0);
+    EXPECT_EQ(LocateGroupBlock(*state, 0).Group, 0);
+}
+
+TEST_F(ScheduleLayout, RebuildsEverythingButRowZeroAndColumnZero)
+{
+    state->ScheduleGrid.setCell(0, 2, QStringLiteral("bleibt"));
+    state->ScheduleGrid.setCell(3, 0, QStringLiteral("bleibt auch"));
+    state->ScheduleGrid.setColour(2, 2, 0xC0C0C0);
+    // Round 2 loses its group: the grid shrinks and nothing of the old final remains.
+    state->RoundCount = 1;
+    LayOutScheduleGrid(*state);
+    EXPECT_EQ(grid().rowCount(), 25);
+    EXPECT_EQ(grid().cell(0, 2), QStringLiteral("bleibt"));
+    EXPECT_EQ(grid().cell(3, 0), QStringLiteral("bleibt auch"));
+    EXPECT_EQ(grid().colour(2, 2), TextGrid::NoColour);
+
+    state->TeamsInGroup[1] = 2; // the tallest group shrinks: the old game rows must be empty
+    state->ReturnLeg[1] = false;
+    LayOutScheduleGrid(*state);
+    EXPECT_EQ(RoundBlockHeight(*state, 1), 14);
+    for (int row = 1; row < grid().rowCount() - 1; ++row)
+        for (int col = 1; col < grid().columnCount(); ++col)
+            EXPECT_FALSE(grid().tag(col, row).contains(QStringLiteral("spiel 2"))) << col << "," << row;
+}
+
+TEST(RoundBlockHeight, CountsGamesOfEveryGroupSizeEvenWithoutGameLines)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Pairings = BuildPairingTable();
+    state->RoundCount = 3;
+    state->GroupsInRound = {0, 3, 0, 1};
+    state->TeamsInGroup[1] = 0;  // 2*0 + 0 + 9
+    state->TeamsInGroup[2] = 1;  // 2*1 + 0 + 9
+    state->TeamsInGroup[3] = 21; // 2*21 + 210 + 9, but no game lines
+    state->TeamsInGroup[4] = 5;
+    state->ReturnLeg[4] = true; // 2*5 + 20 + 9
+    EXPECT_EQ(RoundBlockHeight(*state, 1), 261);
+    EXPECT_EQ(RoundBlockHeight(*state, 2), 0);
+    EXPECT_EQ(RoundBlockHeight(*state, 3), 39);
+    EXPECT_EQ(RoundBlockHeight(*state, 0), 0);
+    EXPECT_EQ(RoundBlockHeight(*state, 21), 0);
+
+    LayOutScheduleGrid(*state);
+    EXPECT_EQ(state->ScheduleGrid.rowCount(), 4 + 261 + 0 + 39);
+    EXPECT_EQ(state->ScheduleGrid.columnCount(), 16);
+    // The group of 21: team list, header row, then straight to its table.
+    const GroupBlock big = LocateGroupBlock(*state, 3);
+    EXPECT_EQ(big.Column, 11);
+    EXPECT_EQ(state->ScheduleGrid.cell(11, big.teamRow(21)), QStringLiteral("21) ") + Missing);
+    EXPECT_EQ(state->ScheduleGrid.cell(14, big.headerRow()), QStringLiteral("Tore"));
+    EXPECT_TRUE(state->ScheduleGrid.tag(11, big.headerRow() + 1).isEmpty());
+    EXPECT_EQ(big.tableHeadRow(), big.headerRow() + 2);
+    EXPECT_EQ(state->ScheduleGrid.tag(11, big.tableRow(21)), QStringLiteral("3 tabellemannschaft 21"));
+    // Round 3 follows round 1 directly: round 2 has no rows.
+    EXPECT_EQ(LocateGroupBlock(*state, 4).TopRow, 5 + 261);
+    EXPECT_EQ(state->ScheduleGrid.cell(0, 5 + 261), QStringLiteral("3"));
+    EXPECT_EQ(state->ScheduleGrid.cell(0, 5 + 260), Separator);
+}
+
+TEST(RoundBlockHeight, AGroupWithoutGamesButWithReturnLegKeepsItsBlankRow)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->GroupsInRound[1] = 1;
+    state->TeamsInGroup[1] = 1;
+    state->ReturnLeg[1] = true;
+    state->NameTable[1][0] = QStringLiteral("Solo");
+    LayOutScheduleGrid(*state);
+    const GroupBlock block = LocateGroupBlock(*state, 1);
+    EXPECT_EQ(block.lastGameRow(), block.headerRow() + 1);
+    EXPECT_EQ(state->ScheduleGrid.cell(1, block.tableHeadRow()), QStringLiteral("Solo (1)"));
+    EXPECT_EQ(state->ScheduleGrid.tag(1, block.tableRow(1)), QStringLiteral("1 tabellemannschaft 1"));
+}
+
+TEST(RenderScheduleGrid, SetsTheFlagsOfARenderAndConsumesJustLoaded)
+{
+    auto state = TwoRoundTournament();
+    state->JustLoaded = true;
+    state->TimePlanCurrent = true;
+    state->TablesToGrid = false;
+    RenderScheduleGrid(*state);
+    EXPECT_FALSE(state->JustLoaded);
+    EXPECT_FALSE(state->TimePlanCurrent);
+    EXPECT_TRUE(state->TablesToGrid);
+    EXPECT_EQ(state->ScheduleGrid.tag(1, 22), QStringLiteral("1 tabellemannschaft 1"));
+    EXPECT_EQ(state->RankedPosition[3][2], 2); // the standings ran for every group
+}
+
+TEST(LayOutScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->RoundCount = 25;
+    state->GroupsInRound[1] = 60;
+    state->GroupsInRound[2] = 60; // 120 groups: the last 20 have no tables
+    for (int g = 1; g <= Limits::MaxGroups; ++g)
+        state->TeamsInGroup[g] = 2;
+    state->TeamsInGroup[7] = 30; // more positions than name slots
+    state->ResultCount = 3;
+    state->ResultTable[1] = {7, 400, QString(), 0, 0, 1, 1}; // a game the group does not have
+    LayOutScheduleGrid(*state);
+    const GroupBlock block = LocateGroupBlock(*state, 7);
+    EXPECT_EQ(state->ScheduleGrid.cell(block.Column, block.teamRow(30)), QStringLiteral("30) ") + Missing);
+    EXPECT_EQ(LocateGroupBlock(*state, 101).Group, 0);
+    // Without a pairing table every game reads as position 0 against 0, which is no team.
+    const GroupBlock first = LocateGroupBlock(*state, 1);
+    EXPECT_EQ(state->ScheduleGrid.cell(first.Column, first.gameRow(1)), QStringLiteral("0) ") + Missing);
+}

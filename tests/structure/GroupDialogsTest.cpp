@@ -1,0 +1,290 @@
+#include "structure/GroupDialogs.h"
+
+#include "structure/GroupTestSupport.h"
+#include "structure/RoundNavigation.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+using namespace grouptest;
+
+namespace {
+const QString TooManyTeams = QStringLiteral(
+    "Die Zahl der Mannschaften pro Gruppe darf 22 nicht übersteigen. Der Wert wurde geändert.");
+const QString NotANumber = QStringLiteral(
+    "Die Mannschaftszahl oder die Anzahl der Gruppen ist nicht korrekt ! Hier darf nur eine Zahl stehen !");
+
+NewGroupInput Request(const QString& groups, const QString& name, const QString& teams,
+                      bool returnLeg = false)
+{
+    return {groups, name, teams, returnLeg};
+}
+
+QString FreePlacesMessage(int free)
+{
+    return QStringLiteral(
+               "Es können nicht mehr als %1 Gruppen erzeugt werden. Die Gesamtzahl der Gruppen ist "
+               "auf 100 begrenzt. Die Anzahl wurde automatisch geändert.")
+        .arg(free);
+}
+} // namespace
+
+TEST(NewGroupDialog, NumbersTheNamesOfSeveralGroupsAndKeepsASingleName)
+{
+    auto state = MakeTournament({{4}});
+    ScriptedPrompter prompter;
+
+    const NewGroupOutcome several = AddNewGroups(*state, Request("3", "Gr", "5", true), prompter);
+    EXPECT_TRUE(several.closes);
+    EXPECT_EQ(several.createdGroups, 3);
+    EXPECT_EQ(state->NameTable[2][0], QStringLiteral("Gr1"));
+    EXPECT_EQ(state->NameTable[3][0], QStringLiteral("Gr2"));
+    EXPECT_EQ(state->NameTable[4][0], QStringLiteral("Gr3"));
+    EXPECT_EQ(state->TeamsInGroup[4], 5);
+    EXPECT_TRUE(state->ReturnLeg[4]);
+
+    AddNewGroups(*state, Request("1", "Gr", "4"), prompter);
+    EXPECT_EQ(state->NameTable[5][0], QStringLiteral("Gr"));
+    AddNewGroups(*state, Request("2", "Gruppe ", "4"), prompter);
+    EXPECT_EQ(state->NameTable[7][0], QStringLiteral("Gruppe 2"));
+    EXPECT_EQ(state->GroupsInRound[1], 7);
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_FALSE(state->IsSaved);
+}
+
+TEST(NewGroupDialog, RewritesCountsCanonicallyAndClampsThem)
+{
+    auto state = MakeTournament({{4}});
+    ScriptedPrompter prompter;
+
+    NewGroupOutcome outcome = AddNewGroups(*state, Request(" 002", "A", "010"), prompter);
+    EXPECT_EQ(outcome.groupCountText, QStringLiteral("2"));
+    EXPECT_EQ(outcome.teamCountText, QStringLiteral("10"));
+    EXPECT_TRUE(prompter.shown().empty());
+
+    outcome = AddNewGroups(*state, Request("0", "B", "25"), prompter);
+    EXPECT_EQ(outcome.teamCountText, QStringLiteral("22"));
+    EXPECT_EQ(outcome.groupCountText, QStringLiteral("1"));
+    EXPECT_EQ(
+        prompter.texts(),
+        (QStringList{TooManyTeams, QStringLiteral("Die Anzahl der erzeugten Gruppen wurde auf 1 geändert")}));
+    EXPECT_EQ(prompter.shown().front().caption, QStringLiteral("Benutzer-Info"));
+    EXPECT_EQ(state->TeamsInGroup[4], 22);
+    EXPECT_EQ(state->NameTable[4][0], QStringLiteral("B"));
+}
+
+TEST(NewGroupDialog, KeepsTheDialogOpenForCountsThatAreNoNumbers)
+{
+    auto state = MakeTournament({{4}});
+    const auto before = std::make_unique<TournamentState>(*state);
+    ScriptedPrompter prompter;
+
+    for (const auto& request : {Request("zwei", "A", "4"), Request("2", "A", ""), Request("1", "A", "4.5")}) {
+        const NewGroupOutcome outcome = AddNewGroups(*state, request, prompter);
+        EXPECT_FALSE(outcome.closes);
+        EXPECT_EQ(outcome.createdGroups, 0);
+        EXPECT_EQ(outcome.groupCountText, request.groupCountText);
+    }
+    EXPECT_EQ(prompter.texts(), (QStringList{NotANumber, NotANumber, NotANumber}));
+    EXPECT_TRUE(*state == *before);
+}
+
+TEST(NewGroupDialog, NeverCreatesMoreThanAHundredGroups)
+{
+    auto state = MakeTournament({{4}});
+    state->GroupsInRound[1] = 98;
+    ScriptedPrompter prompter;
+
+    NewGroupOutcome outcome = AddNewGroups(*state, Request("5", "X", "4"), prompter);
+    EXPECT_EQ(prompter.texts(), QStringList{FreePlacesMessage(2)});
+    EXPECT_EQ(outcome.groupCountText, QStringLiteral("2"));
+    EXPECT_EQ(outcome.createdGroups, 2);
+    EXPECT_EQ(TotalGroups(*state), 100);
+    EXPECT_EQ(state->NameTable[100][0], QStringLiteral("X2"));
+
+    // With every place taken the dialog closes like "&abbrechen" and steps back from the new round.
+    prompter.clear();
+    ASSERT_TRUE(ShowNextRound(*state));
+    outcome = AddNewGroups(*state, Request("1", "Y", "4"), prompter);
+    EXPECT_EQ(prompter.texts(), QStringList{FreePlacesMessage(0)});
+    EXPECT_TRUE(outcome.closes);
+    EXPECT_EQ(outcome.createdGroups, 0);
+    EXPECT_EQ(TotalGroups(*state), 100);
+    EXPECT_EQ(state->RoundCount, 1);
+    EXPECT_EQ(state->CurrentRound, 1);
+    EXPECT_FALSE(state->NewRoundPending);
+}
+
+TEST(NewGroupDialog, CreatesThePreparedRoundOrStepsBackWhenCancelled)
+{
+    auto state = MakeTournament({{4}});
+    state->GameLengthInRound[1] = 12;
+    ScriptedPrompter prompter;
+
+    ASSERT_TRUE(ShowNextRound(*state));
+    EXPECT_EQ(state->CurrentRound, 2);
+    EXPECT_EQ(state->RoundCount, 1);
+    CancelNewGroups(*state);
+    EXPECT_EQ(state->CurrentRound, 1);
+    EXPECT_EQ(state->RoundCount, 1);
+    EXPECT_FALSE(state->NewRoundPending);
+
+    ASSERT_TRUE(ShowNextRound(*state));
+    AddNewGroups(*state, Request("2", "F", "4"), prompter);
+    EXPECT_EQ(state->RoundCount, 2);
+    EXPECT_EQ(state->CurrentRound, 2);
+    EXPECT_EQ(state->GroupsInRound[2], 2);
+    EXPECT_EQ(state->FieldsInRound[2], 1);
+    EXPECT_EQ(state->GameLengthInRound[2], 12);
+    EXPECT_EQ(state->NameTable[3][0], QStringLiteral("F2"));
+    EXPECT_FALSE(state->NewRoundPending);
+
+    // Cancelling outside a prepared round stays where it is.
+    CancelNewGroups(*state);
+    EXPECT_EQ(state->CurrentRound, 2);
+}
+
+TEST(NewGroupDialog, AfterTheLastGroupWasDeletedStartsRoundOneAgain)
+{
+    auto state = MakeTournament({{4}});
+    ScriptedPrompter prompter;
+    DeleteGroupFromDialog(*state, 1, prompter);
+    ASSERT_EQ(state->RoundCount, 0);
+    ASSERT_EQ(state->CurrentRound, 0);
+
+    AddNewGroups(*state, Request("1", "Neu", "4"), prompter);
+    EXPECT_EQ(state->RoundCount, 1);
+    EXPECT_EQ(state->CurrentRound, 1);
+    EXPECT_EQ(state->GroupsInRound[0], 0);
+    EXPECT_EQ(state->GroupsInRound[1], 1);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Neu"));
+    EXPECT_EQ(state->FieldsInRound[1], 1);
+}
+
+TEST(NewGroupDialog, SwitchesOneFieldPerGroupOffWhenTheRoundOutgrowsItsFields)
+{
+    auto state = MakeTournament({{4}});
+    state->OneFieldPerGroup[1] = true;
+    ScriptedPrompter prompter;
+    AddNewGroups(*state, Request("1", "B", "4"), prompter);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(prompter.texts().front().startsWith(QStringLiteral("Sie wollen, daß jede Gruppe")));
+    EXPECT_FALSE(state->OneFieldPerGroup[1]);
+}
+
+TEST(NewGroupDialog, ShowsTheMarkerOnlyForTwoOrMoreGroups)
+{
+    EXPECT_EQ(GroupCountMarkerVisible(QStringLiteral("1")), false);
+    EXPECT_EQ(GroupCountMarkerVisible(QStringLiteral("2")), true);
+    EXPECT_EQ(GroupCountMarkerVisible(QStringLiteral("x")), std::nullopt);
+    EXPECT_EQ(GroupCountMarkerVisible(QString()), std::nullopt);
+}
+
+TEST(ChangeGroupDialog, StoresTheChangeAndRefreshesThePlaceholdersOfTheFedPositions)
+{
+    auto state = MakeTournament({{4, 4}, {4}});
+    Link(*state, 1, 1, 3, 1);
+    Link(*state, 1, 2, 3, 4);
+    Link(*state, 2, 1, 3, 2);
+    ScriptedPrompter prompter;
+
+    ChangeGroupInput input = ReadGroupForChange(*state, 1);
+    EXPECT_EQ(input.name, QStringLiteral("Gruppe 1"));
+    EXPECT_EQ(input.teamCountText, QStringLiteral("4"));
+    input.name = QStringLiteral("Gruppe A");
+    input.teamCountText = QStringLiteral("05");
+    input.returnLeg = true;
+    const ChangeGroupOutcome outcome = ApplyGroupChange(*state, input, prompter);
+
+    EXPECT_TRUE(outcome.closes);
+    EXPECT_EQ(outcome.teamCountText, QStringLiteral("5"));
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe A"));
+    EXPECT_EQ(state->TeamsInGroup[1], 5);
+    EXPECT_TRUE(state->ReturnLeg[1]);
+    EXPECT_EQ(state->NameTable[3][1], QStringLiteral("1. Gruppe A"));
+    EXPECT_EQ(state->NameTable[3][4], QStringLiteral("2. Gruppe A"));
+    EXPECT_EQ(state->NameTable[3][2], QStringLiteral("1. Gruppe 2"));
+    EXPECT_FALSE(state->IsSaved);
+}
+
+TEST(ChangeGroupDialog, NeverStoresMoreThanTwentyTwoTeams)
+{
+    auto state = MakeTournament({{4}});
+    ScriptedPrompter prompter;
+    ChangeGroupInput input = ReadGroupForChange(*state, 1);
+    input.teamCountText = QStringLiteral("30");
+    const ChangeGroupOutcome outcome = ApplyGroupChange(*state, input, prompter);
+    EXPECT_EQ(prompter.texts(), QStringList{TooManyTeams});
+    EXPECT_EQ(outcome.teamCountText, QStringLiteral("22"));
+    EXPECT_EQ(state->TeamsInGroup[1], 22);
+}
+
+TEST(ChangeGroupDialog, LeavesACompletedGroupAloneOnNoAndKeepsItsCarriedNames)
+{
+    auto state = MakeTournament({{4}, {4}});
+    Link(*state, 1, 1, 2, 1);
+    state->NameTable[2][1] = QStringLiteral("Adler");
+    state->GroupCompleted[1] = true;
+    ScriptedPrompter prompter;
+
+    ChangeGroupInput input = ReadGroupForChange(*state, 1);
+    input.name = QStringLiteral("Neu");
+    prompter.answer({Prompter::Answer::No});
+    EXPECT_TRUE(ApplyGroupChange(*state, input, prompter).closes);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 1"));
+
+    prompter.answer({Prompter::Answer::Yes});
+    ApplyGroupChange(*state, input, prompter);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Neu"));
+    EXPECT_EQ(state->NameTable[2][1], QStringLiteral("Adler"));
+}
+
+TEST(ChangeGroupDialog, KeepsTheDialogOpenForATeamCountThatIsNoNumber)
+{
+    auto state = MakeTournament({{4}});
+    ScriptedPrompter prompter;
+    ChangeGroupInput input = ReadGroupForChange(*state, 1);
+    input.teamCountText = QStringLiteral("vier");
+    EXPECT_FALSE(ApplyGroupChange(*state, input, prompter).closes);
+    EXPECT_EQ(prompter.texts(),
+              QStringList{QStringLiteral(
+                  "Die Mannschaftszahl ist nicht korrekt ! Hier darf nur eine Zahl stehen !")});
+    EXPECT_EQ(state->TeamsInGroup[1], 4);
+}
+
+TEST(ChangeGroupDialog, DeletesAGroupWithResultsOnlyAfterYes)
+{
+    auto state = MakeTournament({{4, 4}});
+    StoreResult(*state, 1, 1, 2, 0);
+    ScriptedPrompter prompter;
+
+    prompter.answer({Prompter::Answer::No});
+    DeleteGroupFromDialog(*state, 1, prompter);
+    EXPECT_EQ(TotalGroups(*state), 2);
+
+    prompter.answer({Prompter::Answer::Yes});
+    DeleteGroupFromDialog(*state, 1, prompter);
+    EXPECT_EQ(TotalGroups(*state), 1);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 2"));
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_EQ(prompter.shown().back().caption, QStringLiteral("Info"));
+}
+
+TEST(ChangeGroupDialog, ClearsTheResultsOfTheGroupAndClosesOnlyAfterYes)
+{
+    auto state = MakeTournament({{4, 4}});
+    StoreResult(*state, 1, 1, 2, 0);
+    StoreResult(*state, 2, 1, 1, 0);
+    ScriptedPrompter prompter;
+
+    prompter.answer({Prompter::Answer::No});
+    EXPECT_FALSE(ClearResultsFromDialog(*state, 1, prompter));
+    EXPECT_EQ(state->ResultCount, 2);
+
+    prompter.answer({Prompter::Answer::Yes});
+    EXPECT_TRUE(ClearResultsFromDialog(*state, 1, prompter));
+    ASSERT_EQ(state->ResultCount, 1);
+    EXPECT_EQ(state->ResultTable[1].Group, 2);
+    EXPECT_FALSE(state->GroupHasResults[1]);
+}
