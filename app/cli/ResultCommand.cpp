@@ -5,6 +5,7 @@
 #include "model/TournamentState.h"
 #include "results/ResultEntry.h"
 #include "results/ResultTable.h"
+#include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 #include "results/ScoreSyntax.h"
 
@@ -114,10 +115,10 @@ void selectGoalsCell(TournamentState& state, int group, int game)
 {
     state.SelectedGroup = group;
     state.SelectedNumber = game;
-    state.SelectedTagKind = QStringLiteral("tore");
+    state.SelectedTagKind = TagKind::Tore;
     state.SelectedCol = 0;
     state.SelectedRow = 0;
-    const QString tag = QStringLiteral("%1 tore %2").arg(group).arg(game);
+    const QString tag = MakeRowTag(group, TagKind::Tore, game);
     const TextGrid& grid = state.ScheduleGrid;
     for (int row = 0; row < grid.rowCount(); ++row) {
         for (int col = 0; col < grid.columnCount(); ++col) {

@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
+#include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 #include "results/ScoreSyntax.h"
 #include "results/Standings.h"
@@ -13,8 +14,6 @@
 namespace {
 const QString InfoCaption = QStringLiteral("Info");
 const QString UserInfoCaption = QStringLiteral("Benutzer-Info");
-const QString SetsKind = QStringLiteral("satz");
-const QString GoalsKind = QStringLiteral("tore");
 
 bool withSetsField(const TournamentState& state)
 {
@@ -32,13 +31,12 @@ bool isStorableGame(const TournamentState& state, int group, int game)
 bool selectedGameCells(const TournamentState& state, GridCell& setsCell, GridCell& goalsCell)
 {
     const QString& kind = state.SelectedTagKind;
-    if (kind != SetsKind && kind != GoalsKind)
+    if (kind != TagKind::Satz && kind != TagKind::Tore)
         return false;
-    const QString expectedTag = QString::number(state.SelectedGroup) + QLatin1Char(' ') + kind +
-                                QLatin1Char(' ') + QString::number(state.SelectedNumber);
+    const QString expectedTag = MakeRowTag(state.SelectedGroup, kind, state.SelectedNumber);
     if (state.ScheduleGrid.tag(state.SelectedCol, state.SelectedRow) != expectedTag)
         return false;
-    const int setsCol = kind == SetsKind ? state.SelectedCol : state.SelectedCol - 1;
+    const int setsCol = kind == TagKind::Satz ? state.SelectedCol : state.SelectedCol - 1;
     setsCell = {setsCol, state.SelectedRow};
     goalsCell = {setsCol + 1, state.SelectedRow};
     return true;
@@ -112,6 +110,36 @@ QString timePlanText(const ResultEntryFields& fields)
 {
     return fields.Sets.isEmpty() ? fields.Goals : fields.Sets;
 }
+
+// Steps after the completed-group question: read both fields, delete at once or, on the
+// confirming press, store; the confirming press then recomputes.
+void applyFields(TournamentState& state, const ResultEntryFields& fields, bool confirming, Prompter& prompter,
+                 ResultEntryOutcome& outcome)
+{
+    const int group = state.SelectedGroup;
+    const int game = state.SelectedNumber;
+    const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
+    const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
+    outcome.Fields = {entry.SetsField, entry.GoalsField};
+    if (entry.EntryAction == ScoreEntry::Action::Delete) {
+        deleteSelectedResult(state, group, game, outcome);
+        if (confirming) {
+            recomputeAfterConfirm(state, group);
+            outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
+        }
+        return;
+    }
+    if (!confirming)
+        return; // the first press only normalises and shows
+    if (entry.Cancelled)
+        prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
+    const GameResult result{
+        group, game, entry.ScoreText, entry.SetsFirst, entry.SetsSecond, entry.GoalsFirst, entry.GoalsSecond};
+    const bool stored = storeSelectedResult(state, result, prompter, outcome);
+    recomputeAfterConfirm(state, group);
+    if (stored)
+        outcome.TimePlanCellText = timePlanText(outcome.Fields);
+}
 } // namespace
 
 QString CompletedGroupQuestion()
@@ -169,33 +197,8 @@ ResultEntryOutcome ResultEntry::press(TournamentState& state, const ResultEntryF
         goOn = answer != Prompter::Answer::Cancel;
     }
 
-    if (goOn) {
-        const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
-        const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
-        outcome.Fields = {entry.SetsField, entry.GoalsField};
-        if (entry.EntryAction == ScoreEntry::Action::Delete) {
-            deleteSelectedResult(state, group, game, outcome);
-            if (confirming) {
-                recomputeAfterConfirm(state, group);
-                outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
-            }
-        } else if (confirming) {
-            if (entry.Cancelled)
-                prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
-            const GameResult result{group,
-                                    game,
-                                    entry.ScoreText,
-                                    entry.SetsFirst,
-                                    entry.SetsSecond,
-                                    entry.GoalsFirst,
-                                    entry.GoalsSecond};
-            const bool stored = storeSelectedResult(state, result, prompter, outcome);
-            recomputeAfterConfirm(state, group);
-            if (stored)
-                outcome.TimePlanCellText = timePlanText(outcome.Fields);
-        }
-    }
-
+    if (goOn)
+        applyFields(state, fields, confirming, prompter, outcome);
     outcome.CloseDialog = confirming;
     EntryConfirmArmed = true;
     outcome.FieldColour = ArmedColour;

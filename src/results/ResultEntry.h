@@ -55,6 +55,11 @@ public:
     ResultEntrySetup activate(const TournamentState& state);
     // Leaving an entry field disarms, so a click on the button straight after typing normalises first.
     void fieldLeft() { EntryConfirmArmed = false; }
+    // One press of "Ü&bernehmen". Every press: the question while the group is completed (JA
+    // empties the groups its places feed at once, ABBRECHEN skips to the end), then a deletion
+    // ("0", or both fields empty) takes effect at once. Only the confirming press stores, says
+    // "Spiel fällt aus" for "x", recomputes the group's table, re-renders and runs the completion
+    // check, and closes. Every press ends armed with lime fields.
     ResultEntryOutcome press(TournamentState& state, const ResultEntryFields& fields, Prompter& prompter);
 
     bool EntryConfirmArmed = false;

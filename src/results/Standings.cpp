@@ -4,14 +4,13 @@
 #include "results/GamePositions.h"
 #include "results/HeadToHead.h"
 #include "results/ResultTable.h"
+#include "results/RowTags.h"
 
 #include <algorithm>
 #include <optional>
 #include <utility>
 
 namespace {
-const QString TeamRowKind = QStringLiteral("tabellemannschaft");
-const QString ValueRowKind = QStringLiteral("tabelle");
 constexpr int TableColumns = 5;
 
 void addGame(GroupStandings& standings, const TournamentSettings& settings, const GameResult& result,
@@ -104,43 +103,27 @@ void applyHeadToHead(const TournamentState& state, int group, GroupStandings& st
     }
 }
 
-struct ParsedTag {
-    int group = 0;
-    QStringView kind;
-    int number = 0;
-};
-
-// A row tag "<group> <kind> <number>": leading digits, one blank, the kind, one blank, trailing digits.
-ParsedTag parseTag(QStringView tag)
-{
-    ParsedTag parsed;
-    qsizetype start = 0;
-    while (start < tag.size() && tag[start].isDigit() && start < 9)
-        parsed.group = parsed.group * 10 + tag[start++].digitValue();
-    qsizetype end = tag.size();
-    int digits = 0;
-    int scale = 1;
-    while (end > start && tag[end - 1].isDigit() && digits < 9) {
-        parsed.number += tag[--end].digitValue() * scale;
-        scale *= 10;
-        ++digits;
-    }
-    if (end - start >= 2)
-        parsed.kind = tag.mid(start + 1, end - start - 2);
-    return parsed;
-}
-
-bool tagIs(const TextGrid& grid, int col, int row, int group, const QString& kind, int number)
-{
-    const ParsedTag tag = parseTag(grid.tag(col, row));
-    return tag.group == group && tag.number == number && tag.kind == kind;
-}
-
 // Column c of the group's block: the j-th group of a round starts at 5(j - 1) + 1.
 int blockColumn(const TournamentState& state, int group)
 {
     const int round = RoundOfGroup(state, group);
     return TableColumns * (group - FirstGroupOfRound(state, round)) + 1;
+}
+
+// A team level with the one above (by the head-to-head requirements) and not decided by the
+// head-to-head comparison shares that place.
+TableRowPlace rowPlaceOf(const GroupStandings& standings,
+                         const std::array<RankValues, Limits::NameSlots>& values,
+                         const TournamentSettings& settings, int place)
+{
+    const int team = standings.Ranked[std::size_t(place)];
+    TableRowPlace rowPlace{place, standings.DecidedByDirectCompare[std::size_t(team)], false};
+    if (place > 1 && !rowPlace.DecidedByDirectCompare) {
+        const int above = standings.Ranked[std::size_t(place) - 1];
+        rowPlace.SharesPlace =
+            DirectCompareApplies(values[std::size_t(team)], values[std::size_t(above)], settings);
+    }
+    return rowPlace;
 }
 
 void writeTableRows(TournamentState& state, int group, const GroupStandings& standings,
@@ -149,23 +132,22 @@ void writeTableRows(TournamentState& state, int group, const GroupStandings& sta
     TextGrid& grid = state.ScheduleGrid;
     const int col = blockColumn(state, group);
     for (int row = 0; row < grid.rowCount(); ++row) {
-        const ParsedTag tag = parseTag(grid.tag(col, row));
-        const int place = tag.number;
-        if (tag.group != group || tag.kind != TeamRowKind || place < 1 || place > standings.TeamCount)
+        const QString& tagText = grid.tag(col, row);
+        if (!tagText.contains(TagKind::TabelleMannschaft))
+            continue; // most cells of the column hold other kinds: no need to split them
+        const RowTag tag = SplitRowTag(tagText);
+        const int place = tag.Number;
+        if (tag.Group != group || tag.Kind != TagKind::TabelleMannschaft || place < 1 ||
+            place > standings.TeamCount)
             continue;
         const int team = standings.Ranked[std::size_t(place)];
-        TableRowPlace rowPlace{place, standings.DecidedByDirectCompare[std::size_t(team)], false};
-        if (place > 1) {
-            const int above = standings.Ranked[std::size_t(place) - 1];
-            rowPlace.SharesPlace =
-                !rowPlace.DecidedByDirectCompare &&
-                DirectCompareApplies(values[std::size_t(team)], values[std::size_t(above)], state.Settings);
-        }
-        const auto texts = TableRowTexts(rowPlace, state.NameTable[std::size_t(group)][std::size_t(team)],
+        const auto texts = TableRowTexts(rowPlaceOf(standings, values, state.Settings, place),
+                                         state.NameTable[std::size_t(group)][std::size_t(team)],
                                          standings.Stats[std::size_t(team)], state.Settings);
         grid.setCell(col, row, texts[0]);
+        const QString valueTag = MakeRowTag(group, TagKind::Tabelle, place); // the tag of the value cells
         for (int offset = 1; offset < TableColumns; ++offset) {
-            if (tagIs(grid, col + offset, row, group, ValueRowKind, place))
+            if (grid.tag(col + offset, row) == valueTag)
                 grid.setCell(col + offset, row, texts[std::size_t(offset)]);
         }
     }

@@ -224,6 +224,8 @@ TEST(ChangeGroupDialog, LeavesACompletedGroupAloneOnNoAndKeepsItsCarriedNames)
 {
     auto state = MakeTournament({{4}, {4}});
     Link(*state, 1, 1, 2, 1);
+    for (int game = 1; game <= 6; ++game)
+        StoreResult(*state, 1, game, 1, 0);
     state->NameTable[2][1] = QStringLiteral("Adler");
     state->GroupCompleted[1] = true;
     ScriptedPrompter prompter;
