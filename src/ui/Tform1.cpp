@@ -1,0 +1,428 @@
+#include "ui/Tform1.h"
+
+#include "model/DiagnosticLists.h"
+#include "model/ReferralDump.h"
+#include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
+#include "model/WorkingDir.h"
+#include "structure/MainWindowView.h"
+#include "structure/ScoringOptions.h"
+#include "ui/AboutBox.h"
+#include "ui/ChangeGroupDialog.h"
+#include "ui/FileChooser.h"
+#include "ui/HelpTopics.h"
+#include "ui/NewGroupDialog.h"
+#include "ui/PausePanel.h"
+#include "ui/RoundPanel.h"
+#include "ui/SchedulePlaceholder.h"
+#include "ui/ScoringPanel.h"
+#include "ui/SpeedButtonIcons.h"
+#include "ui/TFormEigenschaften.h"
+#include "ui/TotalsPanel.h"
+#include "ui/WidgetNames.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+const QString ProgramTitle = QStringLiteral("Korvane 5.08");
+const QString TournamentFileFilter =
+    QStringLiteral("Korvaneaufstellung (*.auf)|*.auf|Alle Dateien (*.*)|*.*");
+const QString TournamentFileSuffix = QStringLiteral("auf");
+
+const QStringList NoteLines{
+    QStringLiteral("Legen Sie für jede Runde "),
+    QStringLiteral("-die Zahl der Spielplätze"),
+    QStringLiteral("-die Spiellänge "),
+    QStringLiteral("fest, dann erzeugen Sie "),
+    QStringLiteral("mit NEUE GRUPPE für "),
+    QStringLiteral("diese Runde die Spiel-"),
+    QStringLiteral("gruppen."),
+    QStringLiteral("Das Eintragen von Namen"),
+    QStringLiteral("und der Verweis in die "),
+    QStringLiteral("nächste Runde erfolgt im "),
+    QStringLiteral("Spielplan."),
+    QString(),
+    QStringLiteral("Durch Rechtsclick auf"),
+    QStringLiteral("Elemente des Pro-"),
+    QStringLiteral("gramms erhalten Sie "),
+    QStringLiteral("eine schnelle Direkthilfe."),
+};
+
+QAction* namedAction(const QString& caption, const char* name, QObject* owner)
+{
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+} // namespace
+
+Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, const QString& programDir,
+               const QStringList& commandLine, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_prompter(prompter), m_files(files), m_programDir(programDir),
+      m_commandLine(commandLine)
+{
+    setObjectName(QStringLiteral("Tform1"));
+    m_newGroupDialog = new NewGroupDialog(m_state, m_prompter, this);
+    m_changeGroupDialog = new ChangeGroupDialog(m_state, m_prompter, this);
+    m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
+    m_scheduleWindow = new SchedulePlaceholder(this);
+
+    buildMenus();
+    buildSpeedButtons();
+    setCentralWidget(buildCentralArea());
+    startUp();
+}
+
+Tform1::~Tform1() = default;
+
+void Tform1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->setObjectName(QStringLiteral("menuDatei"));
+    QAction* newAction = file->addAction(QStringLiteral("&Neu"));
+    newAction->setObjectName(QStringLiteral("actionNew"));
+    QAction* load = file->addAction(QStringLiteral("Korvane &Laden..."));
+    load->setObjectName(QStringLiteral("actionLoad"));
+    load->setShortcut(QKeySequence::Open);
+    QAction* save = file->addAction(QStringLiteral("Korvane &Speichern..."));
+    save->setObjectName(QStringLiteral("actionSave"));
+    save->setShortcut(QKeySequence::Save);
+    // Diagnostics of the developers: present, never shown.
+    QAction* namesList = file->addAction(QStringLiteral("&Namen[]"));
+    namesList->setObjectName(QStringLiteral("actionNamesDiagnostic"));
+    namesList->setVisible(false);
+    QAction* referralDump = file->addAction(QStringLiteral("Speichern &Feld"));
+    referralDump->setObjectName(QStringLiteral("actionReferralDump"));
+    referralDump->setVisible(false);
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("&Beenden"));
+    exit->setObjectName(QStringLiteral("actionExit"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    view->setObjectName(QStringLiteral("menuAnsicht"));
+    QAction* schedule = view->addAction(QStringLiteral("&Tabellen / Zeitplan"));
+    schedule->setObjectName(QStringLiteral("actionSchedule"));
+
+    QAction* settings = menuBar()->addAction(QStringLiteral("&Einstellungen..."));
+    settings->setObjectName(QStringLiteral("actionSettings"));
+    // The league plan and the field allocation have their own windows, which are not there yet.
+    QAction* leaguePlan = menuBar()->addAction(QStringLiteral("Liga-&Plan..."));
+    leaguePlan->setObjectName(QStringLiteral("actionLeaguePlan"));
+    leaguePlan->setEnabled(false);
+    QAction* allocation = menuBar()->addAction(QStringLiteral("&Platzverteilung neu berechnen"));
+    allocation->setObjectName(QStringLiteral("actionRecalculateAllocation"));
+    allocation->setEnabled(false);
+
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    info->setObjectName(QStringLiteral("menuInfo"));
+    QAction* about = info->addAction(QStringLiteral("&Info..."));
+    about->setObjectName(QStringLiteral("actionAbout"));
+
+    connect(newAction, &QAction::triggered, this, &Tform1::newTournament);
+    connect(load, &QAction::triggered, this, &Tform1::loadTournament);
+    connect(save, &QAction::triggered, this, &Tform1::saveTournament);
+    connect(referralDump, &QAction::triggered, this, &Tform1::saveReferralDump);
+    connect(exit, &QAction::triggered, this, &Tform1::exitProgram);
+    connect(schedule, &QAction::triggered, this, &Tform1::showSchedule);
+    connect(settings, &QAction::triggered, this, &Tform1::showSettings);
+    connect(about, &QAction::triggered, this, &Tform1::showAbout);
+}
+
+void Tform1::buildSpeedButtons()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Schnellzugriff"));
+    bar->setObjectName(QStringLiteral("speedButtons"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(24, 24));
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    struct SpeedButton {
+        const char* name;
+        QString hint;
+        SpeedButtonIcon icon;
+        void (Tform1::*command)();
+        int helpTopic;
+    };
+    const SpeedButton buttons[] = {
+        {"sbLaden", QStringLiteral("Korvane laden"), SpeedButtonIcon::Load, &Tform1::loadTournament,
+         HelpTopic::MainCommands},
+        {"sbSpeichern", QStringLiteral("Korvane speichern"), SpeedButtonIcon::Save, &Tform1::saveTournament,
+         HelpTopic::MainCommands},
+        {"sbEinstellungen", QStringLiteral("Einstellungen"), SpeedButtonIcon::Settings, &Tform1::showSettings,
+         HelpTopic::Settings},
+        {"sbSpielplan", QStringLiteral("Spielplan und Tabelle"), SpeedButtonIcon::Schedule,
+         &Tform1::showSchedule, HelpTopic::Schedule},
+        {"sbEnde", QStringLiteral("Ende"), SpeedButtonIcon::Exit, &Tform1::exitProgram,
+         HelpTopic::MainCommands},
+    };
+    for (const SpeedButton& button : buttons) {
+        QAction* action = namedAction(button.hint, button.name, this);
+        action->setIcon(MakeSpeedButtonIcon(button.icon));
+        action->setToolTip(button.hint);
+        connect(action, &QAction::triggered, this, button.command);
+        bar->addAction(action);
+        SetHelpTopic(bar->widgetForAction(action), button.helpTopic);
+        if (button.icon == SpeedButtonIcon::Schedule)
+            bar->addSeparator();
+    }
+
+    auto* menuHelp = Named(new QLabel(QStringLiteral("Menühilfe")), "lbMenuehilfe");
+    menuHelp->setToolTip(QStringLiteral("Hilfe bei Rechtsclick"));
+    menuHelp->setContentsMargins(12, 0, 6, 0);
+    SetHelpTopic(menuHelp, HelpTopic::MainCommands);
+    m_menuHelpLabel = bar->addWidget(menuHelp);
+    m_menuHelpLabel->setVisible(false);
+}
+
+QWidget* Tform1::buildNameRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_tournamentName = Named(new QLineEdit(m_state.TournamentName), "tournamentNameEdit");
+    m_tournamentName->setToolTip(QStringLiteral("Korvanename (kann geändert werden)"));
+    auto* nameLabel = new QLabel(QStringLiteral("Korvane:"));
+    nameLabel->setBuddy(m_tournamentName);
+    QFont nameFont = m_tournamentName->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.25);
+    nameFont.setBold(true);
+    m_tournamentName->setFont(nameFont);
+    m_savedLabel = Named(new QLabel, "savedLabel");
+    m_savedLabel->setMinimumWidth(
+        m_savedLabel->fontMetrics().horizontalAdvance(QStringLiteral("nicht gespeichert")) + 8);
+    m_savedLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(nameLabel);
+    layout->addWidget(m_tournamentName, 1);
+    layout->addSpacing(24);
+    layout->addWidget(m_savedLabel);
+
+    connect(m_tournamentName, &QLineEdit::textEdited, this, [this](const QString& name) {
+        SetTournamentName(m_state, name);
+        RefreshMainWindow();
+    });
+    return row;
+}
+
+QWidget* Tform1::buildNoteBox()
+{
+    auto* box = Named(new QGroupBox(QStringLiteral("Hinweis")), "gbHinweis");
+    auto* note = Named(new QLabel(NoteLines.join(QLatin1Char('\n'))), "lbHinweis");
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(note);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* Tform1::buildCentralArea()
+{
+    m_roundPanel = new RoundPanel(m_state, m_prompter, *m_newGroupDialog);
+    m_totalsPanel = new TotalsPanel(m_state, m_prompter);
+    m_pausePanel = new PausePanel(m_state, m_prompter);
+    m_scoringPanel = new ScoringPanel(m_state);
+    connect(m_roundPanel, &RoundPanel::edited, this, &Tform1::RefreshMainWindow);
+    connect(m_totalsPanel, &TotalsPanel::edited, this, &Tform1::RefreshMainWindow);
+    connect(m_pausePanel, &PausePanel::edited, this, &Tform1::RefreshMainWindow);
+    connect(m_scoringPanel, &ScoringPanel::edited, this, &Tform1::RefreshMainWindow);
+    connect(m_changeGroupDialog, &ChangeGroupDialog::scheduleChanged, this, &Tform1::RefreshMainWindow);
+    connect(m_scoringPanel, &ScoringPanel::contextHelpSwitched, m_menuHelpLabel, &QAction::setVisible);
+
+    // Kept for the start-up values, never shown: the remaining length and the list of results.
+    m_remainingLength = Named(new QLineEdit, "remainingLengthEdit");
+    m_remainingLength->setVisible(false);
+    m_storedResults = Named(new QListWidget, "storedResultList");
+    m_storedResults->setVisible(false);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(m_totalsPanel);
+    middle->addWidget(m_pausePanel, 1);
+    middle->addWidget(m_scoringPanel);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(m_roundPanel, 5);
+    columns->addLayout(middle, 3);
+    columns->addWidget(buildNoteBox(), 0);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildNameRow());
+    layout->addLayout(columns, 1);
+    layout->addWidget(m_remainingLength);
+    layout->addWidget(m_storedResults);
+    return central;
+}
+
+void Tform1::startUp()
+{
+    PrepareWorkDir(m_state, m_programDir, m_prompter);
+    StartUpTournament(m_state, m_programDir, m_prompter);
+    setWindowTitle(ProgramTitle);
+    m_remainingLength->setText(QStringLiteral("40"));
+    RefreshMainWindow();
+}
+
+void Tform1::RefreshMainWindow()
+{
+    const MainWindowView view = BuildMainWindowView(m_state);
+    m_totalsPanel->showView(view);
+    m_roundPanel->showView(view);
+    m_savedLabel->setText(view.savedText);
+    m_savedLabel->setStyleSheet(m_state.IsSaved ? QStringLiteral("color: #1b6e20;")
+                                                : QStringLiteral("color: #b71c1c; font-weight: bold;"));
+
+    // A load sets these controls directly; showing them is no edit.
+    m_totalsPanel->showStartTime();
+    m_pausePanel->showBreaks();
+    m_scoringPanel->showSettings();
+    if (m_tournamentName->text() != m_state.TournamentName)
+        m_tournamentName->setText(m_state.TournamentName);
+    QApplication::setApplicationDisplayName(m_state.TournamentName);
+}
+
+bool Tform1::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        handleActivation();
+    return handled;
+}
+
+void Tform1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    RefreshMainWindow();
+    // Some window managers do not activate a new window; the start file is loaded all the same.
+    QTimer::singleShot(0, this, [this] {
+        if (m_state.AutoLoadPending)
+            handleActivation();
+    });
+}
+
+void Tform1::handleActivation()
+{
+    // A message box of the start-file load activates the window again when it closes.
+    if (m_activating)
+        return;
+    m_activating = true;
+    m_state.FieldPlan.setCell(1, 1, QStringLiteral("noch nicht"));
+    m_state.FieldPlan.setCell(2, 1, QStringLiteral("berechnet"));
+    if (m_state.AutoLoadPending) {
+        const QString startFile = StartFilePath(m_commandLine);
+        LoadTournament(m_state, startFile, m_prompter);
+        if (m_state.JustLoaded)
+            showFileCaption(startFile);
+    }
+    m_state.AutoLoadPending = false;
+    RefreshMainWindow();
+    m_storedResults->clear();
+    m_storedResults->addItems(StoredResultLines(m_state));
+    // The help window that loads the help text comes with the context help.
+    m_state.HelpTextPending = false;
+    m_activating = false;
+}
+
+void Tform1::showFileCaption(const QString& path)
+{
+    setWindowTitle(ShowFileCaption(path));
+}
+
+void Tform1::newTournament()
+{
+    ResetTournament(m_state);
+    // The new tournament is no longer the file on disk: a save must name its file again.
+    m_state.RememberedFileName.clear();
+    setWindowTitle(ProgramTitle);
+    RefreshMainWindow();
+}
+
+void Tform1::loadTournament()
+{
+    GuardProtectedFileName(m_state, m_prompter);
+    const QString path =
+        m_files.chooseFileToOpen(this, {QStringLiteral("Korvane laden"), m_state.WorkDir,
+                                        m_state.RememberedFileName, TournamentFileFilter, QString()});
+    if (path.isEmpty())
+        return;
+    // The caption names the file only when it was opened, not after a file that cannot be read.
+    const bool wasJustLoaded = m_state.JustLoaded;
+    m_state.JustLoaded = false;
+    LoadTournament(m_state, path, m_prompter);
+    if (m_state.JustLoaded)
+        showFileCaption(path);
+    else
+        m_state.JustLoaded = wasJustLoaded;
+    RefreshMainWindow();
+}
+
+void Tform1::saveTournament()
+{
+    const QString path = m_files.chooseFileToSave(this, {QStringLiteral("Korvane speichern"), m_state.WorkDir,
+                                                         ProposedSaveName(m_state), TournamentFileFilter,
+                                                         TournamentFileSuffix});
+    if (path.isEmpty())
+        return;
+    if (SaveTournament(m_state, path, m_prompter))
+        showFileCaption(path);
+    RefreshMainWindow();
+}
+
+void Tform1::saveReferralDump()
+{
+    const QString path = m_files.chooseFileToSave(
+        this, {QStringLiteral("Speichern"), m_state.WorkDir, ReferralDumpFileName, QString(), QString()});
+    if (!path.isEmpty())
+        WriteReferralDump(m_state, path, m_prompter);
+}
+
+void Tform1::exitProgram()
+{
+    if (ConfirmExit(m_state, m_prompter))
+        close();
+}
+
+void Tform1::closeEvent(QCloseEvent* event)
+{
+    // Closing by the frame asks like "&Beenden": one click must not lose a day's results.
+    if (!ConfirmExit(m_state, m_prompter)) {
+        event->ignore();
+        return;
+    }
+    m_scheduleWindow->close();
+    event->accept();
+}
+
+void Tform1::showSettings()
+{
+    if (m_settingsDialog->isVisible()) {
+        m_settingsDialog->raise();
+        m_settingsDialog->activateWindow();
+        return;
+    }
+    m_settingsDialog->exec();
+    RefreshMainWindow();
+}
+
+void Tform1::showSchedule()
+{
+    m_scheduleWindow->show();
+    m_scheduleWindow->raise();
+    m_scheduleWindow->activateWindow();
+}
+
+void Tform1::showAbout()
+{
+    ShowAboutBox(this);
+}

@@ -1,0 +1,115 @@
+#include "help/SettingsAcceptance.h"
+#include "help/SettingsSnapshot.h"
+#include "model/TournamentState.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+TEST(SettingsSnapshot, FlagsFollowTheDialogOrder)
+{
+    TournamentSettings settings;
+    EXPECT_EQ(TakeSettingsSnapshot(settings).Flags, QStringLiteral("001011131"));
+
+    settings.GroupsPerLine = 1;
+    settings.FormattedOutput = true;
+    settings.RefereesEnabled = false;
+    settings.BlankLineBetweenGames = true;
+    settings.DirectCompareNeedsGoalDiff = false;
+    settings.DirectCompareScope = CompareScope::SameAndLastRound;
+    settings.DirectCompareNeedsPlusSets = false;
+    EXPECT_EQ(TakeSettingsSnapshot(settings).Flags, QStringLiteral("110110120"));
+}
+
+TEST(SettingsSnapshot, RestoreCoversEverythingButTheLivePlanOptions)
+{
+    TournamentSettings settings;
+    settings.SearchDepth = QStringLiteral("1234567");
+    const SettingsSnapshot snapshot = TakeSettingsSnapshot(settings);
+    EXPECT_EQ(snapshot.SearchDepth, QStringLiteral("12345"));
+
+    TournamentSettings changed = settings;
+    changed.FieldsPerLine = QStringLiteral("3");
+    changed.SearchDepth = QStringLiteral("9");
+    changed.GroupsPerLine = 1;
+    changed.FormattedOutput = true;
+    changed.RefereesEnabled = false;
+    changed.BlankLineBetweenGames = true;
+    changed.DirectCompareNeedsPlusPoints = false;
+    changed.DirectCompareNeedsGoalDiff = false;
+    changed.DirectCompareNeedsPlusGoals = false;
+    changed.DirectCompareScope = CompareScope::SameRound;
+    changed.DirectCompareNeedsPlusSets = false;
+    changed.KeepPlanUpdated = false;
+    changed.PlanSymmetry = PlanSymmetryMode::GroupSymmetric;
+
+    RestoreSettingsSnapshot(changed, snapshot);
+    TournamentSettings expected = settings;
+    expected.SearchDepth = QStringLiteral("12345");
+    expected.KeepPlanUpdated = false;
+    expected.PlanSymmetry = PlanSymmetryMode::GroupSymmetric;
+    EXPECT_EQ(changed, expected);
+}
+
+TEST(SettingsSnapshot, ScopeWithoutChoiceComesBackWithoutChoice)
+{
+    TournamentSettings settings;
+    settings.DirectCompareScope = CompareScope::None;
+    const SettingsSnapshot snapshot = TakeSettingsSnapshot(settings);
+    settings.DirectCompareScope = CompareScope::SameRound;
+    RestoreSettingsSnapshot(settings, snapshot);
+    EXPECT_EQ(settings.DirectCompareScope, CompareScope::None);
+}
+
+TEST(SettingsSnapshot, ReadOnlyFieldShowsAtMostFour)
+{
+    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("7")), QStringLiteral("4"));
+    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("4")), QStringLiteral("4"));
+    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("2")), QStringLiteral("2"));
+    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("x")), QStringLiteral("x"));
+}
+
+TEST(AcceptSettings, NoNumberGivesTheMessageAndFiftyAndStaysOpen)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Settings.PlanChanged = false;
+    ScriptedPrompter prompter;
+
+    const SettingsAcceptance refused = AcceptSettings(*state, QStringLiteral("abc"), prompter);
+    EXPECT_FALSE(refused.closes);
+    EXPECT_EQ(refused.searchDepthText, QStringLiteral("50"));
+    EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("50"));
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(state->Settings.PlanChanged);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text,
+              QStringLiteral("Wert bei Rechntiefe nicht erlaubt. Hier muss eine Zahl "
+                             "stehen. Änderung in Standardwert wurde durchgeführt."));
+
+    const SettingsAcceptance accepted = AcceptSettings(*state, refused.searchDepthText, prompter);
+    EXPECT_TRUE(accepted.closes);
+    EXPECT_FALSE(state->IsSaved);
+    EXPECT_EQ(prompter.shown().size(), 1u);
+}
+
+TEST(AcceptSettings, NumbersAreWrittenInNormalForm)
+{
+    auto state = std::make_unique<TournamentState>();
+    ScriptedPrompter prompter;
+    EXPECT_EQ(AcceptSettings(*state, QStringLiteral("0080"), prompter).searchDepthText, QStringLiteral("80"));
+    EXPECT_EQ(AcceptSettings(*state, QStringLiteral("+7"), prompter).searchDepthText, QStringLiteral("7"));
+    EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("7"));
+    EXPECT_FALSE(AcceptSettings(*state, QString(), prompter).closes);
+    EXPECT_FALSE(AcceptSettings(*state, QStringLiteral("5x"), prompter).closes);
+}
+
+TEST(AcceptSettings, PlanIsRenderedOnlyWhileKeptUpToDate)
+{
+    auto state = std::make_unique<TournamentState>();
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(AcceptSettings(*state, QStringLiteral("50"), prompter).renderPlan);
+    state->Settings.KeepPlanUpdated = false;
+    EXPECT_FALSE(AcceptSettings(*state, QStringLiteral("50"), prompter).renderPlan);
+}

@@ -1,0 +1,116 @@
+#include "UiTestSupport.h"
+#include "ui/ChangeGroupDialog.h"
+#include "ui/NewGroupDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+template <typename Widget> Widget* child(QWidget* dialog, const char* name)
+{
+    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+void press(QWidget* dialog, const char* name)
+{
+    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+}
+} // namespace
+
+TEST_F(MainWindowTest, NewGroupDialogShowsItsCaptionsAndClampsTheTeamCount)
+{
+    launch();
+    WhenDialogShows<NewGroupDialog>([this](NewGroupDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("neue Gruppe"));
+        EXPECT_EQ(child<QLabel>(dialog, "titleLabel")->text(), QStringLiteral("neue Gruppe(n)"));
+        EXPECT_EQ(child<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
+        EXPECT_EQ(child<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("4"));
+        EXPECT_TRUE(child<QRadioButton>(dialog, "withoutReturnLegButton")->isChecked());
+        EXPECT_FALSE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
+        EXPECT_TRUE(state->Settings.PlanChanged);
+
+        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("2"));
+        EXPECT_TRUE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
+        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("x"));
+        EXPECT_TRUE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
+
+        // Not a number: the dialog stays open.
+        press(dialog, "addButton");
+        EXPECT_TRUE(dialog->isVisible());
+        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("01"));
+        child<QLineEdit>(dialog, "groupNameEdit")->setText(QStringLiteral("Riesen"));
+        child<QLineEdit>(dialog, "teamCountEdit")->setText(QStringLiteral("25"));
+        press(dialog, "addButton");
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(child<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("22"));
+        EXPECT_EQ(child<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
+    });
+    click("newGroupButton");
+    EXPECT_EQ(
+        ListLines(find<QListWidget>("groupList")),
+        (QStringList{QStringLiteral("1) 1 Gruppe 1 (4) einf"), QStringLiteral("2) 2 Riesen (22) einf")}));
+    EXPECT_EQ(
+        prompter.texts(),
+        (QStringList{QStringLiteral("Die Mannschaftszahl oder die Anzahl der Gruppen ist nicht korrekt ! "
+                                    "Hier darf nur eine Zahl stehen !"),
+                     QStringLiteral("Die Zahl der Mannschaften pro Gruppe darf 22 nicht übersteigen. "
+                                    "Der Wert wurde geändert.")}));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+}
+
+TEST_F(MainWindowTest, ChangeGroupDialogChangesNameSizeAndReturnLeg)
+{
+    launch();
+    auto& dialog = window->changeGroupDialog();
+    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Gruppe ändern"));
+        EXPECT_EQ(child<QLineEdit>(shown, "groupNumberDisplay")->text(), QStringLiteral("1"));
+        EXPECT_EQ(child<QLineEdit>(shown, "groupNameEdit")->text(), QStringLiteral("Gruppe 1"));
+        EXPECT_EQ(child<QLineEdit>(shown, "teamCountEdit")->text(), QStringLiteral("4"));
+        EXPECT_TRUE(child<QRadioButton>(shown, "withoutReturnLegButton")->isChecked());
+        child<QLineEdit>(shown, "groupNameEdit")->setText(QStringLiteral("Vorrunde"));
+        child<QLineEdit>(shown, "teamCountEdit")->setText(QStringLiteral("05"));
+        child<QRadioButton>(shown, "withReturnLegButton")->setChecked(true);
+        press(shown, "changeButton");
+    });
+    dialog.openForGroup(1);
+    window->RefreshMainWindow();
+    EXPECT_EQ(ListLines(find<QListWidget>("groupList")),
+              QStringList{QStringLiteral("1) 1 Vorrunde (5) rück")});
+    EXPECT_EQ(text("gameCountDisplay"), QStringLiteral("20"));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+}
+
+TEST_F(MainWindowTest, ChangeGroupDialogAsksBeforeTouchingAGroupWithResults)
+{
+    launch();
+    state->ResultCount = 1;
+    state->ResultTable[1] = GameResult{1, 1, QStringLiteral("2:1"), 0, 0, 2, 1};
+    state->GroupHasResults[1] = true;
+    auto& dialog = window->changeGroupDialog();
+
+    prompter.answer({Prompter::Answer::No, Prompter::Answer::No});
+    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
+        press(shown, "clearResultsButton");
+        EXPECT_TRUE(shown->isVisible());
+        press(shown, "deleteGroupButton");
+        EXPECT_FALSE(shown->isVisible());
+    });
+    dialog.openForGroup(1);
+    EXPECT_EQ(state->ResultCount, 1);
+    EXPECT_EQ(TotalGroups(*state), 1);
+    EXPECT_EQ(prompter.texts().last(),
+              QStringLiteral("Für dieser Gruppe wurden bereits Ergebnisse eingegeben ! "
+                             "Wollen Sie trotzdem fortsetzen ? "));
+
+    prompter.answer({Prompter::Answer::Yes});
+    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) { press(shown, "clearResultsButton"); });
+    dialog.openForGroup(1);
+    EXPECT_EQ(state->ResultCount, 0);
+    EXPECT_FALSE(state->GroupHasResults[1]);
+}

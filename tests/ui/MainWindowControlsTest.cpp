@@ -1,0 +1,188 @@
+#include "UiTestSupport.h"
+#include "ui/NewGroupDialog.h"
+#include "ui/PauseListWidget.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+QColor BaseColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
+} // namespace
+
+TEST_F(MainWindowTest, FieldsStopAtTheirLimitsWithoutMessage)
+{
+    launch();
+    click("fewerFieldsButton");
+    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("1"));
+    for (int press = 0; press < 55; ++press)
+        click("moreFieldsButton");
+    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("50"));
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(MainWindowTest, GameLengthTakesDigitsOnlyAndFallsBackToTen)
+{
+    launch();
+    auto* gameLength = find<QLineEdit>("gameLengthEdit");
+    TypeAndEnter(gameLength, QStringLiteral("a2b5"));
+    EXPECT_EQ(gameLength->text(), QStringLiteral("25"));
+    EXPECT_EQ(state->GameLengthInRound[1], 25);
+    EXPECT_EQ(state->DefaultGameLength, 25);
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+
+    TypeAndEnter(gameLength, QString());
+    EXPECT_EQ(gameLength->text(), QStringLiteral("10"));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("als Spiellänge muß eine einfache Zahl eingegeben "
+                                                           "werden. Die Spielläge wurde auf 10 gesetzt. ")});
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Benutzer-Info"));
+}
+
+TEST_F(MainWindowTest, OneFieldPerGroupIsClearedWhenFieldsAreTooFew)
+{
+    launch();
+    state->GroupsInRound[1] = 3;
+    state->TeamsInGroup[2] = 4;
+    state->TeamsInGroup[3] = 4;
+    click("moreFieldsButton");
+    click("oneFieldPerGroupBox");
+    EXPECT_FALSE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    EXPECT_FALSE(state->OneFieldPerGroup[1]);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("Sie wollen, daß jede Gruppe")));
+
+    click("moreFieldsButton");
+    click("oneFieldPerGroupBox");
+    EXPECT_TRUE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    click("fewerFieldsButton");
+    EXPECT_FALSE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    EXPECT_EQ(prompter.shown().size(), 2u);
+}
+
+TEST_F(MainWindowTest, StartTimeIsNormalizedAndReportedOnce)
+{
+    launch();
+    auto* start = find<QLineEdit>("startTimeEdit");
+    TypeAndEnter(start, QStringLiteral("930"));
+    EXPECT_EQ(start->text(), QStringLiteral("15:30"));
+    EXPECT_EQ(state->StartTime, QStringLiteral("15:30"));
+    TypeAndEnter(start, QStringLiteral(":30"));
+    find<QLineEdit>("pauseBeginEdit")->setFocus();
+    EXPECT_EQ(start->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")});
+}
+
+TEST_F(MainWindowTest, BreaksAreAddedDeletedMovedAndSorted)
+{
+    launch();
+    auto* list = find<PauseListWidget>("pauseList");
+    auto* begin = find<QLineEdit>("pauseBeginEdit");
+    auto* duration = find<QLineEdit>("pauseDurationEdit");
+    for (const auto& [start, length] : {std::pair{"14:00", "15"}, std::pair{"9.30", "90"}}) {
+        TypeInto(begin, QLatin1String(start));
+        TypeAndEnter(duration, QLatin1String(length));
+    }
+    EXPECT_EQ(ListLines(list),
+              (QStringList{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")}));
+    EXPECT_TRUE(begin->hasFocus());
+
+    click("pausesSortedBox");
+    EXPECT_EQ(ListLines(list),
+              (QStringList{QStringLiteral("09:30   1:30"), QStringLiteral("14:00   00:15")}));
+
+    // Dragging a line onto the first one ends the sorted order.
+    emit list->lineMoved(1, 0);
+    EXPECT_EQ(ListLines(list),
+              (QStringList{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_FALSE(find<QCheckBox>("pausesSortedBox")->isChecked());
+
+    list->setCurrentRow(1);
+    click("deletePauseButton");
+    EXPECT_EQ(ListLines(list), QStringList{QStringLiteral("14:00   00:15")});
+    EXPECT_EQ(state->PauseList, ListLines(list));
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(MainWindowTest, ScoringOptionsAndTournamentName)
+{
+    launch();
+    auto* priority = find<QWidget>("setPriorityBox");
+    EXPECT_FALSE(priority->isEnabled());
+    click("withSetsBox");
+    EXPECT_TRUE(priority->isEnabled());
+    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+    click("threePointsButton");
+    EXPECT_EQ(state->Settings.PointsSystem, 3);
+
+    auto* name = find<QLineEdit>("tournamentNameEdit");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Hallencup"));
+    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Hallencup"));
+
+    EXPECT_FALSE(find<QWidget>("lbMenuehilfe")->isVisible());
+    click("contextHelpBox");
+    EXPECT_FALSE(state->Settings.ContextHelpActive);
+    click("contextHelpBox");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(find<QWidget>("lbMenuehilfe")->isVisible());
+}
+
+TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasAName)
+{
+    launch();
+    auto* groups = find<QListWidget>("groupList");
+    auto* teams = find<QListWidget>("teamList");
+    const QColor normal = BaseColour(teams);
+    for (int slot = 1; slot <= 3; ++slot)
+        state->NameTable[1][slot] = QStringLiteral("Team %1").arg(slot);
+    QTest::mouseClick(groups->viewport(), Qt::LeftButton, {},
+                      groups->visualItemRect(groups->item(0)).center());
+    EXPECT_EQ(ListLines(teams).size(), 3);
+    EXPECT_EQ(BaseColour(teams), normal);
+
+    state->NameTable[1][4] = QStringLiteral("Team 4");
+    QTest::mouseClick(groups->viewport(), Qt::LeftButton, {},
+                      groups->visualItemRect(groups->item(0)).center());
+    EXPECT_EQ(ListLines(teams).size(), 4);
+    EXPECT_NE(BaseColour(teams), normal);
+
+    // Another round empties the list and its colour goes back.
+    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) { dialog->reject(); });
+    click("nextRoundButton");
+    EXPECT_TRUE(ListLines(teams).isEmpty());
+    EXPECT_EQ(BaseColour(teams), normal);
+}
+
+TEST_F(MainWindowTest, SpeedButtonsCarryTheirHints)
+{
+    launch();
+    const std::pair<const char*, const char*> hints[] = {{"sbLaden", "Korvane laden"},
+                                                         {"sbSpeichern", "Korvane speichern"},
+                                                         {"sbEinstellungen", "Einstellungen"},
+                                                         {"sbSpielplan", "Spielplan und Tabelle"},
+                                                         {"sbEnde", "Ende"}};
+    for (const auto& [name, hint] : hints) {
+        auto* action = window->findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->toolTip(), QString::fromUtf8(hint));
+        EXPECT_FALSE(action->icon().isNull()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, ScheduleCommandOpensTheScheduleWindow)
+{
+    launch();
+    trigger("actionSchedule");
+    auto* schedule = window->findChild<QWidget*>(QStringLiteral("TForm2"));
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_TRUE(schedule->isVisible());
+    EXPECT_EQ(schedule->windowTitle(), QStringLiteral("Spielpläne"));
+}

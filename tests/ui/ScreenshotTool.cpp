@@ -1,0 +1,43 @@
+#include "UiTestSupport.h"
+#include "ui/ChangeGroupDialog.h"
+#include "ui/NewGroupDialog.h"
+#include "ui/TFormEigenschaften.h"
+
+#include <QDir>
+#include <QPixmap>
+
+// Not a test: saves pictures of the windows for a look at their layout. Run it with
+// --gtest_also_run_disabled_tests --gtest_filter=*Screenshots*; the pictures go to the folder
+// named by KORVANE_SCREENSHOT_DIR (default: the system's temporary folder).
+namespace {
+void Save(QWidget* widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOT_DIR", QDir::tempPath());
+    EXPECT_TRUE(widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
+} // namespace
+
+TEST_F(MainWindowTest, DISABLED_Screenshots)
+{
+    launch({QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf")});
+    Save(window.get(), QStringLiteral("main-window"));
+    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("groupCountEdit"))->setText(QStringLiteral("3"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("groupNameEdit"))->setText(QStringLiteral("Gruppe "));
+        Save(dialog, QStringLiteral("new-group-dialog"));
+        dialog->reject();
+    });
+    window->newGroupDialog().exec();
+    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* dialog) {
+        Save(dialog, QStringLiteral("change-group-dialog"));
+        dialog->reject();
+    });
+    window->changeGroupDialog().openForGroup(2);
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* dialog) {
+        Save(dialog, QStringLiteral("settings-dialog"));
+        dialog->reject();
+    });
+    window->showSettings();
+    window->resize(900, 560);
+    Save(window.get(), QStringLiteral("main-window-small"));
+}

@@ -1,0 +1,113 @@
+#include "UiTestSupport.h"
+#include "ui/TFormEigenschaften.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+template <typename Widget> Widget* child(QWidget* dialog, const char* name)
+{
+    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+void press(QWidget* dialog, const char* name)
+{
+    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+}
+} // namespace
+
+TEST_F(MainWindowTest, SearchDepthThatIsNoNumberGivesTheMessageAndFifty)
+{
+    launch();
+    WhenDialogShows<TFormEigenschaften>([this](TFormEigenschaften* dialog) {
+        child<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("abc"));
+        press(dialog, "btOK");
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(child<QLineEdit>(dialog, "edRechentiefe")->text(), QStringLiteral("50"));
+        EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Wert bei Rechntiefe nicht erlaubt. Hier muss "
+                                                               "eine Zahl stehen. Änderung in Standardwert "
+                                                               "wurde durchgeführt.")});
+        child<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("080"));
+        press(dialog, "btOK");
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    trigger("actionSettings");
+    EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("80"));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+}
+
+TEST_F(MainWindowTest, CancelRestoresTheSnapshotButNotThePlanUpdating)
+{
+    launch();
+    auto& dialog = window->settingsDialog();
+    QSignalSpy planUpdating(&dialog, &TFormEigenschaften::keepPlanUpdatedChanged);
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        press(shown, "rbSchiedsrichterNein");
+        press(shown, "rbGleicheRunde");
+        press(shown, "cbTordifferenz");
+        child<QLineEdit>(shown, "edRechentiefe")->setText(QStringLiteral("7"));
+        press(shown, "cbSpielplanAktualisieren");
+        press(shown, "btAbbrechen");
+    });
+    trigger("actionSettings");
+    const TournamentSettings& settings = state->Settings;
+    EXPECT_TRUE(settings.RefereesEnabled);
+    EXPECT_EQ(settings.DirectCompareScope, CompareScope::WholeTournament);
+    EXPECT_TRUE(settings.DirectCompareNeedsGoalDiff);
+    EXPECT_EQ(settings.SearchDepth, QStringLiteral("50"));
+    EXPECT_FALSE(settings.KeepPlanUpdated);
+    EXPECT_EQ(planUpdating.count(), 1);
+    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
+
+    // The next opening shows the restored values.
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        EXPECT_TRUE(child<QRadioButton>(shown, "rbSchiedsrichterJa")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(shown, "rbGanzesKorvane")->isChecked());
+        EXPECT_FALSE(child<QRadioButton>(shown, "rbGleicheRunde")->isChecked());
+        EXPECT_FALSE(child<QCheckBox>(shown, "cbSpielplanAktualisieren")->isChecked());
+        QTest::keyClick(shown, Qt::Key_Escape);
+    });
+    trigger("actionSettings");
+}
+
+TEST_F(MainWindowTest, SettingsDialogKeepsItsHiddenGroupsHidden)
+{
+    launch();
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        for (const char* hidden :
+             {"gbPlatzverteilung", "gbSpielplan", "gbFormatiert", "gbLeerzeile", "gbBerechnung"})
+            EXPECT_FALSE(child<QWidget>(shown, hidden)->isVisible()) << hidden;
+        for (const char* visible : {"gbSchiedsrichter", "gbRechentiefe", "gbDirekterVergleich",
+                                    "gbVergleichsbereich", "gbAllgemein"})
+            EXPECT_TRUE(child<QWidget>(shown, visible)->isVisible()) << visible;
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Einstellungen"));
+        press(shown, "btOK");
+    });
+    trigger("actionSettings");
+}
+
+TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
+{
+    launch();
+    {
+        QFile notes(workFile(QStringLiteral("hb508.rtr")));
+        ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+        notes.write("##20 meine Notizen");
+    }
+    auto& dialog = window->settingsDialog();
+    QSignalSpy restored(&dialog, &TFormEigenschaften::helpTextRestored);
+    prompter.answer({Prompter::Answer::Yes});
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        press(shown, "btOriginalDirekthilfe");
+        press(shown, "btOK");
+    });
+    trigger("actionSettings");
+    EXPECT_EQ(restored.count(), 1);
+    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("hb508.rtr"))),
+              ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/hb508.bak")));
+}

@@ -1,0 +1,92 @@
+#include "UiTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
+const QString ExampleName = QStringLiteral("Pfingstturnier SV Grün-Weiß Lindenau");
+} // namespace
+
+TEST_F(MainWindowTest, FirstLaunchCopiesTheDefaultFilesAndShowsTheStartTournament)
+{
+    launch();
+    for (const char* name : {"normal.auf", "beispiel.auf", "hb508.rtr", "urkunde.rtf"})
+        EXPECT_EQ(ReadFileBytes(workFile(QLatin1String(name))),
+                  ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/") + QLatin1String(name)))
+            << name;
+    EXPECT_EQ(state->WorkDir, workDir.path());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: normal.auf           Korvane 5.08"));
+    EXPECT_EQ(ListLines(find<QListWidget>("groupList")),
+              QStringList{QStringLiteral("1) 1 Gruppe 1 (4) einf")});
+    EXPECT_EQ(text("roundDisplay"), QStringLiteral("1"));
+    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("1"));
+    EXPECT_EQ(text("gameLengthEdit"), QStringLiteral("10"));
+    EXPECT_EQ(text("roundCountDisplay"), QStringLiteral("1"));
+    EXPECT_EQ(text("gameCountDisplay"), QStringLiteral("6"));
+    EXPECT_EQ(text("startTimeEdit"), QStringLiteral("00:00"));
+    EXPECT_EQ(text("pauseBeginEdit"), QStringLiteral("00:00"));
+    EXPECT_EQ(text("remainingLengthEdit"), QStringLiteral("40"));
+    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
+    EXPECT_FALSE(state->AutoLoadPending);
+    EXPECT_FALSE(state->HelpTextPending);
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(MainWindowTest, SecondLaunchKeepsTheUsersStartFile)
+{
+    // The organiser made the example his start tournament.
+    ASSERT_TRUE(QFile::copy(ExampleFile, workFile(QStringLiteral("normal.auf"))));
+    const QByteArray changed = ReadFileBytes(workFile(QStringLiteral("normal.auf")));
+    launch();
+    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("normal.auf"))), changed);
+    EXPECT_EQ(text("tournamentNameEdit"), ExampleName);
+    EXPECT_EQ(text("roundCountDisplay"), QStringLiteral("2"));
+    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
+}
+
+TEST_F(MainWindowTest, FileOnTheCommandLineIsLoadedInsteadOfTheStartFile)
+{
+    launch({ExampleFile});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: beispiel.auf           Korvane 5.08"));
+    EXPECT_EQ(text("tournamentNameEdit"), ExampleName);
+    EXPECT_EQ(QApplication::applicationDisplayName(), ExampleName);
+    EXPECT_EQ(text("startTimeEdit"), QStringLiteral("9:00"));
+    EXPECT_EQ(text("gameLengthEdit"), QStringLiteral("12"));
+    EXPECT_EQ(state->RememberedFileName, ExampleFile);
+}
+
+TEST_F(MainWindowTest, MissingStartFileIsReportedAndTheDefaultTournamentStays)
+{
+    launch({workFile(QStringLiteral("fehlt.auf"))});
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Korvane"));
+    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("Einladen klappt nich !")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvane 5.08"));
+    EXPECT_EQ(ListLines(find<QListWidget>("groupList")),
+              QStringList{QStringLiteral("1) 1 Gruppe 1 (4) einf")});
+    EXPECT_FALSE(state->AutoLoadPending);
+}
+
+TEST_F(MainWindowTest, LaterActivationsDoNotLoadAgain)
+{
+    launch();
+    click("moreFieldsButton");
+    window->handleActivation();
+    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("2"));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+}
+
+TEST_F(MainWindowTest, HiddenDiagnosticsStayHidden)
+{
+    launch();
+    for (const char* name : {"actionNamesDiagnostic", "actionReferralDump"}) {
+        auto* action = window->findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_FALSE(action->isVisible()) << name;
+    }
+    EXPECT_FALSE(find<QWidget>("structuredBox")->isVisible());
+    EXPECT_FALSE(find<QWidget>("storedResultList")->isVisible());
+}

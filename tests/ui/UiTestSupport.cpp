@@ -1,0 +1,120 @@
+#include "UiTestSupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+QString ScriptedFileChooser::next(const Request& request)
+{
+    m_requests.push_back(request);
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << request.caption.toStdString();
+        return {};
+    }
+    const QString path = m_answers.front();
+    m_answers.pop_front();
+    return path;
+}
+
+void WhenModalShows(const char* className, std::function<void(QWidget*)> inside)
+{
+    // Polls until the dialog runs its own event loop; gives up after two seconds.
+    auto* timer = new QTimer;
+    auto attempts = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, attempts, className, inside] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->inherits(className) && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            inside(modal);
+            return;
+        }
+        if (++*attempts > 200) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "no modal " << className << " showed";
+        }
+    });
+    timer->start(10);
+}
+
+QStringList ListLines(const QListWidget* list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+void TypeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void TypeAndEnter(QLineEdit* edit, const QString& text)
+{
+    TypeInto(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QByteArray ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void MainWindowTest::SetUp()
+{
+    ASSERT_TRUE(workDir.isValid());
+    qputenv("KORVANE_WORKDIR", workDir.path().toLocal8Bit());
+}
+
+void MainWindowTest::TearDown()
+{
+    if (window) {
+        // Leaving must not ask: the tests decide about unsaved work themselves.
+        state->IsSaved = true;
+        window->close();
+        window.reset();
+    }
+    EXPECT_FALSE(prompter.pendingAnswers()) << "answers left over";
+    qunsetenv("KORVANE_WORKDIR");
+}
+
+void MainWindowTest::launch(const QStringList& arguments)
+{
+    window = std::make_unique<Tform1>(*state, prompter, files, QStringLiteral(KORVANE_DATA_DIR),
+                                      QStringList{QStringLiteral("korvane")} + arguments);
+    window->resize(1100, 680);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+void MainWindowTest::click(const char* buttonName) const
+{
+    auto* button = find<QAbstractButton>(buttonName);
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+void MainWindowTest::trigger(const char* actionName) const
+{
+    auto* action = window->findChild<QAction*>(QLatin1String(actionName));
+    ASSERT_NE(action, nullptr) << actionName;
+    action->trigger();
+}
+
+QString MainWindowTest::savedText() const
+{
+    return find<QLabel>("savedLabel")->text();
+}
+
+QString MainWindowTest::workFile(const QString& name) const
+{
+    return QDir(workDir.path()).filePath(name);
+}
