@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliGridOutput.h"
 #include "CliSupport.h"
 #include "ConsolePrompter.h"
 
@@ -18,64 +19,13 @@
 #include <optional>
 
 namespace {
-enum class PlanFormat { Csv, Xls, Txt };
-
 const QString Usage = QStringLiteral("usage: korvane-cli plan FILE [--depth N] [-o OUT] [--format "
                                      "csv|xls|txt] [--round R --gamelists] [--timing]");
-
-std::optional<PlanFormat> formatNamed(const QString& name)
-{
-    if (name == u"csv")
-        return PlanFormat::Csv;
-    if (name == u"xls")
-        return PlanFormat::Xls;
-    if (name == u"txt")
-        return PlanFormat::Txt;
-    return std::nullopt;
-}
-
-// Without --format: the output file's extension decides; the terminal gets plain text.
-PlanFormat formatForOutput(const QString& outputPath)
-{
-    if (outputPath.isEmpty() || outputPath.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-        return PlanFormat::Txt;
-    return GridTextFormatForFile(outputPath) == GridTextFormat::Xls ? PlanFormat::Xls : PlanFormat::Csv;
-}
-
-QByteArray planBytes(const TextGrid& plan, PlanFormat format)
-{
-    switch (format) {
-    case PlanFormat::Csv:
-        return ExportGridText(plan, GridTextFormat::Csv);
-    case PlanFormat::Xls:
-        return ExportGridText(plan, GridTextFormat::Xls);
-    case PlanFormat::Txt:
-        return GridPlainText(plan).toUtf8();
-    }
-    return {};
-}
-
-bool writeOutput(const QByteArray& bytes, const QString& outputPath)
-{
-    if (outputPath.isEmpty()) {
-        QFile out;
-        if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
-            return true;
-        cli::PrintError(QStringLiteral("plan: standard output could not be written"));
-        return false;
-    }
-    QSaveFile file(outputPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    cli::PrintError(QStringLiteral("Speichern der Datei ") + outputPath + QStringLiteral(" nicht möglich: ") +
-                    file.errorString());
-    return false;
-}
 
 struct PlanArguments {
     QString file;
     QString outputPath;
-    PlanFormat format = PlanFormat::Txt;
+    cli::GridOutputFormat format = cli::GridOutputFormat::Txt;
     std::optional<QString> depth;
     int gameListRound = 0;
     bool timing = false;
@@ -122,10 +72,11 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
     }
     plan.file = parser.positionalArguments().at(0);
     plan.outputPath = parser.value(outputOption);
-    plan.format = formatForOutput(plan.outputPath);
+    plan.format = cli::GridOutputFormatFor(plan.outputPath);
     plan.timing = parser.isSet(timingOption);
     if (parser.isSet(formatOption)) {
-        const std::optional<PlanFormat> format = formatNamed(parser.value(formatOption));
+        const std::optional<cli::GridOutputFormat> format =
+            cli::GridOutputFormatNamed(parser.value(formatOption));
         if (!format) {
             cli::PrintError(QStringLiteral("plan: unknown format ") + parser.value(formatOption) +
                             QStringLiteral(" (csv, xls or txt)"));
@@ -191,7 +142,7 @@ int RunPlan(const QStringList& arguments)
     if (plan.gameListRound >= 1)
         bytes = (GameListPages(*state, output->GameLists, plan.gameListRound).join(u'\n') + u'\n').toUtf8();
     else
-        bytes = planBytes(output->TimePlan, plan.format);
-    return writeOutput(bytes, plan.outputPath) ? 0 : 1;
+        bytes = cli::GridOutputBytes(output->TimePlan, plan.format);
+    return cli::WriteCliOutput(bytes, plan.outputPath, QStringLiteral("plan")) ? 0 : 1;
 }
 } // namespace cli

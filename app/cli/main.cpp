@@ -13,12 +13,9 @@ using Command = std::function<int(const QStringList&)>;
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
-        {QStringLiteral("info"), cli::RunInfo},
-        {QStringLiteral("save"), cli::RunSave},
-        {QStringLiteral("tables"), cli::RunTables},
-        {QStringLiteral("referrals"), cli::RunReferrals},
-        {QStringLiteral("check"), cli::RunCheck},
-        {QStringLiteral("result"), cli::RunResult},
+        {QStringLiteral("info"), cli::RunInfo},     {QStringLiteral("save"), cli::RunSave},
+        {QStringLiteral("tables"), cli::RunTables}, {QStringLiteral("referrals"), cli::RunReferrals},
+        {QStringLiteral("check"), cli::RunCheck},   {QStringLiteral("result"), cli::RunResult},
         {QStringLiteral("plan"), cli::RunPlan},
     };
     return table;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class TextGrid;
+
+// How the subcommands that print a grid write it: csv and xls as the export writes files,
+// txt as aligned plain text for a terminal.
+namespace cli {
+enum class GridOutputFormat { Csv, Xls, Txt };
+
+std::optional<GridOutputFormat> GridOutputFormatNamed(const QString& name);
+// Without --format the output file's extension decides; the terminal gets plain text.
+GridOutputFormat GridOutputFormatFor(const QString& outputPath);
+QByteArray GridOutputBytes(const TextGrid& grid, GridOutputFormat format);
+// Writes to outputPath, or to standard output when it is empty; false after a message.
+bool WriteCliOutput(const QByteArray& bytes, const QString& outputPath, const QString& command);
+} // namespace cli
