@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this))
 {
@@ -26,8 +28,12 @@ GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     viewport()->setMouseTracking(true);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridView::scrolled);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridView::scrolled);
+    // A burst of scroll steps re-highlights once, after the view has settled.
+    m_scrollSettled.setSingleShot(true);
+    m_scrollSettled.setInterval(0);
+    connect(&m_scrollSettled, &QTimer::timeout, this, &GridView::scrolled);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
     applyColumnWidths();
 }
 
@@ -42,11 +48,23 @@ QRect GridView::cellRect(int col, int row) const
     return visualRect(m_model->index(row, col));
 }
 
+// The layout's widths are meant for a small font of about five pixels a character; a larger
+// font widens every column in proportion, so the names fit as the layout intends.
 void GridView::applyColumnWidths()
 {
-    horizontalHeader()->setDefaultSectionSize(TextGrid::DefaultColumnWidth);
+    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
+    horizontalHeader()->setDefaultSectionSize(int(TextGrid::DefaultColumnWidth * scale));
     for (int col = 0; col < m_grid.columnCount(); ++col)
-        setColumnWidth(col, m_grid.columnWidth(col));
+        setColumnWidth(col, int(m_grid.columnWidth(col) * scale));
+}
+
+void GridView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+        applyColumnWidths();
+    }
 }
 
 void GridView::mousePressEvent(QMouseEvent* event)

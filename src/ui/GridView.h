@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <QTimer>
 
 class TextGrid;
 class TextGridModel;
@@ -30,12 +31,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyColumnWidths();
 
     const TextGrid& m_grid;
     TextGridModel* m_model = nullptr;
+    QTimer m_scrollSettled;
     QModelIndex m_pressedIndex;
     // The second press of a double-click must not count as a click of its own.
     bool m_releaseEndsDoubleClick = false;

@@ -129,6 +129,7 @@ void TForm2::buildMenus()
     bar->setObjectName(QStringLiteral("speedButtons"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back =
         bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Schedule), QStringLiteral("Hauptfenster"));
     back->setObjectName(QStringLiteral("sbHauptfenster"));
@@ -165,8 +166,8 @@ QWidget* TForm2::buildSidePanel()
     layout->addWidget(m_referralMode);
     layout->addWidget(m_deleteFaults);
     layout->addWidget(m_namesPanel, 1);
-    layout->addWidget(buildReferralPanel(), 1);
-    layout->addStretch();
+    layout->addWidget(buildReferralPanel());
+    layout->addStretch(1);
     for (QRadioButton* mode : {m_namesMode, m_largeMode, m_referralMode})
         connect(mode, &QRadioButton::toggled, this, &TForm2::showMode);
     return panel;
