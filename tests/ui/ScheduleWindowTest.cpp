@@ -2,8 +2,10 @@
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "model/TournamentStorage.h"
+#include "results/GridInteraction.h"
 #include "results/RowTags.h"
 #include "structure/PairingTable.h"
+#include "structure/Referrals.h"
 #include "ui/GridView.h"
 #include "ui/TForm2.h"
 #include "ui/TFormErgebniseingabe.h"
@@ -230,4 +232,36 @@ TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
                 state->ScheduleGrid.columnCount(), state->ScheduleGrid.rowCount(), state->ResultCount,
                 static_cast<long long>(renderMs), static_cast<long long>(highlightMs),
                 static_cast<long long>(scrollMs));
+}
+
+TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
+{
+    openExample();
+    const Cell team = FindTagged(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
+    const QString name = state->NameTable[1][1];
+    QCoreApplication::processEvents();
+    QTest::mouseClick(scheduleView->viewport(), Qt::LeftButton, {},
+                      scheduleView->cellRect(team.col, team.row).center());
+
+    const QColor silver = QColor::fromRgb(HighlightColour::SameTeam);
+    int silverGames = 0;
+    for (int row = 0; row < state->ScheduleGrid.rowCount(); ++row)
+        for (int col = 0; col < state->ScheduleGrid.columnCount(); ++col) {
+            const RowTag tag = ReadRowTag(state->ScheduleGrid, col, row);
+            if (tag.Kind != TagKind::Spiel || tag.Group != 1)
+                continue;
+            const QVariant background = scheduleView->model()->index(row, col).data(Qt::BackgroundRole);
+            const bool playing = state->ScheduleGrid.cell(col, row).contains(name) ||
+                                 state->ScheduleGrid.cell(col == 0 ? col : col - 1, row).contains(name) ||
+                                 state->ScheduleGrid.cell(col + 1, row).contains(name);
+            if (playing && background.value<QBrush>().color() == silver)
+                ++silverGames;
+            if (!playing) {
+                EXPECT_NE(background.value<QBrush>().color(), silver) << col << "," << row;
+            }
+        }
+    EXPECT_EQ(silverGames, 2 * 4); // four games, both cells of each line
+    EXPECT_EQ(schedule->findChild<QLineEdit*>(QStringLiteral("EDverweistAuf"))->text(),
+              RefersToText(*state, 1, 1));
+    EXPECT_FALSE(RefersToText(*state, 1, 1).isEmpty());
 }
