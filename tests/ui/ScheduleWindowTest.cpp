@@ -12,7 +12,9 @@
 #include "ui/TextGridModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -264,4 +266,23 @@ TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
     EXPECT_EQ(schedule->findChild<QLineEdit*>(QStringLiteral("EDverweistAuf"))->text(),
               RefersToText(*state, 1, 1));
     EXPECT_FALSE(RefersToText(*state, 1, 1).isEmpty());
+}
+
+TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsWhenNeeded)
+{
+    openExample();
+    auto* refresh = schedule->findChild<QPushButton*>(QStringLiteral("BtSpielplanAktualisieren"));
+    EXPECT_FALSE(refresh->isVisible());
+    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
+    const QStringList lines = ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList")));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
+        << lines.last().toStdString();
+
+    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(schedule->isVisible());
+    state->Settings.KeepPlanUpdated = false;
+    trigger("actionSchedule");
+    EXPECT_TRUE(refresh->isVisible());
 }
