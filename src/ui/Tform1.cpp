@@ -14,9 +14,9 @@
 #include "ui/NewGroupDialog.h"
 #include "ui/PausePanel.h"
 #include "ui/RoundPanel.h"
-#include "ui/SchedulePlaceholder.h"
 #include "ui/ScoringPanel.h"
 #include "ui/SpeedButtonIcons.h"
+#include "ui/TForm2.h"
 #include "ui/TFormEigenschaften.h"
 #include "ui/TotalsPanel.h"
 #include "ui/WidgetNames.h"
@@ -76,7 +76,7 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     m_newGroupDialog = new NewGroupDialog(m_state, m_prompter, this);
     m_changeGroupDialog = new ChangeGroupDialog(m_state, m_prompter, this);
     m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
-    m_scheduleWindow = new SchedulePlaceholder(this);
+    m_scheduleWindow = new TForm2(m_state, m_prompter, *m_changeGroupDialog, this, this);
 
     buildMenus();
     buildSpeedButtons();
@@ -116,13 +116,12 @@ void Tform1::buildMenus()
 
     QAction* settings = menuBar()->addAction(QStringLiteral("&Einstellungen..."));
     settings->setObjectName(QStringLiteral("actionSettings"));
-    // The league plan and the field allocation have their own windows, which are not there yet.
+    // The league plan has its own window, which is not there yet.
     QAction* leaguePlan = menuBar()->addAction(QStringLiteral("Liga-&Plan..."));
     leaguePlan->setObjectName(QStringLiteral("actionLeaguePlan"));
     leaguePlan->setEnabled(false);
     QAction* allocation = menuBar()->addAction(QStringLiteral("&Platzverteilung neu berechnen"));
     allocation->setObjectName(QStringLiteral("actionRecalculateAllocation"));
-    allocation->setEnabled(false);
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("menuInfo"));
@@ -135,6 +134,7 @@ void Tform1::buildMenus()
     connect(referralDump, &QAction::triggered, this, &Tform1::saveReferralDump);
     connect(exit, &QAction::triggered, this, &Tform1::exitProgram);
     connect(schedule, &QAction::triggered, this, &Tform1::showSchedule);
+    connect(allocation, &QAction::triggered, this, [this] { m_scheduleWindow->recalculateAllocation(); });
     connect(settings, &QAction::triggered, this, &Tform1::showSettings);
     connect(about, &QAction::triggered, this, &Tform1::showAbout);
 }
@@ -365,6 +365,9 @@ void Tform1::loadTournament()
     else
         m_state.JustLoaded = wasJustLoaded;
     RefreshMainWindow();
+    // A fresh file is shown at once; its first render also completes every finished group.
+    if (m_state.JustLoaded)
+        showSchedule();
 }
 
 void Tform1::saveTournament()
@@ -417,9 +420,8 @@ void Tform1::showSettings()
 
 void Tform1::showSchedule()
 {
-    m_scheduleWindow->show();
-    m_scheduleWindow->raise();
-    m_scheduleWindow->activateWindow();
+    m_scheduleWindow->renderAndShow();
+    hide();
 }
 
 void Tform1::showAbout()

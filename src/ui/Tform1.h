@@ -14,6 +14,7 @@ class QLineEdit;
 class QListWidget;
 class RoundPanel;
 class ScoringPanel;
+class TForm2;
 class TFormEigenschaften;
 class TotalsPanel;
 struct TournamentState;
@@ -46,6 +47,7 @@ public:
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
+    TForm2& scheduleWindow() { return *m_scheduleWindow; }
 
 protected:
     bool event(QEvent* event) override;
@@ -72,7 +74,7 @@ private:
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;
-    QWidget* m_scheduleWindow = nullptr;
+    TForm2* m_scheduleWindow = nullptr;
 
     RoundPanel* m_roundPanel = nullptr;
     TotalsPanel* m_totalsPanel = nullptr;

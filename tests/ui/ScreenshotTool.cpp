@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 #include "ui/ChangeGroupDialog.h"
 #include "ui/NewGroupDialog.h"
+#include "ui/TForm2.h"
 #include "ui/TFormEigenschaften.h"
 
 #include <QDir>
 #include <QPixmap>
+#include <QRadioButton>
+#include <QTabWidget>
 
 // Not a test: saves pictures of the windows for a look at their layout. Run it with
 // --gtest_also_run_disabled_tests --gtest_filter=*Screenshots*; the pictures go to the folder
@@ -40,4 +43,19 @@ TEST_F(MainWindowTest, DISABLED_Screenshots)
     window->showSettings();
     window->resize(900, 560);
     Save(window.get(), QStringLiteral("main-window-small"));
+}
+
+TEST_F(MainWindowTest, DISABLED_ScheduleScreenshots)
+{
+    launch();
+    files.answer(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
+    trigger("actionLoad");
+    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+    schedule->resize(1200, 760);
+    QCoreApplication::processEvents();
+    Save(schedule, QStringLiteral("schedule-tab"));
+    schedule->findChild<QRadioButton*>(QStringLiteral("RBVerweise"))->click();
+    schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    Save(schedule, QStringLiteral("time-plan-tab"));
 }

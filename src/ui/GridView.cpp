@@ -1,0 +1,110 @@
+#include "ui/GridView.h"
+
+#include "model/TextGrid.h"
+#include "ui/TextGridModel.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent)
+    : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this))
+{
+    setObjectName(QLatin1String(objectName));
+    setModel(m_model);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    // Fixed sizes: the view never measures cell contents, which keeps huge plans quick.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    viewport()->setMouseTracking(true);
+    // A burst of scroll steps re-highlights once, after the view has settled.
+    m_scrollSettled.setSingleShot(true);
+    m_scrollSettled.setInterval(0);
+    connect(&m_scrollSettled, &QTimer::timeout, this, &GridView::scrolled);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
+    applyColumnWidths();
+}
+
+void GridView::reload()
+{
+    m_model->reload();
+    applyColumnWidths();
+}
+
+QRect GridView::cellRect(int col, int row) const
+{
+    return visualRect(m_model->index(row, col));
+}
+
+// The layout's widths are meant for a small font of about five pixels a character; a larger
+// font widens every column in proportion, so the names fit as the layout intends.
+void GridView::applyColumnWidths()
+{
+    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
+    horizontalHeader()->setDefaultSectionSize(int(TextGrid::DefaultColumnWidth * scale));
+    for (int col = 0; col < m_grid.columnCount(); ++col)
+        setColumnWidth(col, int(m_grid.columnWidth(col) * scale));
+}
+
+void GridView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+        applyColumnWidths();
+    }
+}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    QTableView::mousePressEvent(event);
+    m_pressedIndex = indexAt(event->position().toPoint());
+    if (m_pressedIndex.isValid())
+        emit cellPressed(m_pressedIndex.column(), m_pressedIndex.row());
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool endsDoubleClick = m_releaseEndsDoubleClick;
+    m_releaseEndsDoubleClick = false;
+    if (endsDoubleClick || event->button() != Qt::LeftButton || !index.isValid() || index != m_pressedIndex)
+        return;
+    emit cellClicked(index.column(), index.row());
+}
+
+void GridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click selects its cell like any press.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_pressedIndex = index;
+    m_releaseEndsDoubleClick = true;
+    if (!index.isValid())
+        return;
+    emit cellPressed(index.column(), index.row());
+    if (event->button() == Qt::LeftButton)
+        emit cellDoubleClicked(index.column(), index.row());
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event)
+{
+    QTableView::mouseMoveEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        emit cellHovered(index.column(), index.row());
+    else
+        viewport()->unsetCursor();
+}

@@ -1,0 +1,383 @@
+#include "ui/TForm2.h"
+
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "model/TournamentState.h"
+#include "results/GridInteraction.h"
+#include "results/ScheduleGrid.h"
+#include "structure/Referrals.h"
+#include "structure/ScheduleCheck.h"
+#include "ui/ChangeGroupDialog.h"
+#include "ui/GridView.h"
+#include "ui/HelpTopics.h"
+#include "ui/SpeedButtonIcons.h"
+#include "ui/TFormErgebniseingabe.h"
+#include "ui/TextGridModel.h"
+#include "ui/WidgetNames.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTime>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+constexpr int SidePanelHelpTopic = 110;
+constexpr int MessageListHelpTopic = 140;
+constexpr int TimePlanTab = 1;
+constexpr std::uint32_t PendingReferralColour = 0xFF0000;
+
+QFont GridFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(9);
+    return font;
+}
+
+void SetBase(QLineEdit* field, const QColor& colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
+
+QLineEdit* panelField(const char* name)
+{
+    auto* field = Named(new QLineEdit, name);
+    field->setReadOnly(true);
+    return field;
+}
+} // namespace
+
+TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& changeGroupDialog,
+               QWidget* mainWindow, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_state(state), m_prompter(prompter),
+      m_changeGroupDialog(changeGroupDialog), m_mainWindow(mainWindow),
+      m_output(std::make_unique<AllocationOutput>())
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("Spielpläne"));
+    resize(1100, 720);
+    SetHelpTopic(this, HelpTopic::Schedule);
+
+    m_scheduleView = new GridView(m_state.ScheduleGrid, "StringGrid1");
+    m_planView = new GridView(m_output->TimePlan, "StringGrid3");
+    for (GridView* view : {m_scheduleView, m_planView})
+        view->setFont(GridFont());
+    m_tabs = Named(new QTabWidget, "PageControl1");
+    m_tabs->addTab(m_scheduleView, QStringLiteral("Spielplan / Tabellen"));
+    m_tabs->addTab(m_planView, QStringLiteral("Zeitplan / Platzverteilung"));
+    m_resultDialog = new TFormErgebniseingabe(m_state, m_prompter, this);
+
+    m_messages = Named(new QListWidget, "MessageList");
+    m_messages->setToolTip(QStringLiteral("Fehlermeldungen"));
+    m_messages->setMaximumHeight(110);
+    SetHelpTopic(m_messages, MessageListHelpTopic);
+    m_refreshButton =
+        Named(new QPushButton(QStringLiteral("Spielplan aktualisieren")), "BtSpielplanAktualisieren");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_tabs, 1);
+    top->addSpacing(10);
+    top->addWidget(buildSidePanel());
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_messages, 1);
+    bottom->addWidget(m_refreshButton, 0, Qt::AlignTop);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+    setCentralWidget(central);
+    buildMenus();
+
+    connectGrid(m_scheduleView, m_state.ScheduleGrid);
+    connectGrid(m_planView, m_output->TimePlan);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &TForm2::tabChanged);
+    connect(m_refreshButton, &QPushButton::clicked, this, [this] {
+        RenderScheduleGrid(m_state);
+        scheduleRendered();
+    });
+    connect(&m_changeGroupDialog, &ChangeGroupDialog::scheduleChanged, this, &TForm2::scheduleRendered);
+    showMode();
+    updateRefreshButton();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::buildMenus()
+{
+    QAction* check = menuBar()->addAction(QStringLiteral("Prü&fung Spielplan"));
+    check->setObjectName(QStringLiteral("actionCheckSchedule"));
+    QAction* mainWindow = menuBar()->addAction(QStringLiteral("&Hauptfenster"));
+    mainWindow->setObjectName(QStringLiteral("actionMainWindow"));
+    connect(check, &QAction::triggered, this, &TForm2::checkSchedule);
+    connect(mainWindow, &QAction::triggered, this, &TForm2::backToMainWindow);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Schnellzugriff"));
+    bar->setObjectName(QStringLiteral("speedButtons"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back =
+        bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Schedule), QStringLiteral("Hauptfenster"));
+    back->setObjectName(QStringLiteral("sbHauptfenster"));
+    SetHelpTopic(bar->widgetForAction(back), HelpTopic::ThisRound);
+    QAction* checkButton = bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Settings),
+                                          QStringLiteral("Überprüfung des Spielplans"));
+    checkButton->setObjectName(QStringLiteral("sbPruefung"));
+    connect(back, &QAction::triggered, this, &TForm2::backToMainWindow);
+    connect(checkButton, &QAction::triggered, this, &TForm2::checkSchedule);
+}
+
+QWidget* TForm2::buildSidePanel()
+{
+    auto* panel = Named(new QWidget, "PanelSeite");
+    SetHelpTopic(panel, SidePanelHelpTopic);
+    m_namesMode = Named(new QRadioButton(QStringLiteral("&Namen")), "RBNamen");
+    m_namesMode->setToolTip(QStringLiteral("zum Eingeben von Mannschaftsnamen"));
+    m_largeMode = Named(new QRadioButton(QStringLiteral("&großer Spielplan")), "RBGrosserSpielplan");
+    m_largeMode->setToolTip(QStringLiteral("Normalansicht"));
+    m_referralMode = Named(new QRadioButton(QStringLiteral("&Verweise")), "RBVerweise");
+    m_referralMode->setToolTip(QStringLiteral("festlegen, wer die nächste Runde erreicht"));
+    m_largeMode->setChecked(true);
+    m_deleteFaults = Named(new QCheckBox(QStringLiteral("&Fehler löschen")), "CBFehlerLoeschen");
+    m_deleteFaults->setToolTip(QStringLiteral("Bei Überprüfung des Spielplans Fehler automatisch löschen"));
+
+    // The name pool lives here once it exists.
+    m_namesPanel = Named(new QGroupBox(QStringLiteral("Namen")), "PanelNamen");
+    m_namesPanel->setMinimumWidth(220);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_namesMode);
+    layout->addWidget(m_largeMode);
+    layout->addWidget(m_referralMode);
+    layout->addWidget(m_deleteFaults);
+    layout->addWidget(m_namesPanel, 1);
+    layout->addWidget(buildReferralPanel());
+    layout->addStretch(1);
+    for (QRadioButton* mode : {m_namesMode, m_largeMode, m_referralMode})
+        connect(mode, &QRadioButton::toggled, this, &TForm2::showMode);
+    return panel;
+}
+
+QWidget* TForm2::buildReferralPanel()
+{
+    m_referralPanel = Named(new QGroupBox(QStringLiteral("Verweise")), "PanelVerweise");
+    m_referralPanel->setToolTip(QStringLiteral("erst die Mannschaft der vorherigen Runde doppelclicken, dann "
+                                               "die Position in der nachfolgenden Runde"));
+    m_referralPanel->setMinimumWidth(220);
+    m_referralSelection = panelField("EDverweise");
+    m_comesFrom = panelField("EDkommtVon");
+    m_refersTo = panelField("EDverweistAuf");
+    auto* layout = new QVBoxLayout(m_referralPanel);
+    layout->addWidget(m_referralSelection);
+    layout->addWidget(new QLabel(QStringLiteral("kommt von:")));
+    layout->addWidget(m_comesFrom);
+    layout->addWidget(new QLabel(QStringLiteral("verweist auf:")));
+    layout->addWidget(m_refersTo);
+    return m_referralPanel;
+}
+
+bool TForm2::referralMode() const
+{
+    return m_referralMode->isChecked();
+}
+
+void TForm2::showMode()
+{
+    m_namesPanel->setVisible(m_namesMode->isChecked());
+    m_referralPanel->setVisible(m_referralMode->isChecked());
+}
+
+void TForm2::connectGrid(GridView* view, TextGrid& grid)
+{
+    connect(view, &GridView::cellPressed, this, [this](int col, int row) { SelectCell(m_state, col, row); });
+    connect(view, &GridView::cellHovered, this, [this, view, &grid](int col, int row) {
+        if (ShowsHandCursor(m_state, grid, col, row))
+            view->viewport()->setCursor(Qt::PointingHandCursor);
+        else
+            view->viewport()->unsetCursor();
+    });
+    connect(view, &GridView::cellClicked, this, [this, view, &grid] { clickCell(view, grid); });
+    connect(view, &GridView::cellDoubleClicked, this, [this, view, &grid] {
+        // The click that began this double-click already opened the cell's dialog.
+        if (std::exchange(m_clickOpened, false))
+            return;
+        carryOut(ActOnCell(m_state, grid, referralMode()), view, grid);
+    });
+    connect(view, &GridView::scrolled, this, [this, view, &grid] {
+        if (!grid.contains(m_state.SelectedCol, m_state.SelectedRow))
+            return;
+        HighlightTeam(m_state, grid, m_state.SelectedCol, m_state.SelectedRow);
+        view->gridModel().coloursChanged();
+    });
+}
+
+void TForm2::clickCell(GridView* view, TextGrid& grid)
+{
+    const CellAction action = CellClick(m_state, grid, referralMode());
+    m_clickOpened = !std::holds_alternative<std::monostate>(action.Open);
+    m_comesFrom->setText(ComesFromText(m_state, m_state.SelectedGroup, m_state.SelectedNumber));
+    m_refersTo->setText(RefersToText(m_state, m_state.SelectedGroup, m_state.SelectedNumber));
+    view->gridModel().coloursChanged();
+    carryOut(action, view, grid);
+}
+
+void TForm2::carryOut(const CellAction& action, GridView* view, TextGrid& grid)
+{
+    if (const auto* request = std::get_if<GroupDialogRequest>(&action.Open))
+        m_changeGroupDialog.openForGroup(request->Group);
+    else if (const auto* request = std::get_if<ResultEntryRequest>(&action.Open))
+        enterResult(*request, view);
+    else if (const auto* request = std::get_if<ReferralStepRequest>(&action.Open))
+        stepReferral(request->Group, request->Number, view, grid);
+    if (action.ClearReferralPanel)
+        clearReferralPanel();
+}
+
+void TForm2::enterResult(const ResultEntryRequest& request, GridView* view)
+{
+    m_resultDialog->openFor(request);
+    if (!m_resultDialog->storedSomething())
+        return;
+    const ResultEntryOutcome& outcome = m_resultDialog->lastOutcome();
+    if (outcome.TimePlanCellText && view == m_planView && m_tabs->currentIndex() == TimePlanTab) {
+        m_output->TimePlan.setCell(m_state.SelectedCol, m_state.SelectedRow, *outcome.TimePlanCellText);
+        m_planView->gridModel().textsChanged();
+    }
+    // The core has patched the cells or rendered the whole grid anew.
+    scheduleRendered();
+}
+
+void TForm2::stepReferral(int group, int number, GridView* view, TextGrid& grid)
+{
+    const std::optional<ReferralPanel> panel = ActOnTeamLineForReferral(m_state, group, number, m_prompter);
+    if (!panel)
+        return;
+    m_referralSelection->setText(panel->selection);
+    SetBase(m_referralSelection, panel->selectionHighlighted ? QColor::fromRgb(PendingReferralColour)
+                                                             : palette().color(QPalette::Base));
+    m_comesFrom->setText(panel->comesFrom);
+    m_refersTo->setText(panel->refersTo);
+    if (panel->patchesCell) {
+        grid.setCell(m_state.SelectedCol, m_state.SelectedRow, panel->cellText);
+        view->gridModel().textsChanged();
+    }
+}
+
+void TForm2::clearReferralPanel()
+{
+    m_referralSelection->clear();
+    m_comesFrom->clear();
+    m_refersTo->clear();
+    SetBase(m_referralSelection, palette().color(QPalette::Base));
+}
+
+void TForm2::renderAndShow()
+{
+    const bool justLoaded = m_state.JustLoaded;
+    RenderScheduleGrid(m_state);
+    // The completion checks after a load carry teams forward without rendering; show them.
+    if (justLoaded)
+        RenderScheduleGrid(m_state);
+    scheduleRendered();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm2::scheduleRendered()
+{
+    const bool sameSize = m_scheduleView->gridModel().rowCount() == m_state.ScheduleGrid.rowCount() &&
+                          m_scheduleView->gridModel().columnCount() == m_state.ScheduleGrid.columnCount();
+    // Keeping the model keeps the scroll position while the plan only changed its texts.
+    if (sameSize) {
+        m_scheduleView->gridModel().textsChanged();
+        m_scheduleView->gridModel().coloursChanged();
+    } else {
+        m_scheduleView->reload();
+    }
+    updateRefreshButton();
+}
+
+void TForm2::tabChanged(int index)
+{
+    const int left = m_currentTab;
+    m_currentTab = index;
+    if (index == TimePlanTab)
+        runAllocation();
+    else if (left == TimePlanTab) {
+        RenderScheduleGrid(m_state);
+        scheduleRendered();
+    }
+}
+
+void TForm2::recalculateAllocation()
+{
+    if (m_tabs->currentIndex() == TimePlanTab)
+        runAllocation();
+    else
+        m_tabs->setCurrentIndex(TimePlanTab); // entering the tab runs the allocation
+    show();
+    raise();
+}
+
+void TForm2::runAllocation()
+{
+    RunAllocation(m_state, *m_output, m_prompter);
+    m_planView->reload();
+    showMessages();
+}
+
+void TForm2::checkSchedule()
+{
+    const QStringList lines =
+        CheckSchedule(m_state, m_deleteFaults->isChecked(), LongTimeText(QTime::currentTime()));
+    m_output->Messages.clear();
+    for (const QString& line : lines)
+        m_output->Messages.append(line);
+    showMessages();
+    if (m_deleteFaults->isChecked())
+        scheduleRendered();
+}
+
+void TForm2::showMessages()
+{
+    m_messages->clear();
+    m_messages->addItems(m_output->Messages.lines());
+}
+
+void TForm2::backToMainWindow()
+{
+    m_state.TimePlanCurrent = false;
+    if (m_mainWindow) {
+        m_mainWindow->show();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+    }
+    hide();
+}
+
+void TForm2::updateRefreshButton()
+{
+    m_refreshButton->setVisible(!m_state.Settings.KeepPlanUpdated);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    updateRefreshButton();
+}

@@ -1,0 +1,288 @@
+#include "UiTestSupport.h"
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "model/TournamentStorage.h"
+#include "results/GridInteraction.h"
+#include "results/RowTags.h"
+#include "structure/PairingTable.h"
+#include "structure/Referrals.h"
+#include "ui/GridView.h"
+#include "ui/TForm2.h"
+#include "ui/TFormErgebniseingabe.h"
+#include "ui/TextGridModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
+
+struct Cell {
+    int col = -1;
+    int row = -1;
+};
+
+Cell FindTagged(const TextGrid& grid, int group, const QString& kind, int number)
+{
+    const QString tag = MakeRowTag(group, kind, number);
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (grid.tag(col, row) == tag)
+                return {col, row};
+    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
+    return {};
+}
+
+QStringList TableTexts(const TextGrid& grid, int group)
+{
+    QStringList texts;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (ReadRowTag(grid, col, row).Group == group &&
+                ReadRowTag(grid, col, row).Kind == TagKind::Tabelle)
+                texts << grid.cell(col, row);
+    return texts;
+}
+} // namespace
+
+class ScheduleWindowTest : public MainWindowTest {
+protected:
+    // Loads the example through the main window: the schedule window shows it at once.
+    void openExample()
+    {
+        launch();
+        files.answer(ExampleFile);
+        trigger("actionLoad");
+        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        ASSERT_NE(schedule, nullptr);
+        scheduleView = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
+        ASSERT_NE(scheduleView, nullptr);
+        ASSERT_TRUE(schedule->isVisible());
+        ASSERT_FALSE(window->isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
+    }
+
+    void doubleClick(GridView* view, Cell cell)
+    {
+        QCoreApplication::processEvents();
+        view->scrollTo(view->model()->index(cell.row, cell.col));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(view->viewport()->rect().contains(view->cellRect(cell.col, cell.row).center()));
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(cell.col, cell.row).center());
+    }
+
+    // Keyboard only: the score, Enter to see it normalised, Enter to store it.
+    void enterGoals(int group, int game, const QString& score)
+    {
+        WhenDialogShows<TFormErgebniseingabe>([score](TFormErgebniseingabe* dialog) {
+            auto* goals = dialog->findChild<QLineEdit*>(QStringLiteral("Edit5"));
+            TypeAndEnter(goals, score);
+            QTest::keyClick(goals, Qt::Key_Return);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the second Enter did not store the result";
+                dialog->reject();
+            }
+        });
+        doubleClick(scheduleView, FindTagged(state->ScheduleGrid, group, TagKind::Tore, game));
+    }
+
+    QString scheduleText(Cell cell) const
+    {
+        return scheduleView->model()->index(cell.row, cell.col).data().toString();
+    }
+
+    TForm2* schedule = nullptr;
+    GridView* scheduleView = nullptr;
+};
+
+TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFinal)
+{
+    openExample();
+    QAbstractItemModelTester tester(scheduleView->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const QStringList tableBefore = TableTexts(state->ScheduleGrid, 2);
+    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
+              QStringLiteral("2) 1. Gruppe B"));
+
+    enterGoals(2, 4, QStringLiteral("2:1"));
+    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 2, TagKind::Tore, 4)), QStringLiteral("  2 : 1"));
+    EXPECT_NE(TableTexts(state->ScheduleGrid, 2), tableBefore);
+    EXPECT_FALSE(state->IsSaved);
+    EXPECT_FALSE(state->GroupCompleted[2]);
+
+    enterGoals(2, 5, QStringLiteral("1:0"));
+    enterGoals(2, 6, QStringLiteral("0:3"));
+    ASSERT_TRUE(state->GroupCompleted[2]);
+    const QString winner = state->NameTable[2][state->RankedPosition[2][1]];
+    const QString runnerUp = state->NameTable[2][state->RankedPosition[2][2]];
+    EXPECT_EQ(state->NameTable[5][2], winner);
+    EXPECT_EQ(state->NameTable[6][2], runnerUp);
+    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
+              QStringLiteral("2) ") + winner);
+    EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
+}
+
+TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksIntoALaterRoundOnly)
+{
+    openExample();
+    schedule->findChild<QRadioButton*>(QStringLiteral("RBVerweise"))->click();
+    auto* selection = schedule->findChild<QLineEdit*>(QStringLiteral("EDverweise"));
+    ASSERT_TRUE(selection->isVisible());
+
+    // Group A has results: its change is confirmed.
+    prompter.answer({Prompter::Answer::Yes});
+    doubleClick(scheduleView, FindTagged(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 3));
+    EXPECT_FALSE(selection->text().isEmpty());
+    EXPECT_EQ(selection->palette().color(QPalette::Base), QColor(Qt::red));
+
+    const Cell target = FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1);
+    doubleClick(scheduleView, target);
+    EXPECT_EQ(state->NameTable[5][1], QStringLiteral("3. Gruppe A"));
+    EXPECT_EQ(scheduleText(target), QStringLiteral("1) 3. Gruppe A"));
+    EXPECT_NE(selection->palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(state->ReferralTable[1][3].ToGroup, 5);
+
+    // Into the same round: refused with a notice, nothing changes.
+    prompter.answer({Prompter::Answer::Yes});
+    doubleClick(scheduleView, FindTagged(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 4));
+    prompter.answer({Prompter::Answer::Yes});
+    const Cell sameRound = FindTagged(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 1);
+    const QString sameRoundText = scheduleText(sameRound);
+    const Referral fourthOfA = state->ReferralTable[1][4];
+    doubleClick(scheduleView, sameRound);
+    ASSERT_FALSE(prompter.texts().isEmpty());
+    EXPECT_EQ(prompter.texts().last(),
+              QStringLiteral("Sie können eine Mannschaft nur in eine SPÄTERE Runde verweisen !"));
+    EXPECT_EQ(scheduleText(sameRound), sameRoundText);
+    EXPECT_EQ(state->ReferralTable[1][4], fourthOfA);
+    EXPECT_EQ(state->ReferralTable[2][1].FromGroup, 0);
+}
+
+TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)
+{
+    openExample();
+    auto* tabs = schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(1);
+    auto* planView = schedule->findChild<GridView*>(QStringLiteral("StringGrid3"));
+    QAbstractItemModelTester tester(planView->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    auto expected = std::make_unique<TournamentState>();
+    expected->Pairings = BuildPairingTable();
+    ScriptedPrompter quiet;
+    ASSERT_TRUE(LoadTournament(*expected, ExampleFile, quiet));
+    AllocationOutput output;
+    ASSERT_TRUE(RunAllocation(*expected, output, quiet));
+
+    ASSERT_EQ(planView->model()->rowCount(), output.TimePlan.rowCount());
+    ASSERT_EQ(planView->model()->columnCount(), output.TimePlan.columnCount());
+    for (int row = 0; row < output.TimePlan.rowCount(); ++row)
+        for (int col = 0; col < output.TimePlan.columnCount(); ++col)
+            EXPECT_EQ(planView->model()->index(row, col).data().toString(), output.TimePlan.cell(col, row))
+                << col << "," << row;
+    EXPECT_EQ(ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
+              output.Messages.lines());
+}
+
+// Not a test: how long the largest tournament takes in the window. Run it with
+// --gtest_also_run_disabled_tests --gtest_filter=*LargestTournament*.
+TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
+{
+    launch();
+    ResetTournament(*state);
+    state->RoundCount = 1;
+    state->GroupsInRound[1] = Limits::MaxGroups;
+    for (int group = 1; group <= Limits::MaxGroups; ++group) {
+        state->TeamsInGroup[group] = Limits::MaxPairedGroupSize;
+        state->ReturnLeg[group] = true;
+        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
+        for (int position = 1; position <= Limits::MaxPairedGroupSize; ++position)
+            state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
+    }
+    for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < Limits::MaxResults; ++group)
+        for (int game = 1; game <= 380 && state->ResultCount < Limits::MaxResults; ++game) {
+            GameResult& result = state->ResultTable[++state->ResultCount];
+            result = {group, game, QString(), 0, 0, game % 5, game % 3};
+            state->GroupHasResults[group] = true;
+        }
+    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+    auto* view = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
+    QElapsedTimer timer;
+    timer.start();
+    window->showSchedule();
+    QCoreApplication::processEvents();
+    (void)schedule->grab();
+    const qint64 renderMs = timer.restart();
+    const Cell team = FindTagged(state->ScheduleGrid, 50, TagKind::KopfMannschaft, 7);
+    view->scrollTo(view->model()->index(team.row, team.col));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(team.col, team.row).center());
+    (void)schedule->grab();
+    const qint64 highlightMs = timer.restart();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + 40);
+    QCoreApplication::processEvents();
+    (void)schedule->grab();
+    const qint64 scrollMs = timer.restart();
+    std::printf("grid %d x %d, %d results: render and show %lld ms, click with highlight %lld ms, scroll "
+                "with highlight %lld ms\n",
+                state->ScheduleGrid.columnCount(), state->ScheduleGrid.rowCount(), state->ResultCount,
+                static_cast<long long>(renderMs), static_cast<long long>(highlightMs),
+                static_cast<long long>(scrollMs));
+}
+
+TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
+{
+    openExample();
+    const Cell team = FindTagged(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
+    const QString name = state->NameTable[1][1];
+    QCoreApplication::processEvents();
+    QTest::mouseClick(scheduleView->viewport(), Qt::LeftButton, {},
+                      scheduleView->cellRect(team.col, team.row).center());
+
+    const QColor silver = QColor::fromRgb(HighlightColour::SameTeam);
+    int silverGames = 0;
+    for (int row = 0; row < state->ScheduleGrid.rowCount(); ++row)
+        for (int col = 0; col < state->ScheduleGrid.columnCount(); ++col) {
+            const RowTag tag = ReadRowTag(state->ScheduleGrid, col, row);
+            if (tag.Kind != TagKind::Spiel || tag.Group != 1)
+                continue;
+            const QVariant background = scheduleView->model()->index(row, col).data(Qt::BackgroundRole);
+            const bool playing = state->ScheduleGrid.cell(col, row).contains(name) ||
+                                 state->ScheduleGrid.cell(col == 0 ? col : col - 1, row).contains(name) ||
+                                 state->ScheduleGrid.cell(col + 1, row).contains(name);
+            if (playing && background.value<QBrush>().color() == silver)
+                ++silverGames;
+            if (!playing) {
+                EXPECT_NE(background.value<QBrush>().color(), silver) << col << "," << row;
+            }
+        }
+    EXPECT_EQ(silverGames, 2 * 4); // four games, both cells of each line
+    EXPECT_EQ(schedule->findChild<QLineEdit*>(QStringLiteral("EDverweistAuf"))->text(),
+              RefersToText(*state, 1, 1));
+    EXPECT_FALSE(RefersToText(*state, 1, 1).isEmpty());
+}
+
+TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsWhenNeeded)
+{
+    openExample();
+    auto* refresh = schedule->findChild<QPushButton*>(QStringLiteral("BtSpielplanAktualisieren"));
+    EXPECT_FALSE(refresh->isVisible());
+    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
+    const QStringList lines = ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList")));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
+        << lines.last().toStdString();
+
+    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(schedule->isVisible());
+    state->Settings.KeepPlanUpdated = false;
+    trigger("actionSchedule");
+    EXPECT_TRUE(refresh->isVisible());
+}
