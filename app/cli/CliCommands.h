@@ -12,4 +12,6 @@ int RunReferrals(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
 int RunResult(const QStringList& arguments);
 int RunPlan(const QStringList& arguments);
+int RunGameLists(const QStringList& arguments);
+int RunExport(const QStringList& arguments);
 } // namespace cli

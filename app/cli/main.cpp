@@ -16,7 +16,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("info"), cli::RunInfo},     {QStringLiteral("save"), cli::RunSave},
         {QStringLiteral("tables"), cli::RunTables}, {QStringLiteral("referrals"), cli::RunReferrals},
         {QStringLiteral("check"), cli::RunCheck},   {QStringLiteral("result"), cli::RunResult},
-        {QStringLiteral("plan"), cli::RunPlan},
+        {QStringLiteral("plan"), cli::RunPlan},     {QStringLiteral("gamelists"), cli::RunGameLists},
+        {QStringLiteral("export"), cli::RunExport},
     };
     return table;
 }

@@ -1,0 +1,81 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+#include "ConsolePrompter.h"
+
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "model/TournamentState.h"
+#include "output/GridExport.h"
+#include "output/HtmlTable.h"
+#include "results/ScheduleGrid.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+const QString Usage = QStringLiteral(
+    "usage: korvane-cli export FILE --grid schedule|timeplan --format html|csv|xls [--border N] -o OUT");
+} // namespace
+
+namespace cli {
+int RunExport(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Exportiert den Spielplan oder den Zeitplan einer Turnierdatei als HTML, CSV oder XLS."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei (.auf)"));
+    const QCommandLineOption gridOption(QStringLiteral("grid"), QStringLiteral("schedule oder timeplan"),
+                                        QStringLiteral("GRID"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), QStringLiteral("html, csv oder xls"),
+                                          QStringLiteral("FORMAT"));
+    const QCommandLineOption borderOption(QStringLiteral("border"), QStringLiteral("Rahmendicke (HTML)"),
+                                          QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("Datei, die geschrieben wird"),
+                                          QStringLiteral("OUT"));
+    parser.addOptions({gridOption, formatOption, borderOption, outputOption});
+    if (!parser.parse(arguments)) {
+        PrintError(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    const QString grid = parser.value(gridOption);
+    const QString format = parser.value(formatOption);
+    bool borderOk = false;
+    const int border = parser.value(borderOption).toInt(&borderOk);
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption) || !borderOk || border < 0 ||
+        (grid != u"schedule" && grid != u"timeplan") ||
+        (format != u"html" && format != u"csv" && format != u"xls")) {
+        PrintError(Usage);
+        return 2;
+    }
+    auto state = std::make_unique<TournamentState>();
+    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+        return 1;
+    ConsolePrompter prompter;
+    auto output = std::make_unique<AllocationOutput>();
+    if (grid == u"schedule")
+        RenderScheduleGrid(*state);
+    else if (!RunAllocation(*state, *output, prompter, {}))
+        return 1;
+    const TextGrid& source = grid == u"schedule" ? state->ScheduleGrid : output->TimePlan;
+    const QString outputPath = parser.value(outputOption);
+    if (format == u"html")
+        return SaveHtmlTable(BuildHtmlTable(source, GridAppearance{}, border), outputPath, prompter) ? 0 : 1;
+    const QByteArray bytes =
+        ExportGridText(source, format == u"xls" ? GridTextFormat::Xls : GridTextFormat::Csv);
+    QFile file(outputPath);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+        file.flush())
+        return 0;
+    PrintError(QStringLiteral("Speichern der Datei ") + outputPath + QStringLiteral(" nicht möglich"));
+    return 1;
+}
+} // namespace cli
