@@ -12,4 +12,5 @@ int RunReferrals(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
 int RunResult(const QStringList& arguments);
 int RunPlan(const QStringList& arguments);
+int RunLeague(const QStringList& arguments);
 } // namespace cli

@@ -13,13 +13,10 @@ using Command = std::function<int(const QStringList&)>;
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
-        {QStringLiteral("info"), cli::RunInfo},
-        {QStringLiteral("save"), cli::RunSave},
-        {QStringLiteral("tables"), cli::RunTables},
-        {QStringLiteral("referrals"), cli::RunReferrals},
-        {QStringLiteral("check"), cli::RunCheck},
-        {QStringLiteral("result"), cli::RunResult},
-        {QStringLiteral("plan"), cli::RunPlan},
+        {QStringLiteral("info"), cli::RunInfo},     {QStringLiteral("save"), cli::RunSave},
+        {QStringLiteral("tables"), cli::RunTables}, {QStringLiteral("referrals"), cli::RunReferrals},
+        {QStringLiteral("check"), cli::RunCheck},   {QStringLiteral("result"), cli::RunResult},
+        {QStringLiteral("plan"), cli::RunPlan},     {QStringLiteral("league"), cli::RunLeague},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 
 class ChangeGroupDialog;
 class FileChooser;
+class LeaguePlanDialog;
 class NewGroupDialog;
 class PausePanel;
 class Prompter;
@@ -42,10 +43,12 @@ public:
     void showSettings();
     void showSchedule();
     void showAbout();
+    void showLeaguePlan();
 
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
+    LeaguePlanDialog& leaguePlanDialog() { return *m_leaguePlanDialog; }
 
 protected:
     bool event(QEvent* event) override;
@@ -72,6 +75,7 @@ private:
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;
+    LeaguePlanDialog* m_leaguePlanDialog = nullptr;
     QWidget* m_scheduleWindow = nullptr;
 
     RoundPanel* m_roundPanel = nullptr;
