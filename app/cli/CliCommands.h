@@ -14,4 +14,5 @@ int RunResult(const QStringList& arguments);
 int RunPlan(const QStringList& arguments);
 int RunGameLists(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
+int RunLeague(const QStringList& arguments);
 } // namespace cli

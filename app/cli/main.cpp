@@ -12,13 +12,20 @@ using Command = std::function<int(const QStringList&)>;
 
 const std::map<QString, Command>& commands()
 {
+    // clang-format off: one command per line
     static const std::map<QString, Command> table{
-        {QStringLiteral("info"), cli::RunInfo},     {QStringLiteral("save"), cli::RunSave},
-        {QStringLiteral("tables"), cli::RunTables}, {QStringLiteral("referrals"), cli::RunReferrals},
-        {QStringLiteral("check"), cli::RunCheck},   {QStringLiteral("result"), cli::RunResult},
-        {QStringLiteral("plan"), cli::RunPlan},     {QStringLiteral("gamelists"), cli::RunGameLists},
+        {QStringLiteral("info"), cli::RunInfo},
+        {QStringLiteral("save"), cli::RunSave},
+        {QStringLiteral("tables"), cli::RunTables},
+        {QStringLiteral("referrals"), cli::RunReferrals},
+        {QStringLiteral("check"), cli::RunCheck},
+        {QStringLiteral("result"), cli::RunResult},
+        {QStringLiteral("plan"), cli::RunPlan},
+        {QStringLiteral("gamelists"), cli::RunGameLists},
         {QStringLiteral("export"), cli::RunExport},
+        {QStringLiteral("league"), cli::RunLeague},
     };
+    // clang-format on
     return table;
 }
 

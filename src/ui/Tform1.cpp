@@ -11,6 +11,7 @@
 #include "ui/ChangeGroupDialog.h"
 #include "ui/FileChooser.h"
 #include "ui/HelpTopics.h"
+#include "ui/LeaguePlanDialog.h"
 #include "ui/NewGroupDialog.h"
 #include "ui/PausePanel.h"
 #include "ui/RoundPanel.h"
@@ -77,6 +78,7 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     m_changeGroupDialog = new ChangeGroupDialog(m_state, m_prompter, this);
     m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
     m_scheduleWindow = new TForm2(m_state, m_prompter, *m_changeGroupDialog, this, this);
+    m_leaguePlanDialog = new LeaguePlanDialog(m_state, this);
 
     buildMenus();
     buildSpeedButtons();
@@ -116,10 +118,8 @@ void Tform1::buildMenus()
 
     QAction* settings = menuBar()->addAction(QStringLiteral("&Einstellungen..."));
     settings->setObjectName(QStringLiteral("actionSettings"));
-    // The league plan has its own window, which is not there yet.
     QAction* leaguePlan = menuBar()->addAction(QStringLiteral("Liga-&Plan..."));
     leaguePlan->setObjectName(QStringLiteral("actionLeaguePlan"));
-    leaguePlan->setEnabled(false);
     QAction* allocation = menuBar()->addAction(QStringLiteral("&Platzverteilung neu berechnen"));
     allocation->setObjectName(QStringLiteral("actionRecalculateAllocation"));
 
@@ -137,6 +137,7 @@ void Tform1::buildMenus()
     connect(allocation, &QAction::triggered, this, [this] { m_scheduleWindow->recalculateAllocation(); });
     connect(settings, &QAction::triggered, this, &Tform1::showSettings);
     connect(about, &QAction::triggered, this, &Tform1::showAbout);
+    connect(leaguePlan, &QAction::triggered, this, &Tform1::showLeaguePlan);
 }
 
 void Tform1::buildSpeedButtons()
@@ -427,4 +428,9 @@ void Tform1::showSchedule()
 void Tform1::showAbout()
 {
     ShowAboutBox(this);
+}
+
+void Tform1::showLeaguePlan()
+{
+    m_leaguePlanDialog->exec();
 }

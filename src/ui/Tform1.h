@@ -5,6 +5,7 @@
 
 class ChangeGroupDialog;
 class FileChooser;
+class LeaguePlanDialog;
 class NewGroupDialog;
 class PausePanel;
 class Prompter;
@@ -43,11 +44,13 @@ public:
     void showSettings();
     void showSchedule();
     void showAbout();
+    void showLeaguePlan();
 
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
     TForm2& scheduleWindow() { return *m_scheduleWindow; }
+    LeaguePlanDialog& leaguePlanDialog() { return *m_leaguePlanDialog; }
 
 protected:
     bool event(QEvent* event) override;
@@ -74,6 +77,7 @@ private:
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;
+    LeaguePlanDialog* m_leaguePlanDialog = nullptr;
     TForm2* m_scheduleWindow = nullptr;
 
     RoundPanel* m_roundPanel = nullptr;

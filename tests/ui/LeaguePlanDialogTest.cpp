@@ -1,0 +1,79 @@
+#include "ui/LeaguePlanDialog.h"
+#include "UiTestSupport.h"
+
+#include <QClipboard>
+#include <QTest>
+
+namespace {
+template <typename Widget> Widget* child(QWidget* dialog, const char* name)
+{
+    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+void press(QWidget* dialog, const char* name, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+}
+
+QString teamCount(QWidget* dialog)
+{
+    return child<QLineEdit>(dialog, "edAnzahl")->text();
+}
+
+void close(QWidget* dialog)
+{
+    dialog->findChild<QAction*>(QStringLiteral("actionBack"))->trigger();
+}
+} // namespace
+
+TEST_F(MainWindowTest, LeaguePlanCountStartsFromTheFieldsAndStaysWithinFourToTwenty)
+{
+    launch();
+    for (const auto& [fields, shown] : {std::pair{1, "4"}, std::pair{6, "6"}, std::pair{50, "20"}}) {
+        state->FieldsInRound[std::size_t(state->CurrentRound)] = fields;
+        WhenDialogShows<LeaguePlanDialog>([shown](LeaguePlanDialog* dialog) {
+            EXPECT_EQ(teamCount(dialog), QString::fromLatin1(shown));
+            press(dialog, "btPlus", 20);
+            EXPECT_EQ(teamCount(dialog), QStringLiteral("20"));
+            press(dialog, "btMinus", 20);
+            EXPECT_EQ(teamCount(dialog), QStringLiteral("4"));
+            close(dialog);
+        });
+        trigger("actionLeaguePlan");
+    }
+}
+
+TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesAndCopiesTheSelectionOrEverything)
+{
+    launch();
+    state->TournamentName = QStringLiteral("Stadtliga");
+    state->NamePool[1].Name = QStringLiteral("Blau-Weiß Süd");
+    state->NamePoolCount = 1;
+    state->FieldsInRound[std::size_t(state->CurrentRound)] = 1;
+    const bool wasSaved = state->IsSaved;
+    WhenDialogShows<LeaguePlanDialog>([](LeaguePlanDialog* dialog) {
+        child<QLineEdit>(dialog, "edAnfuegen")->setText(QStringLiteral(" -"));
+        press(dialog, "btZeigen");
+        auto* plan = child<QListWidget>(dialog, "lbLigaplan");
+        const QStringList lines = ListLines(plan);
+        EXPECT_EQ(lines.first(), QStringLiteral("Liga-Spielplan Stadtliga"));
+        EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("Blau-Weiß Süd")));
+        EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("n.n.4")));
+        EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("n.n.5")));
+
+        dialog->findChild<QAction*>(QStringLiteral("actionClipboard"))->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        plan->item(3)->setSelected(true);
+        plan->item(0)->setSelected(true);
+        dialog->findChild<QAction*>(QStringLiteral("actionClipboard"))->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  lines[0] + QStringLiteral("\r\n") + lines[3] + QStringLiteral("\r\n"));
+        close(dialog);
+    });
+    trigger("actionLeaguePlan");
+    EXPECT_EQ(state->IsSaved, wasSaved); // the plan leaves the tournament alone
+}
