@@ -381,3 +381,12 @@ void TForm2::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     updateRefreshButton();
 }
+
+// Closing the schedule while the main window is hidden would leave no window and end the
+// program without asking about unsaved work; it leads back to the main window instead.
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    if (m_mainWindow && !m_mainWindow->isVisible())
+        backToMainWindow();
+    QMainWindow::closeEvent(event);
+}

@@ -285,4 +285,8 @@ TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsW
     state->Settings.KeepPlanUpdated = false;
     trigger("actionSchedule");
     EXPECT_TRUE(refresh->isVisible());
+
+    // Closing the schedule leads back to the main window rather than ending the program.
+    schedule->close();
+    EXPECT_TRUE(window->isVisible());
 }
