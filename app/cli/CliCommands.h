@@ -14,4 +14,8 @@ int RunResult(const QStringList& arguments);
 int RunPlan(const QStringList& arguments);
 int RunGameLists(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
+#ifdef KORVANE_CLI_PDF
+// Needs QtGui: built only with the GUI.
+int RunPrint(const QStringList& arguments);
+#endif
 } // namespace cli
