@@ -2,10 +2,14 @@
 #include "CliCommands.h"
 
 #include <QCoreApplication>
+#ifdef KORVANE_CLI_PDF
+#include <QGuiApplication>
+#endif
 #include <QTextStream>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 using Command = std::function<int(const QStringList&)>;
@@ -24,6 +28,9 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("gamelists"), cli::RunGameLists},
         {QStringLiteral("export"), cli::RunExport},
         {QStringLiteral("league"), cli::RunLeague},
+#ifdef KORVANE_CLI_PDF
+        {QStringLiteral("print"), cli::RunPrint},
+#endif
     };
     // clang-format on
     return table;
@@ -42,7 +49,16 @@ int printUsage()
 
 int main(int argc, char** argv)
 {
+#ifdef KORVANE_CLI_PDF
+    // Drawing a PDF needs fonts, so "print" runs a GUI application without a screen.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (drawing && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
+#else
     QCoreApplication app(argc, argv);
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("korvane-cli"));
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2)

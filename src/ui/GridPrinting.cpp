@@ -2,26 +2,11 @@
 
 #include "model/Prompter.h"
 #include "output/GridPrint.h"
+#include "ui/GridPdf.h"
 #include "ui/PainterPrintCanvas.h"
 
-#include <QFile>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-bool PrintGridToPdf(const TextGrid& grid, const GridAppearance& appearance, const QString& path)
-{
-    {
-        QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        PainterPrintCanvas canvas(writer, PainterPrintCanvas::Documents::PagesOfOneFile);
-        PrintActiveGrid(grid, appearance, canvas);
-        if (canvas.PageCount() == 0)
-            return false;
-    }
-    return QFile(path).size() > 0;
-}
 
 bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,
                                const std::function<QString()>& askPdfPath)
@@ -43,7 +28,8 @@ bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appea
         return false;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
-    PainterPrintCanvas canvas(printer, PainterPrintCanvas::Documents::SeparateJobs);
+    PainterPrintCanvas canvas(printer, PainterPrintCanvas::Documents::SeparateJobs,
+                              [&printer](const QString& title) { printer.setDocName(title); });
     PrintActiveGrid(grid, appearance, canvas);
     return canvas.PageCount() > 0;
 }

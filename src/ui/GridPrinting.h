@@ -14,6 +14,3 @@ class TextGrid;
 // (empty: cancelled). Returns whether anything was printed or saved.
 bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,
                                const std::function<QString()>& askPdfPath);
-
-// Draws the grid's printout into a PDF file; false when the file cannot be written.
-bool PrintGridToPdf(const TextGrid& grid, const GridAppearance& appearance, const QString& path);

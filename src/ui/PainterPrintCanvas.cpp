@@ -1,8 +1,6 @@
 #include "ui/PainterPrintCanvas.h"
 
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
-#include <QPrinter>
 
 namespace {
 QColor Rgb(std::uint32_t rgb)
@@ -11,8 +9,9 @@ QColor Rgb(std::uint32_t rgb)
 }
 } // namespace
 
-PainterPrintCanvas::PainterPrintCanvas(QPagedPaintDevice& device, Documents documents)
-    : device_(device), documents_(documents)
+PainterPrintCanvas::PainterPrintCanvas(QPagedPaintDevice& device, Documents documents,
+                                       std::function<void(const QString&)> setTitle)
+    : device_(device), documents_(documents), setTitle_(std::move(setTitle))
 {
 }
 
@@ -62,10 +61,7 @@ void PainterPrintCanvas::BeginDocument(const QString& title, bool landscape)
         return;
     }
     device_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (auto* printer = dynamic_cast<QPrinter*>(&device_))
-        printer->setDocName(title);
-    else if (auto* writer = dynamic_cast<QPdfWriter*>(&device_))
-        writer->setTitle(title);
+    setTitle_(title);
     painter_.begin(&device_);
 }
 

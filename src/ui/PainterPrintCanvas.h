@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <functional>
+
 class QPagedPaintDevice;
 
 // Draws the printout with a QPainter on a printer or a PDF writer. On a printer every document
@@ -12,7 +14,9 @@ class PainterPrintCanvas : public PrintCanvas {
 public:
     enum class Documents { SeparateJobs, PagesOfOneFile };
 
-    PainterPrintCanvas(QPagedPaintDevice& device, Documents documents);
+    // setTitle gives the device the document's title (printers and PDF writers name it differently).
+    PainterPrintCanvas(QPagedPaintDevice& device, Documents documents,
+                       std::function<void(const QString&)> setTitle);
     ~PainterPrintCanvas() override;
 
     int ResolutionX() const override;
@@ -35,6 +39,7 @@ private:
 
     QPagedPaintDevice& device_;
     Documents documents_;
+    std::function<void(const QString&)> setTitle_;
     QPainter painter_;
     int pageCount_ = 0;
 };

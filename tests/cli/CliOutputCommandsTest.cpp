@@ -76,3 +76,30 @@ TEST(CliGameLists, WritesOneFilePerTeamAndKeepsFilesWithoutOverwrite)
               0);
     EXPECT_NE(ReadAll(folder.filePath(files[0])), QByteArray("alt"));
 }
+
+TEST(CliPrint, RendersTheExampleTimePlanIntoAPdfThatARendererReads)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("zeitplan.pdf"));
+    const int status = RunCli({"print", Example(), "--grid", "timeplan", "-o", pdf});
+    if (status == 2)
+        GTEST_SKIP() << "korvane-cli was built without the GUI";
+    ASSERT_EQ(status, 0);
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {"-r", "20", "-png", pdf, dir.filePath(QStringLiteral("seite"))});
+    if (!render.waitForStarted())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    ASSERT_TRUE(render.waitForFinished(60000));
+    ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+    const QStringList pages = QDir(dir.path()).entryList({QStringLiteral("seite*.png")}, QDir::Files);
+    ASSERT_FALSE(pages.isEmpty());
+    // A landscape sheet: the rendered page is wider than high.
+    const QByteArray png = ReadAll(dir.filePath(pages.first()));
+    ASSERT_GE(png.size(), 24);
+    const auto bigEndian = [&png](int at) {
+        return (uchar(png[at]) << 24) | (uchar(png[at + 1]) << 16) | (uchar(png[at + 2]) << 8) |
+               uchar(png[at + 3]);
+    };
+    EXPECT_GT(bigEndian(16), bigEndian(20));
+}

@@ -1,5 +1,5 @@
-#include "ui/GridPrinting.h"
 #include "model/TextGrid.h"
+#include "ui/GridPdf.h"
 
 #include <QFile>
 #include <QTemporaryDir>

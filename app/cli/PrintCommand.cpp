@@ -1,0 +1,61 @@
+#ifdef KORVANE_CLI_PDF
+#include "CliCommands.h"
+#include "CliSupport.h"
+#include "ConsolePrompter.h"
+
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "model/TournamentState.h"
+#include "results/ScheduleGrid.h"
+#include "ui/GridPdf.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <memory>
+
+namespace cli {
+int RunPrint(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Druckt den Spielplan oder den Zeitplan einer Turnierdatei wie auf Papier in eine PDF-Datei."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei (.auf)"));
+    const QCommandLineOption gridOption(QStringLiteral("grid"), QStringLiteral("schedule oder timeplan"),
+                                        QStringLiteral("GRID"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("PDF-Datei, die geschrieben wird"),
+                                          QStringLiteral("OUT"));
+    parser.addOptions({gridOption, outputOption});
+    if (!parser.parse(arguments)) {
+        PrintError(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    const QString grid = parser.value(gridOption);
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption) ||
+        (grid != u"schedule" && grid != u"timeplan")) {
+        PrintError(QStringLiteral("usage: korvane-cli print FILE --grid schedule|timeplan -o OUT.pdf"));
+        return 2;
+    }
+    auto state = std::make_unique<TournamentState>();
+    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+        return 1;
+    ConsolePrompter prompter;
+    auto output = std::make_unique<AllocationOutput>();
+    if (grid == u"schedule")
+        RenderScheduleGrid(*state);
+    else if (!RunAllocation(*state, *output, prompter, {}))
+        return 1;
+    const QString path = parser.value(outputOption);
+    if (PrintGridToPdf(grid == u"schedule" ? state->ScheduleGrid : output->TimePlan, GridAppearance{}, path))
+        return 0;
+    PrintError(QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
+    return 1;
+}
+} // namespace cli
+#endif
