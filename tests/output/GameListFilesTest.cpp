@@ -1,0 +1,113 @@
+#include "output/GameListFiles.h"
+#include "allocation/AllocationTestSupport.h"
+#include "allocation/GameListPages.h"
+#include "output/RtfReader.h"
+#include "support/GTestQt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+QStringList ParagraphTexts(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QStringList texts;
+    for (const RtfParagraph& paragraph : ReadRtf(file.readAll()).paragraphs)
+        texts << paragraph.Text();
+    return texts;
+}
+} // namespace
+
+TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
+{
+    auto state = MakeTournament({{{4}, 1}});
+    state->TournamentName = QStringLiteral("Cup");
+    state->NameTable[1][2] = QStringLiteral("../evil");
+    state->NameTable[1][3] = QString();
+    AllocationOutput output;
+    RequestGameLists(output, 1);
+    ScriptedPrompter runPrompter;
+    ASSERT_TRUE(RunAllocation(*state, output, runPrompter, {}));
+    const QStringList pages = GameListPages(*state, output.GameLists, 1);
+
+    QTemporaryDir workDir;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, true, workDir.path(), prompter));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
+    EXPECT_EQ(QDir(workDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{QStringLiteral("Spiellisten")});
+    const QDir folder(workDir.filePath(QStringLiteral("Spiellisten")));
+    const QStringList names{
+        QStringLiteral("1.1 Cup Rd1 Spielliste.rtf"), QStringLiteral("___evil Cup Rd1 Spielliste.rtf"),
+        QStringLiteral("ohne Namen Cup Rd1 Spielliste.rtf"), QStringLiteral("1.4 Cup Rd1 Spielliste.rtf")};
+    QStringList sortedNames = names;
+    sortedNames.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), sortedNames);
+
+    qsizetype start = 0;
+    for (int team = 1; team <= 4; ++team) {
+        const QStringList page = pages.mid(start, 7 + output.GameLists.count(team));
+        start += page.size();
+        EXPECT_EQ(ParagraphTexts(folder.filePath(names[team - 1])), page) << "team " << team;
+    }
+    const QStringList first = ParagraphTexts(folder.filePath(names[0]));
+    ASSERT_GE(first.size(), 10);
+    EXPECT_EQ(first.mid(0, 7),
+              QStringList({" ", " ", " ", "Korvane: Cup", "Runde: 1", "Mannschaft: 1.1", " "}));
+    EXPECT_EQ(first.filter(QStringLiteral("  Gegner: ")).size(), 3);
+    EXPECT_TRUE(
+        first[7].contains(QRegularExpression(QStringLiteral("^\\s*9:00  Platz:1  Gegner: 1\\.[234]$"))))
+        << first[7].toStdString();
+
+    // The old first file stays when the question is declined; the others are replaced.
+    {
+        QFile old(folder.filePath(names[0]));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    ScriptedPrompter again;
+    again.answer({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes});
+    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, true, workDir.path(), again));
+    ASSERT_EQ(again.shown().size(), 5u);
+    EXPECT_EQ(again.shown()[0].caption, QStringLiteral("Warnung"));
+    EXPECT_EQ(again.texts()[0],
+              QStringLiteral("Die Datei 1.1 Cup Rd1 Spielliste.rtf existiert schon. Überschreiben ? "));
+    QFile kept(folder.filePath(names[0]));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+    EXPECT_EQ(ParagraphTexts(folder.filePath(names[1]))[5], QStringLiteral("Mannschaft: ../evil"));
+    EXPECT_EQ(ParagraphTexts(folder.filePath(names[1])).size(), 7 + output.GameLists.count(2));
+}
+
+TEST(WriteGameListFiles, WritesAllPagesIntoOneFileOrReportsNothingSaved)
+{
+    auto state = MakeTournament({{{4}, 1}});
+    AllocationOutput output;
+    RequestGameLists(output, 1);
+    ScriptedPrompter runPrompter;
+    ASSERT_TRUE(RunAllocation(*state, output, runPrompter, {}));
+
+    QTemporaryDir workDir;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, false, workDir.path(), prompter));
+    EXPECT_EQ(ParagraphTexts(workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"))),
+              GameListPages(*state, output.GameLists, 1));
+
+    ScriptedPrompter empty;
+    EXPECT_FALSE(WriteGameListFiles(*state, output.GameLists, 2, false, workDir.path(), empty));
+    EXPECT_EQ(empty.texts(), QStringList{QStringLiteral("Spiellisten nicht gespeichert")});
+}
+
+TEST(SafeFileNamePart, KeepsNamesInsideTheFolder)
+{
+    EXPECT_EQ(SafeFileNamePart(QStringLiteral("a/b\\c:d*e?f\"g<h>i|j")),
+              QStringLiteral("a_b_c_d_e_f_g_h_i_j"));
+    EXPECT_EQ(SafeFileNamePart(QStringLiteral("..")), QStringLiteral("__"));
+    EXPECT_EQ(SafeFileNamePart(QStringLiteral(" FC Köln")), QStringLiteral(" FC Köln"));
+    EXPECT_EQ(SafeFileNamePart(QString()), QStringLiteral("ohne Namen"));
+}

@@ -1,0 +1,70 @@
+#include "output/HtmlTable.h"
+#include "model/TextGrid.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(ColorToHtml, WritesRedGreenBlueInLowerCase)
+{
+    EXPECT_EQ(ColorToHtml(0xFF0000), QStringLiteral("ff0000"));
+    EXPECT_EQ(ColorToHtml(0x00A0cB), QStringLiteral("00a0cb"));
+    EXPECT_EQ(ColorToHtml(0), QStringLiteral("000000"));
+}
+
+TEST(BuildHtmlTable, WritesEveryCellInTheGridFontWithEscapedTexts)
+{
+    TextGrid grid(2, 2);
+    grid.setColumnWidth(0, 30);
+    grid.setColumnWidth(1, 110);
+    grid.setCell(0, 0, QStringLiteral("Zeit"));
+    grid.setCell(1, 0, QStringLiteral("Feld \"A\""));
+    grid.setCell(1, 1, QStringLiteral("<b>Bären & Co</b>"));
+    GridAppearance appearance;
+    appearance.fontName = QStringLiteral("Arial");
+    appearance.fontColour = 0x800000;
+    appearance.bold = true;
+    appearance.underline = true;
+    appearance.rowHeights = {20};
+
+    const QString cellStart = QStringLiteral("\"><font color=\"#800000\" face=\"Arial\"><b><u>");
+    const QStringList expected{
+        QStringLiteral("<html>"),
+        QStringLiteral(
+            "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head>"),
+        QStringLiteral("<body>"),
+        QStringLiteral(" <table border=\"3\"width=\"280\" height=\"140\">"),
+        QStringLiteral("  <tr>"),
+        QStringLiteral("    <td width=\"60\" height=\"20") + cellStart +
+            QStringLiteral("Zeit</b></u></font></td>"),
+        QStringLiteral("    <td width=\"220\" height=\"20") + cellStart +
+            QStringLiteral("Feld &quot;A&quot;</b></u></font></td>"),
+        QStringLiteral("  </tr>"),
+        QStringLiteral("  <tr>"),
+        QStringLiteral("    <td width=\"60\" height=\"24") + cellStart +
+            QStringLiteral(" </b></u></font></td>"),
+        QStringLiteral("    <td width=\"220\" height=\"24") + cellStart +
+            QStringLiteral("&lt;b&gt;Bären &amp; Co&lt;/b&gt;</b></u></font></td>"),
+        QStringLiteral("  </tr>"),
+        QStringLiteral("  </table>"),
+        QStringLiteral("</body>"),
+        QStringLiteral("</html>")};
+    const QStringList lines = BuildHtmlTable(grid, appearance, 3);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.html"));
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(SaveHtmlTable(lines, path, prompter));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    EXPECT_FALSE(SaveHtmlTable(lines, dir.filePath(QStringLiteral("no/such/dir.html")), prompter));
+    EXPECT_EQ(prompter.texts().size(), 1);
+}

@@ -1,0 +1,134 @@
+#include "output/RtfReader.h"
+#include "output/RtfWriter.h"
+#include "support/GTestQt.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QByteArray SourceFile(const char* relativePath)
+{
+    return ReadFile(QDir(QStringLiteral(KORVANE_SOURCE_DIR)).filePath(QString::fromUtf8(relativePath)));
+}
+
+RtfCharFormat Format(const char* family, double size)
+{
+    RtfCharFormat format;
+    format.fontFamily = QString::fromUtf8(family);
+    format.pointSize = size;
+    return format;
+}
+} // namespace
+
+TEST(ReadRtf, ReadsWhatAWordProcessorWrote)
+{
+    const RtfDocument document = ReadRtf(SourceFile("tests/fixtures/rtf/libreoffice-formatting.rtf"));
+    ASSERT_EQ(document.paragraphs.size(), 5);
+
+    const RtfParagraph& styled = document.paragraphs[0];
+    EXPECT_EQ(styled.alignment, RtfAlignment::Center);
+    const RtfCharFormat plain = Format("DejaVu Serif", 12);
+    RtfCharFormat bold = plain, italic = plain, underline = plain;
+    bold.bold = true;
+    italic.italic = true;
+    underline.underline = true;
+    const QList<RtfRun> expectedRuns{{QStringLiteral("Fettes Ergebnis"), bold},
+                                     {QStringLiteral(" und "), plain},
+                                     {QStringLiteral("kursive Ecke"), italic},
+                                     {QStringLiteral(" und "), plain},
+                                     {QStringLiteral("unterstrichen"), underline}};
+    EXPECT_EQ(styled.runs, expectedRuns);
+
+    const RtfParagraph& red = document.paragraphs[1];
+    EXPECT_EQ(red.alignment, RtfAlignment::Right);
+    ASSERT_EQ(red.runs.size(), 1);
+    EXPECT_EQ(red.runs[0].text, QStringLiteral("Rot, groß & rechts"));
+    EXPECT_EQ(red.runs[0].format.fontFamily, QStringLiteral("Liberation Serif")); // \*\falt skipped
+    EXPECT_EQ(red.runs[0].format.pointSize, 20.0);
+    EXPECT_EQ(red.runs[0].format.color, (RtfColor{192, 0, 0}));
+
+    EXPECT_EQ(document.paragraphs[2].alignment, RtfAlignment::Justify);
+    EXPECT_EQ(document.paragraphs[2].Text(),
+              QStringLiteral("Umlaute: Größe, Übermäßig, Straße; Euro €; Anführungen „so“ – und Ω ≠ ∞"));
+    EXPECT_EQ(document.paragraphs[3].Text(), QStringLiteral("Zeile eins\nZeile zwei"));
+    EXPECT_EQ(document.paragraphs[4].alignment, RtfAlignment::Left);
+    EXPECT_EQ(document.paragraphs[4].Text(),
+              QStringLiteral("Klammern {geschweift} und \\Backslash\\ mit #name"));
+}
+
+TEST(ReadRtf, KeepsTheTextOfTheShippedCertificateAndHelp)
+{
+    const RtfDocument certificate = ReadRtf(SourceFile("data/urkunde.rtf"));
+    ASSERT_EQ(certificate.paragraphs.size(), 10);
+    EXPECT_EQ(certificate.paragraphs[0].Text(), QStringLiteral("•  •  •"));
+    const RtfParagraph& name = certificate.paragraphs[4];
+    EXPECT_EQ(name.alignment, RtfAlignment::Center);
+    ASSERT_EQ(name.runs.size(), 1);
+    EXPECT_EQ(name.runs[0].text, QStringLiteral("#name"));
+    EXPECT_EQ(name.runs[0].format.fontFamily, QStringLiteral("Times New Roman"));
+    EXPECT_TRUE(name.runs[0].format.bold);
+    EXPECT_EQ(name.runs[0].format.pointSize, 40.0);
+    EXPECT_EQ(name.runs[0].format.color, (RtfColor{0, 51, 102}));
+    EXPECT_EQ(certificate.paragraphs[9].Text(), QStringLiteral("Ort, Datum\t\tTurnierleitung"));
+    EXPECT_FALSE(certificate.PlainText().contains(QStringLiteral("Urkunde}"))); // \info skipped
+
+    const QByteArray helpRtf = SourceFile("data/hb508.rtr");
+    const RtfDocument help = ReadRtf(helpRtf);
+    EXPECT_EQ(help.paragraphs.size(), helpRtf.count("\\par\r\n") + helpRtf.count("\\par\n"));
+    const QString helpText = help.PlainText();
+    EXPECT_TRUE(helpText.startsWith(QStringLiteral("Korvane 5.08 – Direkthilfe\n")));
+    EXPECT_TRUE(
+        helpText.contains(QStringLiteral("Ist im Hauptfenster „Direkthilfe aktiv“ angekreuzt, öffnet")));
+    EXPECT_TRUE(helpText.contains(QStringLiteral("##20 Diese Runde\n")));
+    EXPECT_FALSE(helpText.contains(QLatin1Char('\\')));
+    EXPECT_FALSE(helpText.contains(QLatin1Char('{')));
+}
+
+TEST(ReadRtf, SkipsUnknownDestinationsAndSurvivesBrokenInput)
+{
+    EXPECT_EQ(ReadRtf("{\\rtf1 {\\*\\unknown {nested \\par text} more}visible\\par}").PlainText(),
+              QStringLiteral("visible\n"));
+    EXPECT_EQ(ReadRtf("{\\rtf1\\uc2 A\\u937\\'3f\\'3fB\\uc0\\u8364 C}").PlainText(),
+              QStringLiteral("AΩB€C\n"));
+    EXPECT_EQ(ReadRtf("{\\rtf1 x}}}}\\par y{{{").PlainText(), QStringLiteral("x\ny\n"));
+    EXPECT_EQ(ReadRtf("{\\rtf1 end\\'4").PlainText(), QStringLiteral("end\x04\n"));
+    EXPECT_EQ(ReadRtf("{\\rtf1 \\cf99\\f77\\fs-4 safe\\").PlainText(), QStringLiteral("safe\n"));
+    EXPECT_TRUE(ReadRtf("").paragraphs.isEmpty());
+}
+
+TEST(WriteRtf, RoundTripsEveryFeatureAndAWordProcessorsDocument)
+{
+    RtfDocument document;
+    RtfParagraph first;
+    first.alignment = RtfAlignment::Center;
+    RtfCharFormat heading = Format("Arial", 18.5);
+    heading.bold = heading.italic = heading.underline = true;
+    heading.color = RtfColor{1, 2, 3};
+    first.Append(QStringLiteral(" Größe {x} \\ €"), heading);
+    first.Append(QStringLiteral("Ω 😀\ttab\nneue Zeile"), Format("Times New Roman", 10));
+    RtfParagraph empty;
+    empty.alignment = RtfAlignment::Right;
+    RtfParagraph last;
+    last.alignment = RtfAlignment::Justify;
+    RtfCharFormat green = Format("Arial", 12);
+    green.color = RtfColor{0, 255, 0};
+    last.Append(QStringLiteral("#name;"), green);
+    document.paragraphs = {first, empty, last};
+
+    const QByteArray rtf = WriteRtf(document);
+    EXPECT_EQ(ReadRtf(rtf), document);
+    for (const char byte : rtf)
+        EXPECT_LT(static_cast<unsigned char>(byte), 0x80); // plain ASCII on disk
+
+    const RtfDocument external = ReadRtf(SourceFile("tests/fixtures/rtf/libreoffice-formatting.rtf"));
+    EXPECT_EQ(ReadRtf(WriteRtf(external)), external);
+}
