@@ -4,7 +4,9 @@
 #include <QStringList>
 
 class ChangeGroupDialog;
+class ContextHelpFilter;
 class FileChooser;
+class HelpWindow;
 class LeaguePlanDialog;
 class NewGroupDialog;
 class PausePanel;
@@ -49,6 +51,7 @@ public:
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
     LeaguePlanDialog& leaguePlanDialog() { return *m_leaguePlanDialog; }
+    HelpWindow& helpWindow() { return *m_helpWindow; }
 
 protected:
     bool event(QEvent* event) override;
@@ -76,6 +79,8 @@ private:
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;
     LeaguePlanDialog* m_leaguePlanDialog = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
+    ContextHelpFilter* m_contextHelpFilter = nullptr;
     QWidget* m_scheduleWindow = nullptr;
 
     RoundPanel* m_roundPanel = nullptr;
