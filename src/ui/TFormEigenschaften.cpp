@@ -2,8 +2,10 @@
 
 #include "help/HelpTextRestore.h"
 #include "help/SettingsAcceptance.h"
+#include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "ui/HelpTopics.h"
+#include "ui/HelpWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -341,6 +343,22 @@ void TFormEigenschaften::reject()
 
 void TFormEigenschaften::restoreOriginalHelp()
 {
-    if (RestoreOriginalHelpText(m_state.WorkDir, m_programDir, m_prompter))
+    HelpTextReplacer throughHelpWindow;
+    if (m_helpWindow) {
+        throughHelpWindow = [this](const QString& backupPath, const QString& workingCopyPath) {
+            if (!m_helpWindow->loadHelpText(backupPath)) {
+                m_prompter.inform(QStringLiteral("Info"),
+                                  QStringLiteral("Handbuch Direkthilfe kann nicht geladen werden"));
+                return false;
+            }
+            return m_helpWindow->saveHelpText(workingCopyPath);
+        };
+    }
+    if (RestoreOriginalHelpText(m_state.WorkDir, m_programDir, m_prompter, throughHelpWindow))
         emit helpTextRestored();
+}
+
+void TFormEigenschaften::setHelpWindow(HelpWindow* helpWindow)
+{
+    m_helpWindow = helpWindow;
 }

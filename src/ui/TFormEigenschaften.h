@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class HelpWindow;
 class Prompter;
 class QCheckBox;
 class QLineEdit;
@@ -21,6 +22,9 @@ public:
                        QWidget* parent = nullptr);
 
     void reject() override;
+
+    // "Original-Diekthilfe" restores the text through the help window's view.
+    void setHelpWindow(HelpWindow* helpWindow);
 
 signals:
     // "Spielplan stä&ndig aktualisieren" was switched; the schedule window shows or hides its
@@ -50,6 +54,7 @@ private:
     TournamentState& m_state;
     Prompter& m_prompter;
     QString m_programDir;
+    HelpWindow* m_helpWindow = nullptr;
     SettingsSnapshot m_snapshot;
     bool m_showingSettings = false; // the controls are being filled from the state
 

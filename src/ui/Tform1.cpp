@@ -1,6 +1,8 @@
 #include "ui/Tform1.h"
 
+#include "help/HelpTextRestore.h"
 #include "model/DiagnosticLists.h"
+#include "model/Prompter.h"
 #include "model/ReferralDump.h"
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
@@ -9,8 +11,10 @@
 #include "structure/ScoringOptions.h"
 #include "ui/AboutBox.h"
 #include "ui/ChangeGroupDialog.h"
+#include "ui/ContextHelpFilter.h"
 #include "ui/FileChooser.h"
 #include "ui/HelpTopics.h"
+#include "ui/HelpWindow.h"
 #include "ui/LeaguePlanDialog.h"
 #include "ui/NewGroupDialog.h"
 #include "ui/PausePanel.h"
@@ -24,6 +28,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,6 +84,10 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
     m_scheduleWindow = new TForm2(m_state, m_prompter, *m_changeGroupDialog, this, this);
     m_leaguePlanDialog = new LeaguePlanDialog(m_state, this);
+    m_helpWindow = new HelpWindow(m_state, m_prompter, this);
+    m_settingsDialog->setHelpWindow(m_helpWindow);
+    m_contextHelpFilter = new ContextHelpFilter(*m_helpWindow, this);
+    qApp->installEventFilter(m_contextHelpFilter);
 
     buildMenus();
     buildSpeedButtons();
@@ -86,7 +95,10 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     startUp();
 }
 
-Tform1::~Tform1() = default;
+Tform1::~Tform1()
+{
+    qApp->removeEventFilter(m_contextHelpFilter);
+}
 
 void Tform1::buildMenus()
 {
@@ -271,6 +283,7 @@ void Tform1::startUp()
     PrepareWorkDir(m_state, m_programDir, m_prompter);
     StartUpTournament(m_state, m_programDir, m_prompter);
     setWindowTitle(ProgramTitle);
+    m_helpWindow->clearHistory();
     m_remainingLength->setText(QStringLiteral("40"));
     RefreshMainWindow();
 }
@@ -330,7 +343,10 @@ void Tform1::handleActivation()
     RefreshMainWindow();
     m_storedResults->clear();
     m_storedResults->addItems(StoredResultLines(m_state));
-    // The help window that loads the help text comes with the context help.
+    if (m_state.HelpTextPending &&
+        !m_helpWindow->loadHelpText(QDir(m_state.WorkDir).filePath(HelpTextFileName)))
+        m_prompter.inform(QStringLiteral("Info"),
+                          QStringLiteral("Handbuch Direkthilfe kann nicht geladen werden"));
     m_state.HelpTextPending = false;
     m_activating = false;
 }

@@ -4,7 +4,9 @@
 #include <QStringList>
 
 class ChangeGroupDialog;
+class ContextHelpFilter;
 class FileChooser;
+class HelpWindow;
 class LeaguePlanDialog;
 class NewGroupDialog;
 class PausePanel;
@@ -51,6 +53,7 @@ public:
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
     TForm2& scheduleWindow() { return *m_scheduleWindow; }
     LeaguePlanDialog& leaguePlanDialog() { return *m_leaguePlanDialog; }
+    HelpWindow& helpWindow() { return *m_helpWindow; }
 
 protected:
     bool event(QEvent* event) override;
@@ -79,6 +82,8 @@ private:
     TFormEigenschaften* m_settingsDialog = nullptr;
     LeaguePlanDialog* m_leaguePlanDialog = nullptr;
     TForm2* m_scheduleWindow = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
+    ContextHelpFilter* m_contextHelpFilter = nullptr;
 
     RoundPanel* m_roundPanel = nullptr;
     TotalsPanel* m_totalsPanel = nullptr;

@@ -1,4 +1,6 @@
 #include "UiTestSupport.h"
+#include "output/RtfReader.h"
+#include "ui/HelpWindow.h"
 #include "ui/TFormEigenschaften.h"
 
 #include <QCheckBox>
@@ -6,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 template <typename Widget> Widget* child(QWidget* dialog, const char* name)
@@ -108,6 +111,13 @@ TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
     });
     trigger("actionSettings");
     EXPECT_EQ(restored.count(), 1);
-    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("hb508.rtr"))),
-              ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/hb508.bak")));
+    // The backup went through the help window: it shows it, and the working copy holds its text.
+    const QString restoredText = ReadRtf(ReadFileBytes(workFile(QStringLiteral("hb508.rtr")))).PlainText();
+    EXPECT_EQ(restoredText,
+              ReadRtf(ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/hb508.bak"))).PlainText());
+    EXPECT_FALSE(restoredText.contains(QStringLiteral("meine Notizen")));
+    EXPECT_TRUE(window->helpWindow()
+                    .findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("##210 Ligaplan")));
 }
