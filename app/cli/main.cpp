@@ -16,7 +16,8 @@ using Command = std::function<int(const QStringList&)>;
 
 const std::map<QString, Command>& commands()
 {
-    // clang-format off: one command per line
+    // One command per line.
+    // clang-format off
     static const std::map<QString, Command> table{
         {QStringLiteral("info"), cli::RunInfo},
         {QStringLiteral("save"), cli::RunSave},
