@@ -5,8 +5,10 @@
 #include "structure/ScheduleCheck.h"
 
 #include <QCommandLineParser>
+
 #include <QTextStream>
 #include <QTime>
+#include <optional>
 
 #include <memory>
 
@@ -31,14 +33,8 @@ int RunCheck(const QStringList& arguments)
         QStringLiteral("Datei, in die das berichtigte Turnier geschrieben wird"), QStringLiteral("OUT"));
     parser.addOption(fixOption);
     parser.addOption(outOption);
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const bool fix = parser.isSet(fixOption);
     // The input is never overwritten by accident: the corrected tournament needs its own name.
     if (parser.positionalArguments().size() != 1 || fix != parser.isSet(outOption)) {

@@ -1,5 +1,8 @@
 #include "CliSupport.h"
 
+#include <QCommandLineParser>
+#include <QTextStream>
+
 #include "ConsolePrompter.h"
 
 #include "model/TournamentState.h"
@@ -36,5 +39,18 @@ void PrintError(const QString& text)
 {
     QTextStream err(stderr);
     err << text << Qt::endl;
+}
+
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.parse(arguments)) {
+        PrintError(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    return std::nullopt;
 }
 } // namespace cli

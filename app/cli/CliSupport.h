@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
 
 struct TournamentState;
 
@@ -13,6 +18,9 @@ bool LoadTournamentFile(TournamentState& state, const QString& path);
 // Writes the tournament file, replacing an existing file at `path` without asking (the
 // command line names it explicitly); false (after a message) when it could not be written.
 bool SaveTournamentFile(TournamentState& state, const QString& path);
+// Parses the arguments of a subcommand. Returns the exit status when the command is done
+// already: 2 after printing a parse error, 0 after printing the help text.
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments);
 // Writes one line to standard error.
 void PrintError(const QString& text);
 } // namespace cli

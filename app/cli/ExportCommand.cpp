@@ -10,8 +10,10 @@
 #include "results/ScheduleGrid.h"
 
 #include <QCommandLineParser>
+
 #include <QFile>
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -38,14 +40,8 @@ int RunExport(const QStringList& arguments)
                                           QStringLiteral("Datei, die geschrieben wird"),
                                           QStringLiteral("OUT"));
     parser.addOptions({gridOption, formatOption, borderOption, outputOption});
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QString grid = parser.value(gridOption);
     const QString format = parser.value(formatOption);
     bool borderOk = false;

@@ -8,8 +8,10 @@
 #include "output/GameListFiles.h"
 
 #include <QCommandLineParser>
+
 #include <QFileInfo>
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -37,14 +39,8 @@ int RunGameLists(const QStringList& arguments)
     const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
                                              QStringLiteral("vorhandene Dateien ohne Rückfrage ersetzen"));
     parser.addOptions({roundOption, targetOption, dirOption, overwriteOption});
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QString target = parser.value(targetOption);
     bool roundOk = false;
     const int round = parser.value(roundOption).toInt(&roundOk);

@@ -4,7 +4,9 @@
 #include "model/TournamentState.h"
 
 #include <QCommandLineParser>
+
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -39,14 +41,8 @@ int RunInfo(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Zeigt die Eckdaten einer Turnierdatei."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei (.auf)"));
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     if (parser.positionalArguments().size() != 1) {
         PrintError(QStringLiteral("usage: korvane-cli info FILE"));
         return 2;

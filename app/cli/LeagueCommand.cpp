@@ -6,9 +6,11 @@
 #include "model/Windows1252.h"
 
 #include <QCommandLineParser>
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -51,14 +53,8 @@ int RunLeague(const QStringList& arguments)
                                           QStringLiteral("Text hinter jedem Spiel (\"anfügen:\")"),
                                           QStringLiteral("TEXT"), League::DefaultResultColumn);
     parser.addOptions({namesOption, titleOption, appendOption});
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QStringList positional = parser.positionalArguments();
     bool isNumber = false;
     const int teamCount = positional.size() == 1 ? positional.at(0).toInt(&isNumber) : 0;

@@ -57,14 +57,8 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
     const QCommandLineOption timingOption(QStringLiteral("timing"),
                                           QStringLiteral("die Rechenzeit der Platzverteilung ausgeben"));
     parser.addOptions({depthOption, outputOption, formatOption, roundOption, gameListsOption, timingOption});
-    if (!parser.parse(arguments)) {
-        cli::PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = cli::ParseArguments(parser, arguments))
+        return *done;
     if (parser.positionalArguments().size() != 1 ||
         parser.isSet(roundOption) != parser.isSet(gameListsOption)) {
         cli::PrintError(Usage);

@@ -10,7 +10,9 @@
 #include "ui/GridPdf.h"
 
 #include <QCommandLineParser>
+
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -28,14 +30,8 @@ int RunPrint(const QStringList& arguments)
                                           QStringLiteral("PDF-Datei, die geschrieben wird"),
                                           QStringLiteral("OUT"));
     parser.addOptions({gridOption, outputOption});
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QString grid = parser.value(gridOption);
     if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption) ||
         (grid != u"schedule" && grid != u"timeplan")) {

@@ -6,7 +6,9 @@
 #include "model/TournamentState.h"
 
 #include <QCommandLineParser>
+
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -19,14 +21,8 @@ int RunReferrals(const QStringList& arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei, die geladen wird"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("Datei, die geschrieben wird"));
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {
         PrintError(QStringLiteral("usage: korvane-cli referrals FILE OUT"));

@@ -4,7 +4,9 @@
 #include "model/TournamentState.h"
 
 #include <QCommandLineParser>
+
 #include <QTextStream>
+#include <optional>
 
 #include <memory>
 
@@ -16,14 +18,8 @@ int RunSave(const QStringList& arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("Turnierdatei, die geladen wird"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("Datei, die geschrieben wird"));
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {
         PrintError(QStringLiteral("usage: korvane-cli save IN OUT"));

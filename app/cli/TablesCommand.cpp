@@ -28,14 +28,8 @@ int RunTables(const QStringList& arguments)
         QStringLiteral("FORMAT"));
     parser.addOption(outputOption);
     parser.addOption(formatOption);
-    if (!parser.parse(arguments)) {
-        PrintError(parser.errorText());
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
+    if (const std::optional<int> done = ParseArguments(parser, arguments))
+        return *done;
     if (parser.positionalArguments().size() != 1) {
         PrintError(QStringLiteral("usage: korvane-cli tables FILE [-o OUT] [--format csv|xls|txt]"));
         return 2;
