@@ -2,8 +2,12 @@
 
 #include "CliSupport.h"
 
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
 #include "model/TextGrid.h"
+#include "model/TournamentState.h"
 #include "output/GridExport.h"
+#include "results/ScheduleGrid.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -56,5 +60,15 @@ bool WriteCliOutput(const QByteArray& bytes, const QString& outputPath, const QS
     PrintError(QStringLiteral("Speichern der Datei ") + outputPath + QStringLiteral(" nicht möglich: ") +
                file.errorString());
     return false;
+}
+
+const TextGrid* ProduceNamedGrid(TournamentState& state, AllocationOutput& output, const QString& grid,
+                                 Prompter& prompter)
+{
+    if (grid == u"schedule") {
+        RenderScheduleGrid(state);
+        return &state.ScheduleGrid;
+    }
+    return RunAllocation(state, output, prompter, {}) ? &output.TimePlan : nullptr;
 }
 } // namespace cli

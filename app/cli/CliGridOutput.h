@@ -5,7 +5,10 @@
 
 #include <optional>
 
+class Prompter;
 class TextGrid;
+struct AllocationOutput;
+struct TournamentState;
 
 // How the subcommands that print a grid write it: csv and xls as the export writes files,
 // txt as aligned plain text for a terminal.
@@ -18,4 +21,8 @@ GridOutputFormat GridOutputFormatFor(const QString& outputPath);
 QByteArray GridOutputBytes(const TextGrid& grid, GridOutputFormat format);
 // Writes to outputPath, or to standard output when it is empty; false after a message.
 bool WriteCliOutput(const QByteArray& bytes, const QString& outputPath, const QString& command);
+// The grid a --grid option names: "schedule" renders the schedule grid, "timeplan" runs the
+// allocation into `output`. Null when the allocation could not run.
+const TextGrid* ProduceNamedGrid(TournamentState& state, AllocationOutput& output, const QString& grid,
+                                 Prompter& prompter);
 } // namespace cli

@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliGridOutput.h"
 #include "CliSupport.h"
 #include "ConsolePrompter.h"
 
@@ -57,16 +58,14 @@ int RunExport(const QStringList& arguments)
         return 1;
     ConsolePrompter prompter;
     auto output = std::make_unique<AllocationOutput>();
-    if (grid == u"schedule")
-        RenderScheduleGrid(*state);
-    else if (!RunAllocation(*state, *output, prompter, {}))
+    const TextGrid* source = ProduceNamedGrid(*state, *output, grid, prompter);
+    if (!source)
         return 1;
-    const TextGrid& source = grid == u"schedule" ? state->ScheduleGrid : output->TimePlan;
     const QString outputPath = parser.value(outputOption);
     if (format == u"html")
-        return SaveHtmlTable(BuildHtmlTable(source, GridAppearance{}, border), outputPath, prompter) ? 0 : 1;
+        return SaveHtmlTable(BuildHtmlTable(*source, GridAppearance{}, border), outputPath, prompter) ? 0 : 1;
     const QByteArray bytes =
-        ExportGridText(source, format == u"xls" ? GridTextFormat::Xls : GridTextFormat::Csv);
+        ExportGridText(*source, format == u"xls" ? GridTextFormat::Xls : GridTextFormat::Csv);
     QFile file(outputPath);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
         file.flush())

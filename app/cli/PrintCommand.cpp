@@ -1,5 +1,6 @@
 #ifdef KORVANE_CLI_PDF
 #include "CliCommands.h"
+#include "CliGridOutput.h"
 #include "CliSupport.h"
 #include "ConsolePrompter.h"
 
@@ -43,12 +44,11 @@ int RunPrint(const QStringList& arguments)
         return 1;
     ConsolePrompter prompter;
     auto output = std::make_unique<AllocationOutput>();
-    if (grid == u"schedule")
-        RenderScheduleGrid(*state);
-    else if (!RunAllocation(*state, *output, prompter, {}))
+    const TextGrid* source = ProduceNamedGrid(*state, *output, grid, prompter);
+    if (!source)
         return 1;
     const QString path = parser.value(outputOption);
-    if (PrintGridToPdf(grid == u"schedule" ? state->ScheduleGrid : output->TimePlan, GridAppearance{}, path))
+    if (PrintGridToPdf(*source, GridAppearance{}, path))
         return 0;
     PrintError(QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
     return 1;

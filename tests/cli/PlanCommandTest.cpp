@@ -5,6 +5,7 @@
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
 #include "output/GridExport.h"
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 
@@ -12,26 +13,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
-struct PlanRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using PlanRun = CliRun;
 
 PlanRun RunPlan(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("plan")} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunCliCommand(QStringLiteral("plan"), arguments);
 }
 
 QString Example()

@@ -3,6 +3,7 @@
 #include "model/TournamentStorage.h"
 #include "output/GridExport.h"
 #include "results/ScheduleGrid.h"
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 
@@ -10,27 +11,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
-struct TablesRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using TablesRun = CliRun;
 
 TablesRun RunTables(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("tables")} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunCliCommand(QStringLiteral("tables"), arguments);
 }
 
 QString Example()
