@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
-    poppler-utils
+    poppler-utils ccache
 )
 
 missing=()
