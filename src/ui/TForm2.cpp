@@ -33,8 +33,6 @@
 #include <utility>
 
 namespace {
-constexpr int SidePanelHelpTopic = 110;
-constexpr int MessageListHelpTopic = 140;
 constexpr int TimePlanTab = 1;
 constexpr std::uint32_t PendingReferralColour = 0xFF0000;
 
@@ -70,12 +68,14 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Spielpläne"));
     resize(1100, 720);
-    SetHelpTopic(this, HelpTopic::Schedule);
+    SetHelpTopic(this, HelpTopic::ScheduleWindow);
 
     m_scheduleView = new GridView(m_state.ScheduleGrid, "StringGrid1");
     m_planView = new GridView(m_output->TimePlan, "StringGrid3");
-    for (GridView* view : {m_scheduleView, m_planView})
+    for (GridView* view : {m_scheduleView, m_planView}) {
         view->setFont(GridFont());
+        SetHelpTopic(view, HelpTopic::Schedule);
+    }
     m_tabs = Named(new QTabWidget, "PageControl1");
     m_tabs->addTab(m_scheduleView, QStringLiteral("Spielplan / Tabellen"));
     m_tabs->addTab(m_planView, QStringLiteral("Zeitplan / Platzverteilung"));
@@ -84,7 +84,7 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
     m_messages = Named(new QListWidget, "MessageList");
     m_messages->setToolTip(QStringLiteral("Fehlermeldungen"));
     m_messages->setMaximumHeight(110);
-    SetHelpTopic(m_messages, MessageListHelpTopic);
+    SetHelpTopic(m_messages, HelpTopic::Messages);
     m_refreshButton =
         Named(new QPushButton(QStringLiteral("Spielplan aktualisieren")), "BtSpielplanAktualisieren");
 
@@ -137,14 +137,32 @@ void TForm2::buildMenus()
     QAction* checkButton = bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Settings),
                                           QStringLiteral("Überprüfung des Spielplans"));
     checkButton->setObjectName(QStringLiteral("sbPruefung"));
+    SetHelpTopic(bar->widgetForAction(checkButton), HelpTopic::ScheduleCommands);
+    QAction* settings =
+        bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Settings), QStringLiteral("Einstellungen"));
+    settings->setObjectName(QStringLiteral("sbEinstellungen"));
+    SetHelpTopic(bar->widgetForAction(settings), HelpTopic::Settings);
     connect(back, &QAction::triggered, this, &TForm2::backToMainWindow);
     connect(checkButton, &QAction::triggered, this, &TForm2::checkSchedule);
+    connect(settings, &QAction::triggered, this, &TForm2::settingsRequested);
+
+    auto* menuHelp = Named(new QLabel(QStringLiteral("Menühilfe")), "lbMenuehilfe");
+    menuHelp->setToolTip(QStringLiteral("Hilfe bei Rechtsclick"));
+    menuHelp->setContentsMargins(12, 0, 6, 0);
+    SetHelpTopic(menuHelp, HelpTopic::ScheduleCommands);
+    m_menuHelpLabel = bar->addWidget(menuHelp);
+    m_menuHelpLabel->setVisible(false);
+}
+
+void TForm2::setMenuHelpVisible(bool visible)
+{
+    m_menuHelpLabel->setVisible(visible);
 }
 
 QWidget* TForm2::buildSidePanel()
 {
     auto* panel = Named(new QWidget, "PanelSeite");
-    SetHelpTopic(panel, SidePanelHelpTopic);
+    SetHelpTopic(panel, HelpTopic::SidePanel);
     m_namesMode = Named(new QRadioButton(QStringLiteral("&Namen")), "RBNamen");
     m_namesMode->setToolTip(QStringLiteral("zum Eingeben von Mannschaftsnamen"));
     m_largeMode = Named(new QRadioButton(QStringLiteral("&großer Spielplan")), "RBGrosserSpielplan");

@@ -7,6 +7,7 @@
 class ChangeGroupDialog;
 class GridView;
 class Prompter;
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -40,8 +41,15 @@ public:
     // "&Hauptfenster".
     void backToMainWindow();
 
+    // The label "Menühilfe" follows the box "Dire&kthilfe aktiv" of the main window.
+    void setMenuHelpVisible(bool visible);
+
     const AllocationOutput& allocationOutput() const { return *m_output; }
     bool referralMode() const;
+
+signals:
+    // The speed button "Einstellungen": the main window owns the settings dialog.
+    void settingsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,6 +85,7 @@ private:
     TFormErgebniseingabe* m_resultDialog = nullptr;
     QListWidget* m_messages = nullptr;
     QPushButton* m_refreshButton = nullptr;
+    QAction* m_menuHelpLabel = nullptr;
     QRadioButton* m_namesMode = nullptr;
     QRadioButton* m_largeMode = nullptr;
     QRadioButton* m_referralMode = nullptr;

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int ResultEntryHelpTopic = 150;
 
 QLineEdit* readOnlyField(const char* name)
 {
@@ -32,7 +31,7 @@ TFormErgebniseingabe::TFormErgebniseingabe(TournamentState& state, Prompter& pro
     setObjectName(QStringLiteral("TFormErgebniseingabe"));
     setWindowTitle(QStringLiteral("Ergebniseingabe"));
     setModal(true);
-    SetHelpTopic(this, ResultEntryHelpTopic);
+    SetHelpTopic(this, HelpTopic::ResultEntry);
 
     m_group = readOnlyField("Edit1");
     m_game = readOnlyField("Edit2");

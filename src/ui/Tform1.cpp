@@ -252,6 +252,9 @@ QWidget* Tform1::buildCentralArea()
     connect(m_scoringPanel, &ScoringPanel::edited, this, &Tform1::RefreshMainWindow);
     connect(m_changeGroupDialog, &ChangeGroupDialog::scheduleChanged, this, &Tform1::RefreshMainWindow);
     connect(m_scoringPanel, &ScoringPanel::contextHelpSwitched, m_menuHelpLabel, &QAction::setVisible);
+    connect(m_scoringPanel, &ScoringPanel::contextHelpSwitched, m_scheduleWindow,
+            &TForm2::setMenuHelpVisible);
+    connect(m_scheduleWindow, &TForm2::settingsRequested, this, &Tform1::showSettings);
 
     // Kept for the start-up values, never shown: the remaining length and the list of results.
     m_remainingLength = Named(new QLineEdit, "remainingLengthEdit");

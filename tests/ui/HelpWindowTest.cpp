@@ -1,13 +1,17 @@
 #include "ui/HelpWindow.h"
 #include "UiTestSupport.h"
 #include "output/RtfReader.h"
+#include "ui/TForm2.h"
+#include "ui/TFormErgebniseingabe.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolBar>
 
 namespace {
 void rightClick(QWidget* widget)
@@ -57,6 +61,45 @@ TEST_F(MainWindowTest, RightClickAsksForTheTopicOnlyWhileContextHelpIsActive)
     EXPECT_EQ(help.helpTopic(), 50);
     auto* text = help.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
     EXPECT_TRUE(text->textCursor().block().text().startsWith(QStringLiteral("##50")));
+}
+
+TEST_F(MainWindowTest, RightClicksInTheScheduleWindowAskForTheirTopicsAndMenuHelpFollowsTheBox)
+{
+    launch();
+    auto* contextHelp = find<QCheckBox>("contextHelpBox");
+    if (!contextHelp->isChecked())
+        contextHelp->click();
+    TForm2& schedule = window->scheduleWindow();
+    schedule.show();
+    auto* menuHelp = schedule.findChild<QLabel*>(QStringLiteral("lbMenuehilfe"));
+    ASSERT_NE(menuHelp, nullptr);
+    contextHelp->click();
+    EXPECT_FALSE(menuHelp->isVisible());
+    contextHelp->click();
+    QApplication::processEvents(); // the tool bar lays out its widgets later
+    EXPECT_TRUE(menuHelp->isVisible());
+
+    auto* bar = schedule.findChild<QToolBar*>(QStringLiteral("speedButtons"));
+    const auto speedButton = [&](const char* name) {
+        return bar->widgetForAction(schedule.findChild<QAction*>(QLatin1String(name)));
+    };
+    const std::vector<std::pair<QWidget*, int>> controls = {
+        {schedule.centralWidget(), 90},
+        {speedButton("sbHauptfenster"), 20},
+        {schedule.findChild<QWidget*>(QStringLiteral("StringGrid1")), 100},
+        {schedule.findChild<QWidget*>(QStringLiteral("StringGrid3")), 100},
+        {schedule.findChild<QWidget*>(QStringLiteral("RBVerweise")), 110},
+        {menuHelp, 120},
+        {speedButton("sbPruefung"), 120},
+        {schedule.findChild<QWidget*>(QStringLiteral("MessageList")), 140},
+        {speedButton("sbEinstellungen"), 160},
+        {schedule.findChild<TFormErgebniseingabe*>(), 150},
+    };
+    for (const auto& [control, topic] : controls) {
+        ASSERT_NE(control, nullptr) << topic;
+        rightClick(control);
+        EXPECT_EQ(window->helpWindow().helpTopic(), topic) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, ClickingAReferenceJumpsAndAnOrdinaryWordDoesNot)

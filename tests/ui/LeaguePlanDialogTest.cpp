@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include <QClipboard>
+#include <QFontDialog>
 #include <QTest>
 
 namespace {
@@ -76,4 +77,28 @@ TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesAndCopiesTheSelectionOrEverything
     });
     trigger("actionLeaguePlan");
     EXPECT_EQ(state->IsSaved, wasSaved); // the plan leaves the tournament alone
+}
+
+TEST_F(MainWindowTest, LeaguePlanFontChangesOnlyWhenTheFontDialogIsAccepted)
+{
+    launch();
+    WhenDialogShows<LeaguePlanDialog>([](LeaguePlanDialog* dialog) {
+        auto* plan = child<QListWidget>(dialog, "lbLigaplan");
+        auto* chooseFont = dialog->findChild<QAction*>(QStringLiteral("actionFont"));
+        const QFont before = plan->font();
+        WhenDialogShows<QFontDialog>([](QFontDialog* fonts) { fonts->reject(); });
+        chooseFont->trigger();
+        EXPECT_EQ(plan->font(), before);
+
+        WhenDialogShows<QFontDialog>([](QFontDialog* fonts) {
+            QFont larger = fonts->currentFont();
+            larger.setPointSize(17);
+            fonts->setCurrentFont(larger);
+            fonts->accept();
+        });
+        chooseFont->trigger();
+        EXPECT_EQ(plan->font().pointSize(), 17);
+        close(dialog);
+    });
+    trigger("actionLeaguePlan");
 }
