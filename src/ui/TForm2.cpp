@@ -146,7 +146,7 @@ void TForm2::buildMenus()
     connect(checkButton, &QAction::triggered, this, &TForm2::checkSchedule);
     connect(settings, &QAction::triggered, this, &TForm2::settingsRequested);
 
-    auto* menuHelp = Named(new QLabel(QStringLiteral("Menühilfe")), "lbMenuehilfe");
+    auto* menuHelp = Named(new QLabel(QStringLiteral("Menühilfe")), "lbMenuehilfeSpielplaene");
     menuHelp->setToolTip(QStringLiteral("Hilfe bei Rechtsclick"));
     menuHelp->setContentsMargins(12, 0, 6, 0);
     SetHelpTopic(menuHelp, HelpTopic::ScheduleCommands);

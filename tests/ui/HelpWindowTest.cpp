@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, RightClicksInTheScheduleWindowAskForTheirTopicsAndMenuHel
         contextHelp->click();
     TForm2& schedule = window->scheduleWindow();
     schedule.show();
-    auto* menuHelp = schedule.findChild<QLabel*>(QStringLiteral("lbMenuehilfe"));
+    auto* menuHelp = schedule.findChild<QLabel*>(QStringLiteral("lbMenuehilfeSpielplaene"));
     ASSERT_NE(menuHelp, nullptr);
     contextHelp->click();
     EXPECT_FALSE(menuHelp->isVisible());
