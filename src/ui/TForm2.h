@@ -6,6 +6,7 @@
 
 class ChangeGroupDialog;
 class GridView;
+class NamePoolPanel;
 class Prompter;
 class QCheckBox;
 class QGroupBox;
@@ -14,6 +15,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class RenameDialog;
 class TFormErgebniseingabe;
 class TextGrid;
 struct AllocationOutput;
@@ -41,6 +43,7 @@ public:
     void backToMainWindow();
 
     const AllocationOutput& allocationOutput() const { return *m_output; }
+    NamePoolPanel& namePool() { return *m_namePool; }
     bool referralMode() const;
 
 protected:
@@ -82,6 +85,8 @@ private:
     QRadioButton* m_referralMode = nullptr;
     QCheckBox* m_deleteFaults = nullptr;
     QGroupBox* m_namesPanel = nullptr;
+    NamePoolPanel* m_namePool = nullptr;
+    RenameDialog* m_renameDialog = nullptr;
     QGroupBox* m_referralPanel = nullptr;
     QLineEdit* m_referralSelection = nullptr;
     QLineEdit* m_comesFrom = nullptr;
