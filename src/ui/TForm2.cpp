@@ -10,6 +10,8 @@
 #include "ui/ChangeGroupDialog.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
+#include "ui/NamePoolPanel.h"
+#include "ui/RenameDialog.h"
 #include "ui/SpeedButtonIcons.h"
 #include "ui/TFormErgebniseingabe.h"
 #include "ui/TextGridModel.h"
@@ -80,6 +82,7 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
     m_tabs->addTab(m_scheduleView, QStringLiteral("Spielplan / Tabellen"));
     m_tabs->addTab(m_planView, QStringLiteral("Zeitplan / Platzverteilung"));
     m_resultDialog = new TFormErgebniseingabe(m_state, m_prompter, this);
+    m_renameDialog = new RenameDialog(m_state, m_prompter, this);
 
     m_messages = Named(new QListWidget, "MessageList");
     m_messages->setToolTip(QStringLiteral("Fehlermeldungen"));
@@ -110,6 +113,8 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
         scheduleRendered();
     });
     connect(&m_changeGroupDialog, &ChangeGroupDialog::scheduleChanged, this, &TForm2::scheduleRendered);
+    m_namePool->acceptDropsOn(m_scheduleView);
+    connect(m_namePool, &NamePoolPanel::scheduleChanged, this, &TForm2::scheduleRendered);
     showMode();
     updateRefreshButton();
 }
@@ -173,9 +178,10 @@ QWidget* TForm2::buildSidePanel()
     m_deleteFaults = Named(new QCheckBox(QStringLiteral("&Fehler löschen")), "CBFehlerLoeschen");
     m_deleteFaults->setToolTip(QStringLiteral("Bei Überprüfung des Spielplans Fehler automatisch löschen"));
 
-    // The name pool lives here once it exists.
     m_namesPanel = Named(new QGroupBox(QStringLiteral("Namen")), "PanelNamen");
     m_namesPanel->setMinimumWidth(220);
+    m_namePool = new NamePoolPanel(m_state, m_prompter);
+    (new QVBoxLayout(m_namesPanel))->addWidget(m_namePool);
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -258,7 +264,10 @@ void TForm2::carryOut(const CellAction& action, GridView* view, TextGrid& grid)
 {
     if (const auto* request = std::get_if<GroupDialogRequest>(&action.Open))
         m_changeGroupDialog.openForGroup(request->Group);
-    else if (const auto* request = std::get_if<ResultEntryRequest>(&action.Open))
+    else if (const auto* request = std::get_if<RenameDialogRequest>(&action.Open)) {
+        if (m_renameDialog->openFor(*request))
+            scheduleRendered();
+    } else if (const auto* request = std::get_if<ResultEntryRequest>(&action.Open))
         enterResult(*request, view);
     else if (const auto* request = std::get_if<ReferralStepRequest>(&action.Open))
         stepReferral(request->Group, request->Number, view, grid);
@@ -328,6 +337,7 @@ void TForm2::scheduleRendered()
     } else {
         m_scheduleView->reload();
     }
+    m_namePool->showPool();
     updateRefreshButton();
 }
 

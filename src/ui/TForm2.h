@@ -6,6 +6,7 @@
 
 class ChangeGroupDialog;
 class GridView;
+class NamePoolPanel;
 class Prompter;
 class QAction;
 class QCheckBox;
@@ -15,6 +16,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class RenameDialog;
 class TFormErgebniseingabe;
 class TextGrid;
 struct AllocationOutput;
@@ -45,6 +47,7 @@ public:
     void setMenuHelpVisible(bool visible);
 
     const AllocationOutput& allocationOutput() const { return *m_output; }
+    NamePoolPanel& namePool() { return *m_namePool; }
     bool referralMode() const;
 
 signals:
@@ -91,6 +94,8 @@ private:
     QRadioButton* m_referralMode = nullptr;
     QCheckBox* m_deleteFaults = nullptr;
     QGroupBox* m_namesPanel = nullptr;
+    NamePoolPanel* m_namePool = nullptr;
+    RenameDialog* m_renameDialog = nullptr;
     QGroupBox* m_referralPanel = nullptr;
     QLineEdit* m_referralSelection = nullptr;
     QLineEdit* m_comesFrom = nullptr;

@@ -3,6 +3,7 @@
 #include "allocation/AllocationOutput.h"
 #include "model/TournamentStorage.h"
 #include "results/GridInteraction.h"
+#include "results/ResultTable.h"
 #include "results/RowTags.h"
 #include "structure/PairingTable.h"
 #include "structure/Referrals.h"
@@ -289,4 +290,62 @@ TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsW
     // Closing the schedule leads back to the main window rather than ending the program.
     schedule->close();
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ScheduleWindowTest, TheHandCursorShowsOverCellsThatOpenSomething)
+{
+    openExample();
+    const auto cursorOver = [this](int group, const QString& kind, int number) {
+        const Cell cell = FindTagged(state->ScheduleGrid, group, kind, number);
+        scheduleView->scrollTo(scheduleView->model()->index(cell.row, cell.col));
+        // A move to where the mouse already is brings no event: come from the corner cell.
+        QTest::mouseMove(scheduleView->viewport(), QPoint(2, 2));
+        QTest::mouseMove(scheduleView->viewport(), scheduleView->cellRect(cell.col, cell.row).center());
+        return scheduleView->viewport()->cursor().shape();
+    };
+    for (const QString& kind : {TagKind::KopfName, TagKind::KopfGruppe})
+        EXPECT_EQ(cursorOver(1, kind, 0), Qt::PointingHandCursor) << kind.toStdString();
+    EXPECT_EQ(cursorOver(1, TagKind::KopfMannschaft, 2), Qt::PointingHandCursor);
+    EXPECT_EQ(cursorOver(1, TagKind::Tore, 1), Qt::PointingHandCursor);
+    EXPECT_EQ(cursorOver(1, TagKind::Spiel, 1), Qt::ArrowCursor);
+    EXPECT_EQ(cursorOver(1, TagKind::Tabelle, 1), Qt::ArrowCursor);
+    // Sets cells open result entry only while games are played in sets.
+    EXPECT_EQ(cursorOver(1, TagKind::Satz, 1),
+              state->Settings.WithSets ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    state->Settings.WithSets = !state->Settings.WithSets;
+    EXPECT_EQ(cursorOver(1, TagKind::Satz, 1),
+              state->Settings.WithSets ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    EXPECT_EQ(cursorOver(1, TagKind::KopfName, 0), Qt::PointingHandCursor);
+}
+
+TEST_F(ScheduleWindowTest, AResultEnteredInTheTimePlanShowsInTheSchedule)
+{
+    openExample();
+    auto* tabs = schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(1);
+    auto* planView = schedule->findChild<GridView*>(QStringLiteral("StringGrid3"));
+    const TextGrid& plan = schedule->allocationOutput().TimePlan;
+    const Cell result = FindTagged(plan, 2, TagKind::ManschC, 4);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(planView));
+    planView->scrollTo(planView->model()->index(result.row, result.col));
+    QCoreApplication::processEvents();
+
+    WhenDialogShows<TFormErgebniseingabe>([](TFormErgebniseingabe* dialog) {
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("2"));
+        auto* goals = dialog->findChild<QLineEdit*>(QStringLiteral("Edit5"));
+        TypeAndEnter(goals, QStringLiteral("4:2"));
+        QTest::keyClick(goals, Qt::Key_Return);
+    });
+    // A single click on a time-plan result cell opens result entry.
+    QTest::mouseClick(planView->viewport(), Qt::LeftButton, {},
+                      planView->cellRect(result.col, result.row).center());
+    EXPECT_TRUE(
+        planView->model()->index(result.row, result.col).data().toString().contains(QStringLiteral("4")));
+    const int stored = FindResult(*state, 2, 4);
+    ASSERT_GT(stored, 0);
+    EXPECT_EQ(state->ResultTable[stored].GoalsFirst, 4);
+
+    tabs->setCurrentIndex(0); // leaving the time plan renders the schedule
+    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 2, TagKind::Tore, 4)), QStringLiteral("  4 : 2"));
+    EXPECT_FALSE(state->IsSaved);
 }

@@ -1,6 +1,8 @@
 #include "UiTestSupport.h"
+#include "results/GridInteraction.h"
 #include "ui/ChangeGroupDialog.h"
 #include "ui/NewGroupDialog.h"
+#include "ui/RenameDialog.h"
 #include "ui/TForm2.h"
 #include "ui/TFormEigenschaften.h"
 
@@ -54,6 +56,15 @@ TEST_F(MainWindowTest, DISABLED_ScheduleScreenshots)
     schedule->resize(1200, 760);
     QCoreApplication::processEvents();
     Save(schedule, QStringLiteral("schedule-tab"));
+    schedule->findChild<QRadioButton*>(QStringLiteral("RBNamen"))->click();
+    QCoreApplication::processEvents();
+    Save(schedule, QStringLiteral("names-panel"));
+    WhenDialogShows<RenameDialog>([](RenameDialog* dialog) {
+        Save(dialog, QStringLiteral("rename-dialog"));
+        dialog->reject();
+    });
+    schedule->findChild<RenameDialog*>()->openFor(
+        {QStringLiteral("Finale"), 5, 1, QStringLiteral("1. Gruppe A")});
     schedule->findChild<QRadioButton*>(QStringLiteral("RBVerweise"))->click();
     schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
     QCoreApplication::processEvents();

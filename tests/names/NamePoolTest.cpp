@@ -1,0 +1,239 @@
+#include "names/NamePool.h"
+#include "model/TournamentState.h"
+#include "model/Windows1252.h"
+#include "names/NamePlacement.h"
+#include "names/NameTransfer.h"
+#include "results/RowTags.h"
+#include "results/ScheduleFixture.h"
+#include "results/ScheduleGrid.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class NamePoolTest : public ::testing::Test {
+protected:
+    void add(const QString& name, const QString& email = QString(), bool sorted = false)
+    {
+        AddPoolName(*state, name, email, sorted, prompter);
+    }
+    QStringList poolNames() const
+    {
+        QStringList names;
+        for (int entry = 1; entry <= state->NamePoolCount; ++entry)
+            names << state->NamePool[entry].Name;
+        return names;
+    }
+    QString emailOf(const QString& name) const
+    {
+        for (int entry = 1; entry <= state->NamePoolCount; ++entry)
+            if (state->NamePool[entry].Name == name)
+                return state->NamePool[entry].Email;
+        return QStringLiteral("<none>");
+    }
+    // The list and the table must never part.
+    void expectInStep() const
+    {
+        EXPECT_EQ(poolNames(), state->NameList);
+        for (int entry = state->NamePoolCount + 1; entry <= Limits::MaxPoolEntries; ++entry)
+            EXPECT_EQ(state->NamePool[entry], NamePoolEntry{}) << entry;
+    }
+
+    // The positions take names without a question.
+    void dropResults() const
+    {
+        state->ResultCount = 0;
+        state->GroupCompleted.fill(false);
+        state->GroupHasResults.fill(false);
+    }
+
+    std::unique_ptr<TournamentState> state = TwoRoundTournament();
+    ScriptedPrompter prompter;
+};
+
+struct Cell {
+    int col = -1;
+    int row = -1;
+};
+
+Cell FindTagged(const TextGrid& grid, int group, const QString& kind, int number)
+{
+    const QString tag = MakeRowTag(group, kind, number);
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (grid.tag(col, row) == tag)
+                return {col, row};
+    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
+    return {};
+}
+} // namespace
+
+TEST_F(NamePoolTest, AddingRefusesExactDuplicatesAndNamesKeepTheirAddressesThroughEveryReorder)
+{
+    add(QStringLiteral("Zander"), QStringLiteral("z@club.de"));
+    add(QStringLiteral("A"), QStringLiteral("a@club.de"));
+    add(QStringLiteral("A "));
+    add(QStringLiteral("zander"), QStringLiteral("kleines-z@club.de"));
+    EXPECT_EQ(state->NameList, (QStringList{"Zander", "A ", "zander"}));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(prompter.shown()[0].text,
+              QStringLiteral("dieser Name ist schon vorhanden ! Einsetzen nicht möglich. "));
+    EXPECT_FALSE(state->IsSaved);
+
+    SortPoolNames(*state);
+    add(QStringLiteral("Mars"), QStringLiteral("m@club.de"), true);
+    EXPECT_EQ(state->NameList, (QStringList{"A ", "Mars", "Zander", "zander"}));
+    expectInStep();
+    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0"));
+
+    state->NamePool[3].Marker = QStringLiteral("1"); // ticked for e-mail
+    EXPECT_EQ(MovePoolName(*state, 2, 99), 3);
+    EXPECT_EQ(MovePoolName(*state, 3, 0), 0);
+    EXPECT_EQ(state->NameList, (QStringList{"Zander", "A ", "Mars", "zander"}));
+    EXPECT_EQ(state->NamePool[1].Marker, QStringLiteral("1"));
+    expectInStep();
+
+    const RemovedPoolName removed = DeleteMarkedNames(*state, {2, 1, 42});
+    EXPECT_EQ(removed.Name, QStringLiteral("Mars"));
+    EXPECT_EQ(removed.Email, QStringLiteral("m@club.de"));
+    EXPECT_EQ(state->NameList, (QStringList{"Zander", "zander"}));
+    EXPECT_EQ(emailOf(QStringLiteral("Zander")), QStringLiteral("z@club.de"));
+    EXPECT_EQ(emailOf(QStringLiteral("zander")), QStringLiteral("kleines-z@club.de"));
+    expectInStep();
+}
+
+TEST_F(NamePoolTest, TextsAreCutToFortyCharactersAndAFullPoolRefusesMore)
+{
+    const QString longName = QString(45, u'N');
+    add(longName, QString(50, u'e'));
+    EXPECT_EQ(state->NameList, QStringList{QString(40, u'N')});
+    EXPECT_EQ(state->NamePool[1].Email, QString(40, u'e'));
+    add(longName); // the same name once cut
+    EXPECT_EQ(state->NamePoolCount, 1);
+
+    for (int n = 2; n <= Limits::MaxPoolEntries; ++n)
+        add(QStringLiteral("Team %1").arg(n));
+    prompter.clear();
+    add(QStringLiteral("Einer zu viel"));
+    EXPECT_EQ(state->NamePoolCount, Limits::MaxPoolEntries);
+    EXPECT_EQ(prompter.texts(), QStringList{PoolText::Full});
+    expectInStep();
+}
+
+TEST_F(NamePoolTest, UsedNamesAreThoseStandingInAPositionOfThePlan)
+{
+    for (const QString name : {"Dachse", "Zander", "Cobras", "Finale"})
+        add(name);
+    EXPECT_EQ(MarkUsedNames(*state), (QList<bool>{true, false, true, false}));
+}
+
+TEST_F(NamePoolTest, ADroppedNameTakesThePositionAndCutsItsIncomingReferral)
+{
+    dropResults();
+    state->Settings.KeepPlanUpdated = false;
+    RenderScheduleGrid(*state);
+    state->ReferralTable[1][1] = {0, 0, 3, 1};
+    state->ReferralTable[3][1] = {1, 1, 0, 0};
+    state->IsSaved = true;
+    const Cell finalFirst = FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1);
+    const NameDropOutcome outcome =
+        DropNameOnPosition(*state, finalFirst.col, finalFirst.row, QStringLiteral("Zander"), prompter);
+    EXPECT_TRUE(outcome.Placed);
+    EXPECT_EQ(state->NameTable[3][1], QStringLiteral("Zander"));
+    EXPECT_EQ(state->ScheduleGrid.cell(finalFirst.col, finalFirst.row), QStringLiteral("1) Zander"));
+    EXPECT_EQ(state->ReferralTable[1][1], Referral{});
+    EXPECT_EQ(state->ReferralTable[3][1], Referral{});
+    EXPECT_FALSE(state->IsSaved);
+    EXPECT_EQ(state->SelectedGroup, 3);
+
+    // A goals cell takes no name and asks nothing, even in a group with results.
+    state->GroupHasResults[1] = true;
+    state->IsSaved = true;
+    const Cell goals = FindTagged(state->ScheduleGrid, 1, TagKind::Tore, 1);
+    EXPECT_FALSE(DropNameOnPosition(*state, goals.col, goals.row, QStringLiteral("Zander"), prompter).Placed);
+    EXPECT_TRUE(state->IsSaved);
+
+    // A completed group asks first; No changes nothing.
+    state->GroupCompleted[1] = true;
+    prompter.answer({Prompter::Answer::No});
+    const Cell first = FindTagged(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
+    EXPECT_FALSE(DropNameOnPosition(*state, first.col, first.row, QStringLiteral("Zander"), prompter).Placed);
+    EXPECT_EQ(state->NameTable[1][1], QStringLiteral("Adler"));
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(
+        prompter.texts().last().startsWith(QStringLiteral("Diese Gruppe wurde bereits abgeschlossen")));
+
+    // Kept up to date, the drop renders the plan anew.
+    state->Settings.KeepPlanUpdated = true;
+    const Cell second = FindTagged(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 2);
+    EXPECT_TRUE(DropNameOnPosition(*state, second.col, second.row, QStringLiteral("Z"), prompter).Rendered);
+    EXPECT_EQ(state->ScheduleGrid.cell(second.col, second.row), QStringLiteral("2) _______________"));
+}
+
+TEST_F(NamePoolTest, RenamingKeepsTheReferralUnlessAskedToCutIt)
+{
+    dropResults();
+    state->ReferralTable[1][1] = {0, 0, 3, 1};
+    state->ReferralTable[3][1] = {1, 1, 0, 0};
+    state->Settings.PlanChanged = false;
+    ASSERT_TRUE(RenamePosition(*state, 3, 1, QStringLiteral("Sieger A"), false, prompter));
+    EXPECT_EQ(state->NameTable[3][1], QStringLiteral("Sieger A"));
+    EXPECT_EQ(state->ReferralTable[3][1].FromGroup, 1);
+    EXPECT_TRUE(state->Settings.PlanChanged);
+    EXPECT_EQ(state->ScheduleGrid.cell(FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).col,
+                                       FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).row),
+              QStringLiteral("1) Sieger A"));
+    ASSERT_TRUE(RenamePosition(*state, 3, 1, QStringLiteral("Zander"), true, prompter));
+    EXPECT_EQ(state->NameTable[3][1], QStringLiteral("Zander"));
+    EXPECT_EQ(state->ReferralTable[1][1], Referral{});
+
+    EXPECT_FALSE(RenamePosition(*state, 3, 23, QStringLiteral("x"), true, prompter));
+    EXPECT_FALSE(RenamePosition(*state, 0, 1, QStringLiteral("x"), true, prompter));
+
+    add(QStringLiteral("Zander"));
+    EXPECT_TRUE(PoolNameHintFor(*state, QStringLiteral("Zander")).InPool);
+    EXPECT_EQ(PoolNameHintFor(*state, QStringLiteral("zander")).Text,
+              QStringLiteral("Hinweis: Name nicht in Namensliste"));
+}
+
+TEST_F(NamePoolTest, ImportReadsEveryLineAndSplitsAtTheTabBeforeTheComma)
+{
+    state->RememberedFileName = QStringLiteral("turnier.auf");
+    QByteArray file =
+        "Adler\tadler@club.de\r\nB\xe4ren,baeren@club.de\nM\x81hle\r\n\r\nOst, West\tow@club.de\nAdler";
+    EXPECT_EQ(ImportNames(*state, file, false, prompter), 6);
+    EXPECT_EQ(state->NameList, (QStringList{"Adler", "Bären", "Mühle", "", "Ost, West"}));
+    EXPECT_EQ(emailOf(QStringLiteral("Adler")), QStringLiteral("adler@club.de"));
+    EXPECT_EQ(emailOf(QStringLiteral("Bären")), QStringLiteral("baeren@club.de"));
+    EXPECT_EQ(emailOf(QStringLiteral("Mühle")), QString());
+    EXPECT_EQ(emailOf(QStringLiteral("Ost, West")), QStringLiteral("ow@club.de"));
+    EXPECT_TRUE(state->RememberedFileName.isEmpty());
+    ASSERT_FALSE(prompter.shown().empty());
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Es wurden 6 Namen eingeladen."));
+    EXPECT_EQ(prompter.shown().back().caption, QStringLiteral("Benutzer-Info"));
+    EXPECT_EQ(prompter.texts().count(PoolText::Duplicate), 1);
+
+    // The entry without a name gets no line, and the names after it are not lost.
+    EXPECT_EQ(NamePoolExportText(*state), QStringLiteral("Adler\tadler@club.de\r\nBären\tbaeren@club.de\r\n"
+                                                         "Mühle\t\r\nOst, West\tow@club.de\r\n"));
+    ResetTournament(*state);
+    EXPECT_EQ(NamePoolExportText(*state), QString());
+}
+
+TEST_F(NamePoolTest, ImportStopsAtAFullPoolAndReportsAnUnreadableFile)
+{
+    QByteArray file;
+    for (int n = 1; n <= Limits::MaxPoolEntries + 5; ++n)
+        file += "Team " + QByteArray::number(n) + "\r\n";
+    EXPECT_EQ(ImportNames(*state, file, true, prompter), Limits::MaxPoolEntries);
+    EXPECT_EQ(state->NamePoolCount, Limits::MaxPoolEntries);
+    EXPECT_EQ(prompter.texts(), (QStringList{PoolText::Full, PoolText::Imported(Limits::MaxPoolEntries)}));
+    expectInStep();
+
+    prompter.clear();
+    EXPECT_EQ(ImportNamesFromFile(*state, QStringLiteral("/nonexistent/names.txt"), false, prompter), 0);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Fehler"));
+}

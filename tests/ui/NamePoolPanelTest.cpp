@@ -1,0 +1,247 @@
+#include "ui/NamePoolPanel.h"
+#include "UiTestSupport.h"
+#include "names/NamePool.h"
+#include "names/NameTransfer.h"
+#include "results/RowTags.h"
+#include "ui/GridView.h"
+#include "ui/HelpTopics.h"
+#include "ui/PoolNameDrag.h"
+#include "ui/RenameDialog.h"
+#include "ui/TForm2.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
+
+QPoint TaggedCellCentre(const GridView* view, const TextGrid& grid, int group, const QString& kind,
+                        int number)
+{
+    const QString tag = MakeRowTag(group, kind, number);
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (grid.tag(col, row) == tag)
+                return view->cellRect(col, row).center();
+    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
+    return {};
+}
+} // namespace
+
+class NamePoolPanelTest : public MainWindowTest {
+protected:
+    // The example tournament in the schedule window, in "&Namen" mode.
+    void openExample()
+    {
+        launch();
+        files.answer(ExampleFile);
+        trigger("actionLoad");
+        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        ASSERT_NE(schedule, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
+        schedule->findChild<QRadioButton*>(QStringLiteral("RBNamen"))->click();
+        scheduleView = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
+        list = schedule->findChild<PoolNameList*>(QStringLiteral("LBNamen"));
+        nameField = schedule->findChild<QLineEdit*>(QStringLiteral("EDNeuerName"));
+        emailField = schedule->findChild<QLineEdit*>(QStringLiteral("EDEmail"));
+        ASSERT_TRUE(list && nameField && emailField && scheduleView);
+        ASSERT_TRUE(list->isVisible());
+    }
+    QPushButton* button(const char* name) const
+    {
+        return schedule->findChild<QPushButton*>(QLatin1String(name));
+    }
+    QString count() const { return schedule->findChild<QLabel*>(QStringLiteral("LBAnzahl"))->text(); }
+    QStringList marked() const
+    {
+        QStringList names;
+        for (int item = 0; item < list->count(); ++item)
+            if (list->item(item)->isSelected())
+                names << list->item(item)->text();
+        return names;
+    }
+    void pressItem(int item) const
+    {
+        list->scrollToItem(list->item(item));
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(item)).center());
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
+                            list->visualItemRect(list->item(item)).center());
+    }
+    // A drag from the list ends over `target` (viewport coordinates) of `receiver`.
+    void dropDraggedName(QWidget* receiver, QPoint target) const
+    {
+        std::unique_ptr<QMimeData> data(list->dragData());
+        ASSERT_NE(data, nullptr);
+        QDragEnterEvent enter(target, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(receiver, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(target, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(receiver, &drop);
+        ASSERT_TRUE(drop.isAccepted());
+    }
+
+    TForm2* schedule = nullptr;
+    GridView* scheduleView = nullptr;
+    PoolNameList* list = nullptr;
+    QLineEdit* nameField = nullptr;
+    QLineEdit* emailField = nullptr;
+};
+
+TEST_F(NamePoolPanelTest, NamesAreAddedOnceSortedRemovedAndMarkedWhenUsed)
+{
+    openExample();
+    EXPECT_EQ(HelpTopicOf(list), HelpTopic::Schedule);
+    EXPECT_EQ(ListLines(list), state->NameList);
+    EXPECT_EQ(count(), QStringLiteral("18"));
+    const auto usedCount = [this] { return int(MarkUsedNames(*state).count(true)); };
+    ASSERT_GT(usedCount(), 0);
+    EXPECT_EQ(marked().size(), usedCount());
+
+    TypeInto(emailField, QStringLiteral("anker@club.de"));
+    TypeAndEnter(nameField, QStringLiteral("Anker ") + QString(40, u'x'));
+    const QString anker = (QStringLiteral("Anker ") + QString(40, u'x')).left(40);
+    EXPECT_EQ(ListLines(list).last(), anker);
+    EXPECT_EQ(state->NamePool[19],
+              (NamePoolEntry{anker, QStringLiteral("anker@club.de"), QStringLiteral("0")}));
+    EXPECT_EQ(count(), QStringLiteral("19"));
+    EXPECT_TRUE(nameField->text().isEmpty() && emailField->text().isEmpty());
+    EXPECT_FALSE(marked().contains(anker));
+    EXPECT_FALSE(state->IsSaved);
+
+    nameField->setText(state->NameList[0]); // keyClicks types ASCII only
+    button("BTHinzufuegen")->click();
+    EXPECT_EQ(prompter.texts(), QStringList{PoolText::Duplicate});
+    EXPECT_EQ(count(), QStringLiteral("19"));
+
+    const QString firstName = state->NamePool[1].Name;
+    const QString firstEmail = state->NamePool[1].Email;
+    schedule->findChild<QCheckBox*>(QStringLiteral("CBSortiert"))->click();
+    QStringList sorted = ListLines(list);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(ListLines(list), sorted);
+    EXPECT_EQ(ListLines(list).first(), anker);
+    TypeAndEnter(nameField, QStringLiteral("Birke"));
+    EXPECT_EQ(ListLines(list), sorted.mid(0, 1) + QStringList{"Birke"} + sorted.mid(1));
+    const int firstNow = int(state->NameList.indexOf(firstName)) + 1;
+    ASSERT_GE(firstNow, 1);
+    EXPECT_EQ(state->NamePool[firstNow].Email, firstEmail);
+
+    // "&löschen" removes every marked name; the last one removed is ready to correct.
+    list->clearSelection();
+    list->item(0)->setSelected(true);
+    list->item(1)->setSelected(true);
+    button("BTLoeschen")->click();
+    EXPECT_EQ(ListLines(list), sorted.mid(1));
+    EXPECT_EQ(nameField->text(), QStringLiteral("Birke"));
+    EXPECT_EQ(count(), QStringLiteral("18"));
+    EXPECT_EQ(marked().size(), usedCount());
+}
+
+TEST_F(NamePoolPanelTest, ANameDraggedOntoATeamPositionReplacesItsReferral)
+{
+    openExample();
+    ASSERT_EQ(state->ReferralTable[5][2].FromGroup, 2);
+    TypeAndEnter(nameField, QStringLiteral("Gastmannschaft"));
+    const int last = list->count() - 1;
+
+    // Reordering inside the list: the new name goes to the top and keeps its entry.
+    pressItem(last);
+    EXPECT_EQ(list->draggedIndex(), last);
+    dropDraggedName(list->viewport(), list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(ListLines(list).first(), QStringLiteral("Gastmannschaft"));
+    EXPECT_EQ(state->NamePool[1].Name, QStringLiteral("Gastmannschaft"));
+
+    pressItem(0);
+    const QPoint target = TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2);
+    scheduleView->scrollTo(scheduleView->indexAt(target));
+    dropDraggedName(scheduleView->viewport(),
+                    TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2));
+    EXPECT_EQ(state->NameTable[5][2], QStringLiteral("Gastmannschaft"));
+    EXPECT_EQ(state->ReferralTable[5][2], Referral{});
+    EXPECT_EQ(state->ReferralTable[2][1].ToGroup, 0);
+    const QModelIndex cell = scheduleView->indexAt(
+        TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2));
+    EXPECT_EQ(cell.data().toString(), QStringLiteral("2) Gastmannschaft"));
+    EXPECT_TRUE(marked().contains(QStringLiteral("Gastmannschaft")));
+    EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
+}
+
+TEST_F(NamePoolPanelTest, ImportReadsAFileAndExportCopiesTheNames)
+{
+    openExample();
+    const QString path = workFile(QStringLiteral("namen.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Eintracht Nord\tnord@club.de\r\nL\x94wen,loewen@club.de\r\nSolo\r\n");
+    file.close();
+    files.answer(path);
+    button("BTImport")->click();
+    ASSERT_FALSE(files.requests().empty());
+    EXPECT_TRUE(files.requests().back().filter.startsWith(QStringLiteral("Alle Dateien (*.*)")));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Es wurden 3 Namen eingeladen.")});
+    EXPECT_EQ(ListLines(list).mid(18), (QStringList{"Eintracht Nord", "Löwen", "Solo"}));
+    EXPECT_EQ(count(), QStringLiteral("21"));
+    EXPECT_EQ(state->NamePool[20].Email, QStringLiteral("loewen@club.de"));
+    EXPECT_TRUE(state->RememberedFileName.isEmpty());
+
+    button("BTExport")->click();
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(text, NamePoolExportText(*state));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Löwen\tloewen@club.de\r\nSolo\t\r\n")));
+    EXPECT_EQ(prompter.shown().back().caption, QStringLiteral("Info"));
+    EXPECT_EQ(prompter.texts().last(), PoolText::Exported);
+}
+
+TEST_F(NamePoolPanelTest, TheRenameDialogTakesATypedOrAPoolNameForOnePosition)
+{
+    openExample();
+    const QPoint team = TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1);
+    ASSERT_EQ(state->ReferralTable[5][1].FromGroup, 1);
+    const QString poolName = state->NameList[0];
+
+    WhenDialogShows<RenameDialog>([poolName](RenameDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Mannschaftsnamen ändern"));
+        EXPECT_EQ(HelpTopicOf(dialog), HelpTopic::Rename);
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("EDGruppennummer"))->text(),
+                  QStringLiteral("5"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("EDName"));
+        auto* hint = dialog->findChild<QLabel*>(QStringLiteral("LBHinweis"));
+        EXPECT_EQ(hint->text(), QStringLiteral("Hinweis: Name nicht in Namensliste"));
+        auto* pool = dialog->findChild<QListWidget*>(QStringLiteral("LBNamensliste"));
+        if (pool->count() != 18) {
+            ADD_FAILURE() << "pool list of " << pool->count();
+            dialog->reject();
+            return;
+        }
+        // An item view takes a double-click only after the press of a first click.
+        const QPoint first = pool->visualItemRect(pool->item(0)).center();
+        QTest::mouseClick(pool->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(pool->viewport(), Qt::LeftButton, {}, first);
+        EXPECT_EQ(name->text(), poolName);
+        EXPECT_EQ(hint->text(), QStringLiteral("Hinweis: Name in Namensliste vorhanden"));
+        TypeInto(name, QStringLiteral("Titelverteidiger"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("CBVerweiseLoeschen"))->setChecked(false);
+        QTest::keyClick(name, Qt::Key_Return); // "ä&ndern" is the default button
+    });
+    scheduleView->scrollTo(scheduleView->indexAt(team));
+    QTest::mouseDClick(scheduleView->viewport(), Qt::LeftButton, {},
+                       TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1));
+    EXPECT_EQ(state->NameTable[5][1], QStringLiteral("Titelverteidiger"));
+    EXPECT_EQ(state->ReferralTable[5][1].FromGroup, 1);
+    EXPECT_EQ(
+        scheduleView
+            ->indexAt(TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1))
+            .data()
+            .toString(),
+        QStringLiteral("1) Titelverteidiger"));
+    EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
+}
