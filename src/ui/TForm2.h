@@ -5,6 +5,7 @@
 #include <memory>
 
 class ChangeGroupDialog;
+class FileChooser;
 class GridView;
 class Prompter;
 class QCheckBox;
@@ -14,6 +15,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class ScheduleWindowOutput;
 class TFormErgebniseingabe;
 class TextGrid;
 struct AllocationOutput;
@@ -42,6 +44,8 @@ public:
 
     const AllocationOutput& allocationOutput() const { return *m_output; }
     bool referralMode() const;
+    // Printing, exports, game lists, certificates and e-mail; built in ScheduleWindowOutput.cpp.
+    void addOutputCommands(FileChooser& files);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,4 +90,5 @@ private:
     QLineEdit* m_referralSelection = nullptr;
     QLineEdit* m_comesFrom = nullptr;
     QLineEdit* m_refersTo = nullptr;
+    ScheduleWindowOutput* m_outputCommands = nullptr;
 };
