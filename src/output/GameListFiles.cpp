@@ -94,7 +94,7 @@ bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists
         SavePage(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)), pages, prompter,
                  written);
     }
-    prompter.inform(QStringLiteral("Information"),
+    prompter.inform(QStringLiteral("Info"),
                     written ? QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")
                             : QStringLiteral("Spiellisten nicht gespeichert"));
     return written;

@@ -25,7 +25,7 @@
 #include <algorithm>
 
 namespace {
-const QString Information = QStringLiteral("Information");
+const QString Information = QStringLiteral("Info");
 
 void SetBase(QLineEdit* field, const QColor& colour)
 {

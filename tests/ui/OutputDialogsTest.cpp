@@ -252,3 +252,22 @@ TEST_F(OutputDialogsTest, PrintingWithoutAPrinterSavesTheTimePlanAsPdf)
     trigger("sbDrucken");
     EXPECT_TRUE(ReadFileBytes(pdf).startsWith("%PDF"));
 }
+
+TEST_F(OutputDialogsTest, GameListsPrintedWithoutAPrinterGoIntoOnePdf)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openExample();
+    const QString pdf = workFile(QStringLiteral("Spiellisten.pdf"));
+    prompter.answer({Prompter::Answer::Yes});
+    files.answer(pdf);
+    WhenDialogShows<GameListDialog>([](GameListDialog* dialog) {
+        Child<QRadioButton>(dialog, "RBdrucken")->click();
+        Child<QPushButton>(dialog, "btOK")->click();
+    });
+    trigger("sbSpiellisten");
+
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Spiellisten gedruckt."));
+    EXPECT_TRUE(ReadFileBytes(pdf).startsWith("%PDF"));
+    EXPECT_FALSE(QFileInfo::exists(workFile(QStringLiteral("Spiellisten"))));
+}
