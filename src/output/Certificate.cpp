@@ -3,7 +3,9 @@
 #include "model/Prompter.h"
 #include "output/RtfReader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString Placeholder = QStringLiteral("#name");
@@ -59,17 +61,40 @@ void ReplacePlaceholders(RtfDocument& document, const QString& text)
         ReplaceInParagraph(paragraph, text);
 }
 
+QString TemplateNotLoadedText(const QString& templatePath)
+{
+    return QStringLiteral("Die Datei ") + templatePath +
+           QStringLiteral(" kann nicht eingeladen werden. Sie ist wahrscheinlich verschoben worden. "
+                          "Machen Sie das Verschieben rückgängig oder wählen Sie mit NEUE VORLAGE "
+                          "eine neue Urkunden-Vorlage");
+}
+
 void FillTemplate(RtfDocument& shown, const QString& templatePath, const QString& text, Prompter& prompter)
 {
     QFile file(templatePath);
     if (file.open(QIODevice::ReadOnly))
         shown = ReadRtf(file.readAll());
     else
-        prompter.inform(
-            QStringLiteral("Fehler"),
-            QStringLiteral("Die Datei ") + templatePath +
-                QStringLiteral(" kann nicht eingeladen werden. Sie ist wahrscheinlich verschoben worden. "
-                               "Machen Sie das Verschieben rückgängig oder wählen Sie mit NEUE VORLAGE "
-                               "eine neue Urkunden-Vorlage"));
+        prompter.inform(QStringLiteral("Fehler"), TemplateNotLoadedText(templatePath));
     ReplacePlaceholders(shown, text);
+}
+
+QString CertificateName(const QString& cellText)
+{
+    const qsizetype bracket = cellText.indexOf(QLatin1Char(')'));
+    return bracket < 0 ? cellText : cellText.mid(bracket + 1);
+}
+
+QString ResolveCertificateTemplate(const QString& templatePath, const QString& workDir)
+{
+    if (templatePath.isEmpty())
+        return templatePath;
+    const QFileInfo info(QDir(workDir).filePath(templatePath));
+    if (info.exists())
+        return info.filePath();
+    const QStringList files = info.dir().entryList(QDir::Files);
+    for (const QString& name : files)
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return info.dir().filePath(name);
+    return info.filePath();
 }

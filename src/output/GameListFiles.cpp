@@ -4,6 +4,7 @@
 #include "allocation/GameListTable.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
+#include "output/FileReplace.h"
 #include "output/RtfWriter.h"
 
 #include <QDir>
@@ -14,21 +15,10 @@ namespace {
 constexpr int PageHeadLines = 7; // three blanks, tournament, round, team, one blank
 const QString TeamPrefix = QStringLiteral("Mannschaft: ");
 
-// Asks before replacing a file; true when the file may be written.
-bool MayWrite(const QString& path, Prompter& prompter)
-{
-    if (!QFileInfo::exists(path))
-        return true;
-    return prompter.askYesNo(QStringLiteral("Warnung"),
-                             QStringLiteral("Die Datei ") + QFileInfo(path).fileName() +
-                                 QStringLiteral(" existiert schon. Überschreiben ? ")) ==
-           Prompter::Answer::Yes;
-}
-
 // Saves the page when it may replace the file; a failure is shown and the caller goes on.
 void SavePage(const QString& path, const QStringList& lines, Prompter& prompter, bool& written)
 {
-    if (!MayWrite(path, prompter))
+    if (!MayReplaceFile(path, prompter))
         return;
     const QByteArray rtf = WriteRtf(GameListDocument(lines));
     QFile file(path);
@@ -104,8 +94,20 @@ bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists
         SavePage(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)), pages, prompter,
                  written);
     }
-    prompter.inform(QStringLiteral("Information"),
+    prompter.inform(QStringLiteral("Info"),
                     written ? QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")
                             : QStringLiteral("Spiellisten nicht gespeichert"));
     return written;
+}
+
+QList<QStringList> GameListPagesPerTeam(const QStringList& pages, const GameListTable& lists)
+{
+    QList<QStringList> perTeam;
+    qsizetype start = 0;
+    for (int team = 1; start + PageHeadLines <= pages.size(); ++team) {
+        const qsizetype length = PageHeadLines + lists.count(team);
+        perTeam.append(pages.mid(start, length));
+        start += length;
+    }
+    return perTeam;
 }

@@ -29,3 +29,6 @@ QString AllGameListsFileName(const QString& tournamentName, int round);
 // otherwise "Spiellisten nicht gespeichert". Returns whether a file was written.
 bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists, int round, bool filePerTeam,
                         const QString& workDir, Prompter& prompter);
+
+// The pages of GameListPages cut into one list of lines per team, in team order.
+QList<QStringList> GameListPagesPerTeam(const QStringList& pages, const GameListTable& lists);

@@ -29,3 +29,6 @@ struct GridAppearance {
     }
     int Width(const TextGrid& grid) const;
 };
+
+// A cell size after the grid's font went from one point size to another, rounded half to even.
+int ScaleCellSize(int size, double fromPointSize, double toPointSize);

@@ -8,15 +8,19 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+bool OfferPdfInsteadOfPrinter(Prompter& prompter)
+{
+    return prompter.askYesNo(QStringLiteral("Drucken"),
+                             QStringLiteral("Es ist kein Drucker eingerichtet. Sollen die Seiten stattdessen "
+                                            "als PDF-Datei gespeichert werden?")) == Prompter::Answer::Yes;
+}
+
 bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,
                                const std::function<QString()>& askPdfPath)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        if (prompter.askYesNo(
-                QStringLiteral("Drucken"),
-                QStringLiteral("Es ist kein Drucker eingerichtet. Sollen die Seiten stattdessen "
-                               "als PDF-Datei gespeichert werden?")) != Prompter::Answer::Yes)
+        if (!OfferPdfInsteadOfPrinter(prompter))
             return false;
         const QString path = askPdfPath();
         if (path.isEmpty())

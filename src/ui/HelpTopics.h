@@ -19,6 +19,7 @@ inline constexpr int GameLists = 108;
 inline constexpr int Email = 109;
 inline constexpr int SidePanel = 110;
 inline constexpr int ScheduleCommands = 120;
+inline constexpr int Certificate = 120; // the certificate window shares the commands topic
 inline constexpr int Messages = 140;
 inline constexpr int ResultEntry = 150;
 inline constexpr int Settings = 160;

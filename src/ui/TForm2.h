@@ -5,6 +5,7 @@
 #include <memory>
 
 class ChangeGroupDialog;
+class FileChooser;
 class GridView;
 class NamePoolPanel;
 class Prompter;
@@ -17,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class RenameDialog;
+class ScheduleWindowOutput;
 class TFormErgebniseingabe;
 class TextGrid;
 struct AllocationOutput;
@@ -49,6 +51,8 @@ public:
     const AllocationOutput& allocationOutput() const { return *m_output; }
     NamePoolPanel& namePool() { return *m_namePool; }
     bool referralMode() const;
+    // Printing, exports, game lists, certificates and e-mail; built in ScheduleWindowOutput.cpp.
+    void addOutputCommands(FileChooser& files);
 
 signals:
     // The speed button "Einstellungen": the main window owns the settings dialog.
@@ -100,4 +104,5 @@ private:
     QLineEdit* m_referralSelection = nullptr;
     QLineEdit* m_comesFrom = nullptr;
     QLineEdit* m_refersTo = nullptr;
+    ScheduleWindowOutput* m_outputCommands = nullptr;
 };

@@ -85,6 +85,7 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
     m_scheduleWindow = new TForm2(m_state, m_prompter, *m_changeGroupDialog, this, this);
     m_scheduleWindow->namePool().setFileChooser(m_files);
+    m_scheduleWindow->addOutputCommands(m_files);
     m_leaguePlanDialog = new LeaguePlanDialog(m_state, this);
     m_helpWindow = new HelpWindow(m_state, m_prompter, this);
     m_settingsDialog->setHelpWindow(m_helpWindow);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "allocation/MailTransport.h"
+
+// Mail through the sendmail interface that every Unix mail transfer agent provides: the message
+// goes to "sendmail -t -i" on its standard input, which takes the recipients from the To header.
+class SendmailTransport : public MailTransport {
+public:
+    explicit SendmailTransport(QString program = SendmailProgram());
+
+    MailResult Deliver(const OutgoingMail& mail) override;
+
+    // $KORVANE_SENDMAIL when set, otherwise /usr/sbin/sendmail.
+    static QString SendmailProgram();
+    // What the exit status of sendmail means for the organiser (see the table in the source).
+    static MailResult ResultOfExitStatus(int status);
+
+private:
+    QString m_program;
+};

@@ -1,0 +1,273 @@
+#include "UiTestSupport.h"
+#include "model/TextGrid.h"
+#include "output/GameListFiles.h"
+#include "output/GridExport.h"
+#include "ui/EmailDialog.h"
+#include "ui/GameListDialog.h"
+#include "ui/GridView.h"
+#include "ui/ScheduleWindowOutput.h"
+#include "ui/TForm2.h"
+#include "ui/TFormHTMLCode.h"
+#include "ui/TFormUrkunde.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QHeaderView>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+namespace {
+const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
+
+template <typename Widget> Widget* Child(QWidget* parent, const char* name)
+{
+    auto* widget = parent->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+} // namespace
+
+class OutputDialogsTest : public MainWindowTest {
+protected:
+    void openExample()
+    {
+        launch();
+        files.answer(ExampleFile);
+        trigger("actionLoad");
+        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        ASSERT_NE(schedule, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
+    }
+    QString gameListFile(const QString& team) const
+    {
+        return QDir(workFile(QStringLiteral("Spiellisten")))
+            .filePath(TeamGameListFileName(team, state->TournamentName, 1));
+    }
+
+    TForm2* schedule = nullptr;
+};
+
+TEST_F(OutputDialogsTest, GameListDialogClampsTheRoundAndWritesAFilePerTeam)
+{
+    openExample();
+    WhenDialogShows<GameListDialog>([this](GameListDialog* dialog) {
+        auto* round = Child<QLineEdit>(dialog, "edRunde");
+        TypeInto(round, QStringLiteral("0"));
+        EXPECT_EQ(round->text(), QStringLiteral("1"));
+        EXPECT_EQ(round->palette().color(QPalette::Base), QColor(Qt::red));
+        TypeInto(round, QStringLiteral("9"));
+        EXPECT_EQ(round->text(), QString::number(state->RoundCount));
+        TypeInto(round, QStringLiteral("1"));
+        EXPECT_NE(round->palette().color(QPalette::Base), QColor(Qt::red));
+        Child<QRadioButton>(dialog, "RBjedeMannschaft")->click();
+        Child<QPushButton>(dialog, "btOK")->click();
+    });
+    trigger("sbSpiellisten");
+
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
+    EXPECT_EQ(state->Settings.GameListTarget, GameListDestination::FilePerTeam);
+    EXPECT_TRUE(QFileInfo::exists(gameListFile(state->NameTable[1][1])));
+}
+
+TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnClosing)
+{
+    QTemporaryDir sendmailDir;
+    const QString sendmail = QDir(sendmailDir.path()).filePath(QStringLiteral("sendmail"));
+    QFile script(sendmail);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\ncat >> '%1/mails'\necho ---- >> '%1/mails'\nexit 0\n")
+                     .arg(sendmailDir.path())
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("KORVANE_SENDMAIL", sendmail.toLocal8Bit());
+    openExample();
+    // The pool's first two rows are teams of round 1.
+    state->NamePool[1] = {state->NameTable[1][1], QStringLiteral("erste@example.org"), QStringLiteral("1")};
+    state->NamePool[2] = {state->NameTable[1][2], QStringLiteral("zweite@example.org"), QStringLiteral("1")};
+    state->NamePool[3].Marker = QStringLiteral("1");
+    state->NamePoolCount = 3;
+
+    WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edBetreff")->text(),
+                  QStringLiteral("Info zum Korvane ") + state->TournamentName);
+        EXPECT_FALSE(Child<QPushButton>(dialog, "btSpiellistenErzeugen")->isEnabled());
+        Child<QRadioButton>(dialog, "RBseparat")->click();
+        Child<QRadioButton>(dialog, "RBSpielliste")->click();
+        EXPECT_FALSE(Child<QPushButton>(dialog, "btAnhang")->isEnabled());
+        auto* list = Child<QTreeWidget>(dialog, "ListView1");
+        list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        // Locked to round 1 and a file per team while it serves the e-mails.
+        WhenDialogShows<GameListDialog>([](GameListDialog* gameLists) {
+            EXPECT_FALSE(Child<QLineEdit>(gameLists, "edRunde")->isEnabled());
+            EXPECT_TRUE(Child<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
+            EXPECT_FALSE(Child<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
+            Child<QPushButton>(gameLists, "btOK")->click();
+        });
+        Child<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
+        Child<QPushButton>(dialog, "btSenden")->click();
+        Child<QPushButton>(dialog, "btSchliessen")->click();
+    });
+    trigger("sbEmails");
+    qunsetenv("KORVANE_SENDMAIL");
+
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
+    const QByteArray mails = ReadFileBytes(QDir(sendmailDir.path()).filePath(QStringLiteral("mails")));
+    EXPECT_EQ(mails.count("----\n"), 2);
+    EXPECT_TRUE(mails.contains("To: zweite@example.org\n"));
+    EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 2);
+    EXPECT_EQ(state->NamePoolCount, 3);
+    EXPECT_EQ(state->NamePool[3].Marker, QStringLiteral("0"));
+    EXPECT_EQ(state->NamePool[1].Marker, QStringLiteral("1"));
+}
+
+TEST_F(OutputDialogsTest, EmailListEditingFillsTheFieldsWithTheTopmostRemovedRow)
+{
+    openExample();
+    const int poolCount = state->NamePoolCount;
+    WhenDialogShows<EmailDialog>([](EmailDialog* dialog) {
+        auto* list = Child<QTreeWidget>(dialog, "ListView1");
+        TypeInto(Child<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
+        TypeInto(Child<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
+        Child<QPushButton>(dialog, "btHinzufuegen")->click();
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edName")->text(), QString());
+        list->topLevelItem(1)->setSelected(true);
+        list->topLevelItem(3)->setSelected(true);
+        const QString second = list->topLevelItem(1)->text(0);
+        Child<QPushButton>(dialog, "btLoeschen")->click();
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edName")->text(), second);
+        dialog->reject();
+    });
+    trigger("sbEmails");
+
+    EXPECT_EQ(state->NamePoolCount, poolCount - 1);
+    EXPECT_EQ(state->NamePool[std::size_t(poolCount - 1)].Name, QStringLiteral("Neue Elf"));
+    EXPECT_FALSE(state->IsSaved);
+}
+
+TEST_F(OutputDialogsTest, ExportsCopiesAndScalesTheActiveGrid)
+{
+    openExample();
+    trigger("actionAllesKopieren");
+    EXPECT_EQ(QApplication::clipboard()->text(), GridClipboardText(state->ScheduleGrid));
+
+    const QString csv = workFile(QStringLiteral("plan.csv"));
+    files.answer(csv);
+    trigger("sbCSV");
+    EXPECT_EQ(files.requests().back().filter,
+              QStringLiteral("CSV-Dateien (*.csv)|*.csv|EXCEL-Datei (*.xls)|*.xls|alle Dateien (*.*)|*.*"));
+    const QByteArray written = ReadFileBytes(csv);
+    EXPECT_EQ(written, ExportGridText(state->ScheduleGrid, GridTextFormat::Csv));
+    files.answer(csv);
+    prompter.answer({Prompter::Answer::No});
+    schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    trigger("sbCSV");
+    EXPECT_EQ(prompter.shown().back().caption, QStringLiteral("Warnung"));
+    EXPECT_EQ(ReadFileBytes(csv), written);
+
+    auto* output = schedule->findChild<ScheduleWindowOutput*>(QStringLiteral("ScheduleWindowOutput"));
+    auto* plan = schedule->findChild<GridView*>(QStringLiteral("StringGrid3"));
+    const int width = plan->columnWidth(1);
+    const int height = plan->verticalHeader()->defaultSectionSize();
+    output->setFontChooser([](const QFont& font) {
+        QFont doubled = font;
+        doubled.setPointSizeF(font.pointSizeF() * 2);
+        return std::optional<QFont>(doubled);
+    });
+    trigger("actionSchriftart");
+    EXPECT_EQ(plan->columnWidth(1), 2 * width);
+    EXPECT_EQ(plan->verticalHeader()->defaultSectionSize(), 2 * height);
+}
+
+TEST_F(OutputDialogsTest, HtmlDialogPutsThePageOnTheClipboardAndSavesIt)
+{
+    openExample();
+    trigger("sbHTML");
+    auto* dialog = schedule->findChild<TFormHTMLCode*>(QStringLiteral("TFormHTMLCode"));
+    ASSERT_NE(dialog, nullptr);
+    TypeInto(Child<QLineEdit>(dialog, "edRahmendicke"), QStringLiteral("3"));
+    Child<QPushButton>(dialog, "btHTMLClipboard")->click();
+    EXPECT_FALSE(dialog->isVisible());
+    const QString page = QApplication::clipboard()->text();
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<html>\r\n"))) << page.left(80).toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\"width=")));
+
+    trigger("sbHTML");
+    files.answer(workFile(QStringLiteral("plan.html")));
+    Child<QPushButton>(dialog, "btHTMLspeichern")->click();
+    EXPECT_EQ(QString::fromUtf8(ReadFileBytes(workFile(QStringLiteral("plan.html")))), page);
+}
+
+TEST_F(OutputDialogsTest, CertificateFillsTheDeliveredTemplateAndSavesAnotherOne)
+{
+    openExample();
+    const TextGrid& grid = state->ScheduleGrid;
+    for (int row = 0; row < grid.rowCount() && state->SelectedRow == 0; ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (grid.cell(col, row).startsWith(QStringLiteral("1) "))) {
+                state->SelectedCol = col;
+                state->SelectedRow = row;
+                break;
+            }
+    ASSERT_GT(state->SelectedRow, 0);
+    const QString name = grid.cell(state->SelectedCol, state->SelectedRow).mid(2);
+
+    trigger("actionUrkunde");
+    auto* certificate = schedule->findChild<TFormUrkunde*>(QStringLiteral("TFormUrkunde"));
+    ASSERT_NE(certificate, nullptr);
+    EXPECT_TRUE(certificate->isVisible());
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(QLatin1Char('\n')).toStdString();
+    const QString text = certificate->editor().toPlainText();
+    EXPECT_TRUE(text.contains(name)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("#name")));
+
+    const QString saved = workFile(QStringLiteral("eigene.rtf"));
+    files.answer(saved);
+    certificate->findChild<QAction*>(QStringLiteral("actionVorlageSpeichern"))->trigger();
+    EXPECT_EQ(state->Settings.CertificateTemplate, saved);
+    EXPECT_EQ(
+        prompter.texts().last(),
+        QStringLiteral("Um die Vorlage dauerhaft mit dem Korvane zu verbinden, müssen Sie das Korvane im "
+                       "Hauptfenster speichern !"));
+    ASSERT_TRUE(QFile::remove(saved));
+    certificate->FillTemplate(QStringLiteral("X"));
+    EXPECT_TRUE(prompter.texts().last().startsWith(QStringLiteral("Die Datei ") + saved));
+}
+
+TEST_F(OutputDialogsTest, PrintingWithoutAPrinterSavesTheTimePlanAsPdf)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openExample();
+    schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    const QString pdf = workFile(QStringLiteral("Zeitplan.pdf"));
+    prompter.answer({Prompter::Answer::Yes});
+    files.answer(pdf);
+    trigger("sbDrucken");
+    EXPECT_TRUE(ReadFileBytes(pdf).startsWith("%PDF"));
+}
+
+TEST_F(OutputDialogsTest, GameListsPrintedWithoutAPrinterGoIntoOnePdf)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openExample();
+    const QString pdf = workFile(QStringLiteral("Spiellisten.pdf"));
+    prompter.answer({Prompter::Answer::Yes});
+    files.answer(pdf);
+    WhenDialogShows<GameListDialog>([](GameListDialog* dialog) {
+        Child<QRadioButton>(dialog, "RBdrucken")->click();
+        Child<QPushButton>(dialog, "btOK")->click();
+    });
+    trigger("sbSpiellisten");
+
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Spiellisten gedruckt."));
+    EXPECT_TRUE(ReadFileBytes(pdf).startsWith("%PDF"));
+    EXPECT_FALSE(QFileInfo::exists(workFile(QStringLiteral("Spiellisten"))));
+}
