@@ -10,6 +10,7 @@
 #include "ui/ChangeGroupDialog.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
+#include "ui/LiveCommands.h"
 #include "ui/SpeedButtonIcons.h"
 #include "ui/TFormErgebniseingabe.h"
 #include "ui/TextGridModel.h"
@@ -139,6 +140,7 @@ void TForm2::buildMenus()
     checkButton->setObjectName(QStringLiteral("sbPruefung"));
     connect(back, &QAction::triggered, this, &TForm2::backToMainWindow);
     connect(checkButton, &QAction::triggered, this, &TForm2::checkSchedule);
+    new LiveCommands(*this, m_state, m_prompter, menuBar(), bar);
 }
 
 QWidget* TForm2::buildSidePanel()
@@ -311,6 +313,7 @@ void TForm2::scheduleRendered()
         m_scheduleView->reload();
     }
     updateRefreshButton();
+    emit scheduleChanged();
 }
 
 void TForm2::tabChanged(int index)

@@ -43,6 +43,10 @@ public:
     const AllocationOutput& allocationOutput() const { return *m_output; }
     bool referralMode() const;
 
+signals:
+    // The schedule grid shows something new (a result taken, a render): the hall display follows.
+    void scheduleChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
