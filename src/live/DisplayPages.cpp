@@ -80,12 +80,15 @@ std::vector<DisplayPage> Paginate(const std::vector<DisplayBlock>& blocks, int l
 }
 
 // Keeps `kept` finished games before the field's next game (all of them when kept < 0); once the
-// field has played everything, its last `kept` games.
-void DropOldGames(LiveField& field, int kept)
+// field has played everything, its last `kept` games. Of the games from the next one on, keeps
+// `upcoming` (all when upcoming < 0).
+void TrimFieldGames(LiveField& field, int kept, int upcoming)
 {
+    const int next = NextGameIndex(field);
+    if (upcoming >= 0 && next >= 0 && int(field.Games.size()) > next + upcoming)
+        field.Games.resize(std::size_t(next + upcoming));
     if (kept < 0)
         return;
-    const int next = NextGameIndex(field);
     const int end = next < 0 ? int(field.Games.size()) : next;
     int finishedBefore = 0;
     for (int index = 0; index < end; ++index)
@@ -131,7 +134,7 @@ DisplayModel BuildDisplayModel(const TournamentState& state, const TextGrid& tim
         tables.emplace_back(std::move(table));
     std::vector<DisplayBlock> fields;
     for (LiveField& field : RoundFields(state, timePlan, model.Round)) {
-        DropOldGames(field, layout.FinishedGamesShown);
+        TrimFieldGames(field, layout.FinishedGamesShown, layout.UpcomingGamesShown);
         if (const int next = NextGameIndex(field); next >= 0)
             field.Games[std::size_t(next)].Next = true;
         if (!field.Games.empty())

@@ -13,11 +13,13 @@ struct TournamentState;
 // How much fits on one page of the hall display: lines of large type per column, and columns
 // side by side. Tables go two to a line on a wide screen; a game line needs the whole width.
 struct DisplayLayout {
-    int LinesPerColumn = 18;
+    int LinesPerColumn = 16;
     int TableColumns = 2;
     int GameColumns = 1;
     // Finished games shown per field before its next game; the older ones make room. -1: all.
     int FinishedGamesShown = 2;
+    // Games shown per field from its next game on; -1: all.
+    int UpcomingGamesShown = 4;
 };
 
 // One block of a column: a group table or a field's games, or the part of one that fits.
@@ -39,8 +41,8 @@ struct DisplayModel {
     std::vector<DisplayPage> Pages; // never empty: at least one page with the round's title
 };
 
-// The pages of the round in play: first its group tables, then its games per field from a few
-// finished ones on, the field's next game marked. Blocks never
+// The pages of the round in play: first its group tables, then its games per field: the latest
+// results and the next games, the field's next game marked. Blocks never
 // straddle a column unless a block alone is taller than a column; then it continues in the next
 // column under the same title. Reads the schedule grid and the time plan; changes nothing.
 DisplayModel BuildDisplayModel(const TournamentState& state, const TextGrid& timePlan,

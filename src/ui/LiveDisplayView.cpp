@@ -20,11 +20,21 @@ QFont DisplayFont(int pixels, bool bold = false)
     return font;
 }
 
-// Draws text into a cell of one line, cut with "…" when it is too wide.
+// Draws text into a cell of one line. A text too wide is set up to a fifth smaller first, and
+// only then cut with "…", so long team names stay whole wherever they can.
 void DrawText(QPainter& painter, const QRect& cell, const QString& text, Qt::Alignment align)
 {
+    const QFont original = painter.font();
+    const int width = painter.fontMetrics().horizontalAdvance(text);
+    if (width > cell.width() && width > 0) {
+        QFont smaller = original;
+        smaller.setPixelSize(
+            std::max(original.pixelSize() * 4 / 5, original.pixelSize() * cell.width() / width));
+        painter.setFont(smaller);
+    }
     const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, cell.width());
     painter.drawText(cell, int(align | Qt::AlignVCenter), shown);
+    painter.setFont(original);
 }
 
 // Column edges as parts of the width, left to right.
@@ -46,11 +56,11 @@ int DrawTable(QPainter& painter, const LiveTable& table, const Columns& columns,
     DrawText(painter, columns.cell(0, lineHeight, top, 0.0, 1.0), table.Title, Qt::AlignLeft);
     painter.setPen(Muted);
     painter.setFont(DisplayFont(int(text * 0.8), true));
-    DrawText(painter, columns.cell(1, lineHeight, top, 0.0, 0.09), QStringLiteral("Pl."), Qt::AlignRight);
-    DrawText(painter, columns.cell(1, lineHeight, top, 0.12, 0.6), QStringLiteral("Mannschaft"),
+    DrawText(painter, columns.cell(1, lineHeight, top, 0.0, 0.07), QStringLiteral("Pl."), Qt::AlignRight);
+    DrawText(painter, columns.cell(1, lineHeight, top, 0.09, 0.65), QStringLiteral("Mannschaft"),
              Qt::AlignLeft);
-    DrawText(painter, columns.cell(1, lineHeight, top, 0.6, 0.69), QStringLiteral("Sp."), Qt::AlignRight);
-    DrawText(painter, columns.cell(1, lineHeight, top, 0.69, 0.86), QStringLiteral("Tore"), Qt::AlignRight);
+    DrawText(painter, columns.cell(1, lineHeight, top, 0.65, 0.71), QStringLiteral("Sp."), Qt::AlignRight);
+    DrawText(painter, columns.cell(1, lineHeight, top, 0.71, 0.86), QStringLiteral("Tore"), Qt::AlignRight);
     DrawText(painter, columns.cell(1, lineHeight, top, 0.86, 0.98), QStringLiteral("Pkt."), Qt::AlignRight);
     painter.fillRect(QRect(columns.x, top + 2 * lineHeight - gap / 2, columns.width, std::max(gap / 2, 2)),
                      Ink);
@@ -60,11 +70,11 @@ int DrawTable(QPainter& painter, const LiveTable& table, const Columns& columns,
             painter.fillRect(columns.cell(line, lineHeight, top, 0.0, 1.0), Shade);
         painter.setPen(Ink);
         painter.setFont(DisplayFont(text, true));
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.0, 0.09), row.Place, Qt::AlignRight);
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.0, 0.07), row.Place, Qt::AlignRight);
         painter.setFont(DisplayFont(text));
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.12, 0.6), row.Team, Qt::AlignLeft);
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.6, 0.69), row.Games, Qt::AlignRight);
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.69, 0.86), row.Goals, Qt::AlignRight);
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.09, 0.65), row.Team, Qt::AlignLeft);
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.65, 0.71), row.Games, Qt::AlignRight);
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.71, 0.86), row.Goals, Qt::AlignRight);
         painter.setFont(DisplayFont(text, true));
         DrawText(painter, columns.cell(line, lineHeight, top, 0.86, 0.98), row.Points, Qt::AlignRight);
         ++line;
@@ -88,15 +98,15 @@ int DrawField(QPainter& painter, const LiveField& field, const Columns& columns,
         painter.setFont(DisplayFont(text, true));
         DrawText(painter, columns.cell(line, lineHeight, top, 0.005, 0.11), game.Clock, Qt::AlignLeft);
         painter.setFont(DisplayFont(text));
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.12, 0.66),
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.12, 0.63),
                  game.TeamA + QStringLiteral(" – ") + game.TeamB, Qt::AlignLeft);
         painter.setFont(DisplayFont(text, true));
         const QString result = game.Result == QStringLiteral("x") ? QStringLiteral("fällt aus") : game.Result;
-        DrawText(painter, columns.cell(line, lineHeight, top, 0.66, 0.79), result, Qt::AlignHCenter);
+        DrawText(painter, columns.cell(line, lineHeight, top, 0.63, 0.73), result, Qt::AlignHCenter);
         if (!game.Referee.isEmpty()) {
             painter.setPen(Muted);
-            painter.setFont(DisplayFont(int(text * 0.8)));
-            DrawText(painter, columns.cell(line, lineHeight, top, 0.8, 1.0),
+            painter.setFont(DisplayFont(int(text * 0.75)));
+            DrawText(painter, columns.cell(line, lineHeight, top, 0.74, 1.0),
                      QStringLiteral("Schiri: ") + game.Referee, Qt::AlignLeft);
         }
         ++line;

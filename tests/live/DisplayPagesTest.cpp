@@ -43,7 +43,7 @@ TEST(DisplayPages, TheSecondRoundInPlayShowsItsTablesThenItsGamesPerField)
 {
     auto state = ThreeRoundsSecondInPlay();
     const auto output = RenderAndPlan(*state);
-    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {8, 2, 1, -1});
+    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {8, 2, 1, -1, -1});
 
     EXPECT_EQ(model.Round, 2);
     ASSERT_GE(model.Pages.size(), 2u);
@@ -94,11 +94,12 @@ TEST(DisplayPages, AResultEnteredThroughTheCoreShowsOnTheNextBuild)
     auto state = ThreeRoundsSecondInPlay();
     const auto output = RenderAndPlan(*state);
     const int game = results_test::GameBetween(*state, 3, 1, 3);
-    ASSERT_EQ(FindGame(BuildDisplayModel(*state, output->TimePlan, {}), 3, game)->Result, QString());
+    ASSERT_EQ(FindGame(BuildDisplayModel(*state, output->TimePlan, {16, 2, 1, -1, -1}), 3, game)->Result,
+              QString());
 
     EnterThroughDialog(*state, 3, game, QStringLiteral("4:1"));
 
-    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {});
+    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {16, 2, 1, -1, -1});
     const LiveGame* shown = FindGame(model, 3, game);
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->Result, QStringLiteral("4 : 1"));
@@ -107,11 +108,11 @@ TEST(DisplayPages, AResultEnteredThroughTheCoreShowsOnTheNextBuild)
     EXPECT_EQ(table.Rows[0].Points, QStringLiteral("6"));
 }
 
-TEST(DisplayPages, OnlyTheLatestResultsOfAFieldStayBeforeItsNextGame)
+TEST(DisplayPages, AFieldShowsItsLatestResultsAndItsNextGames)
 {
     auto state = ThreeRoundsSecondInPlay();
     const auto output = RenderAndPlan(*state);
-    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {30, 2, 1, 0});
+    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {30, 2, 1, 0, 1});
     int fields = 0;
     int marked = 0;
     for (const DisplayPage& page : model.Pages)
@@ -121,8 +122,8 @@ TEST(DisplayPages, OnlyTheLatestResultsOfAFieldStayBeforeItsNextGame)
                 if (!field)
                     continue;
                 ++fields;
-                // Nothing finished before the next game; it comes first and is marked.
-                ASSERT_FALSE(field->Games.empty());
+                // Nothing finished before the next game; it comes first and is marked, alone.
+                ASSERT_EQ(field->Games.size(), 1u);
                 EXPECT_FALSE(field->Games.front().finished());
                 EXPECT_TRUE(field->Games.front().Next);
                 for (const LiveGame& game : field->Games)
@@ -136,7 +137,7 @@ TEST(DisplayPages, ATableTallerThanAColumnGoesOnInTheNext)
 {
     auto state = ThreeRoundsSecondInPlay();
     const auto output = RenderAndPlan(*state);
-    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {4, 2, 1, -1});
+    const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {4, 2, 1, -1, -1});
     const DisplayPage& first = model.Pages.at(0);
     ASSERT_EQ(first.Columns.size(), 2u);
     EXPECT_EQ(TableOn(first, 0).Rows.size(), 2u);
