@@ -175,7 +175,7 @@ QStringList RoundPage(const TournamentState& state, const TextGrid& timePlan, in
           << Navigation(state, round) << QStringLiteral("</header>") << QStringLiteral("<main>");
 
     const std::vector<LiveTable> tables = RoundTables(state, round);
-    lines << QStringLiteral("<h2>Tabellen</h2>") << QStringLiteral("<div class=\"groups\">");
+    lines << QStringLiteral("<h2 id=\"tabellen\">Tabellen</h2>") << QStringLiteral("<div class=\"groups\">");
     bool headToHead = false;
     for (const LiveTable& table : tables) {
         lines << QStringLiteral("<section>") << TableLines(table, state.Settings.WithSets)
@@ -187,7 +187,7 @@ QStringList RoundPage(const TournamentState& state, const TextGrid& timePlan, in
     if (headToHead)
         lines << QStringLiteral("<p class=\"note\">! = Platz durch direkten Vergleich entschieden</p>");
 
-    lines << QStringLiteral("<h2>Zeitplan</h2>");
+    lines << QStringLiteral("<h2 id=\"zeitplan\">Zeitplan</h2>");
     const std::vector<LiveField> fields = RoundFields(state, timePlan, round);
     bool planned = false;
     lines << QStringLiteral("<div class=\"groups\">");
@@ -200,7 +200,8 @@ QStringList RoundPage(const TournamentState& state, const TextGrid& timePlan, in
     if (!planned)
         lines << QStringLiteral("<p class=\"note\">Für diese Runde gibt es noch keinen Zeitplan.</p>");
 
-    lines << QStringLiteral("<h2>Spiele und Ergebnisse</h2>") << QStringLiteral("<div class=\"groups\">");
+    lines << QStringLiteral("<h2 id=\"spiele\">Spiele und Ergebnisse</h2>")
+          << QStringLiteral("<div class=\"groups\">");
     for (const LiveTable& table : tables)
         lines << QStringLiteral("<section>") << GroupGameLines(state, table) << QStringLiteral("</section>");
     lines << QStringLiteral("</div>") << PageEnd();

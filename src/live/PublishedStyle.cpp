@@ -21,14 +21,14 @@ nav a {
   background: #0b3d91; color: #fff; text-decoration: none; font-weight: bold;
 }
 nav a.current { background: #111; }
-main { max-width: 60rem; }
+main { max-width: 68rem; }
 .cards { display: grid; grid-template-columns: repeat(auto-fill, minmax(16rem, 1fr)); gap: 0.75rem; }
 .card { border: 2px solid #0b3d91; border-radius: 0.4rem; padding: 0.6rem 0.8rem; }
 .card h2 { margin: 0 0 0.3rem; }
 .card a { color: #0b3d91; }
 .card ul { margin: 0.3rem 0 0; padding-left: 1.2rem; }
 .state { font-weight: bold; }
-.groups { display: grid; grid-template-columns: repeat(auto-fill, minmax(19rem, 1fr)); gap: 0 1.2rem; }
+.groups { display: grid; grid-template-columns: repeat(auto-fill, minmax(min(100%, 26rem), 1fr)); gap: 0 1.5rem; }
 .scroll { overflow-x: auto; }
 table { border-collapse: collapse; width: 100%; margin-bottom: 0.5rem; }
 th, td { padding: 0.35rem 0.4rem; text-align: left; vertical-align: top; border-bottom: 1px solid #bbb; }

@@ -36,6 +36,8 @@ LiveDisplayWindow::LiveDisplayWindow(const TournamentState& state, const TextGri
     m_seconds->setSuffix(QStringLiteral(" s"));
     m_fullScreen = Named(new QPushButton(QStringLiteral("&Vollbild")), "btVollbild");
     m_pageLabel = Named(new QLabel, "lbSeite");
+    m_pageLabel->setMinimumWidth(
+        m_pageLabel->fontMetrics().horizontalAdvance(QStringLiteral("Seite 99 von 99")));
     m_hint = Named(new QLabel, "lbHinweis");
     m_hint->setWordWrap(true);
 

@@ -122,10 +122,12 @@ TEST_F(LiveDisplayTest, DISABLED_DisplayScreenshots)
 {
     openExample();
     schedule->findChild<QAction*>(QStringLiteral("actionHallenanzeige"))->trigger();
-    const DisplayModel model = commands->display()->model();
+    const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOT_DIR", QDir::tempPath());
+    LiveDisplayWindow* display = commands->display();
+    EXPECT_TRUE(display->grab().save(QDir(folder).filePath(QStringLiteral("hallenanzeige-fenster.png"))));
+    const DisplayModel model = display->model();
     LiveDisplayView view;
     view.resize(1920, 1080);
-    const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOT_DIR", QDir::tempPath());
     for (int page = 0; page < int(model.Pages.size()); ++page) {
         view.showPage(model, page);
         EXPECT_TRUE(
