@@ -12,6 +12,12 @@
 #include <algorithm>
 
 namespace {
+// A position without a team yet, on the display and the web pages.
+QString UnnamedTeam()
+{
+    return QStringLiteral("N. N.");
+}
+
 bool HasTag(const TextGrid& grid, int col, int row, int group, const QString& kind, int number)
 {
     return ReadRowTag(grid, col, row) == RowTag{kind, group, number};
@@ -30,6 +36,8 @@ void SplitTableTeamCell(const QString& text, LiveTableRow& row)
     } else {
         row.Team = text.startsWith(QStringLiteral("    ")) ? text.mid(4) : text;
     }
+    if (row.Team.trimmed().isEmpty())
+        row.Team = UnnamedTeam();
 }
 
 QString FirstNumber(const QString& text)
@@ -43,7 +51,7 @@ QString TeamName(const TournamentState& state, int group, int position)
     if (!IsGroupIndex(group) || position < 1 || position >= Limits::NameSlots)
         return {};
     const QString name = state.NameTable[group][position].trimmed();
-    return name.isEmpty() ? QStringLiteral("N. N.") : name;
+    return name.isEmpty() ? UnnamedTeam() : name;
 }
 
 QString GroupTitle(const TournamentState& state, int group)
