@@ -29,6 +29,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("gamelists"), cli::RunGameLists},
         {QStringLiteral("export"), cli::RunExport},
         {QStringLiteral("league"), cli::RunLeague},
+        {QStringLiteral("publish"), cli::RunPublish},
 #ifdef KORVANE_CLI_PDF
         {QStringLiteral("print"), cli::RunPrint},
 #endif

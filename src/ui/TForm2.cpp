@@ -10,6 +10,7 @@
 #include "ui/ChangeGroupDialog.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
+#include "ui/LiveCommands.h"
 #include "ui/NamePoolPanel.h"
 #include "ui/RenameDialog.h"
 #include "ui/SpeedButtonIcons.h"
@@ -150,6 +151,7 @@ void TForm2::buildMenus()
     connect(back, &QAction::triggered, this, &TForm2::backToMainWindow);
     connect(checkButton, &QAction::triggered, this, &TForm2::checkSchedule);
     connect(settings, &QAction::triggered, this, &TForm2::settingsRequested);
+    new LiveCommands(*this, m_state, m_prompter, menuBar(), bar);
 
     auto* menuHelp = Named(new QLabel(QStringLiteral("Menühilfe")), "lbMenuehilfeSpielplaene");
     menuHelp->setToolTip(QStringLiteral("Hilfe bei Rechtsclick"));
@@ -339,6 +341,7 @@ void TForm2::scheduleRendered()
     }
     m_namePool->showPool();
     updateRefreshButton();
+    emit scheduleChanged();
 }
 
 void TForm2::tabChanged(int index)

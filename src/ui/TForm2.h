@@ -58,6 +58,10 @@ signals:
     // The speed button "Einstellungen": the main window owns the settings dialog.
     void settingsRequested();
 
+signals:
+    // The schedule grid shows something new (a result taken, a render): the hall display follows.
+    void scheduleChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

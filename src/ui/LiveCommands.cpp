@@ -1,0 +1,91 @@
+#include "ui/LiveCommands.h"
+
+#include "live/LiveData.h"
+#include "live/PublishedPlan.h"
+#include "model/Prompter.h"
+#include "model/TournamentState.h"
+#include "ui/HelpTopics.h"
+#include "ui/LiveDisplayWindow.h"
+#include "ui/TForm2.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolBar>
+
+namespace {
+// A screen on its stand with two table lines.
+QIcon DisplayIcon()
+{
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0x11, 0x11, 0x11), 2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(2, 3, 20, 13);
+    painter.drawLine(12, 17, 12, 20);
+    painter.drawLine(7, 21, 17, 21);
+    painter.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 2));
+    painter.drawLine(5, 7, 19, 7);
+    painter.drawLine(5, 11, 16, 11);
+    return QIcon(picture);
+}
+
+QString AskForFolder(QWidget* parent, const QString& proposed)
+{
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Plan veröffentlichen"), proposed);
+}
+} // namespace
+
+LiveCommands::LiveCommands(TForm2& form, TournamentState& state, Prompter& prompter, QMenuBar* menuBar,
+                           QToolBar* speedButtons)
+    : QObject(&form), m_form(form), m_state(state), m_prompter(prompter), m_chooseFolder(AskForFolder)
+{
+    QMenu* menu = menuBar->addMenu(QStringLiteral("&Anzeige"));
+    menu->setObjectName(QStringLiteral("menuAnzeige"));
+    QAction* display = menu->addAction(QStringLiteral("&Hallenanzeige"));
+    display->setObjectName(QStringLiteral("actionHallenanzeige"));
+    QAction* publish = menu->addAction(QStringLiteral("Plan veröffentlichen..."));
+    publish->setObjectName(QStringLiteral("actionPlanVeroeffentlichen"));
+    QAction* button = speedButtons->addAction(DisplayIcon(), QStringLiteral("Hallenanzeige"));
+    button->setObjectName(QStringLiteral("sbHallenanzeige"));
+    SetHelpTopic(speedButtons->widgetForAction(button), HelpTopic::ScheduleCommands);
+    connect(display, &QAction::triggered, this, &LiveCommands::showDisplay);
+    connect(button, &QAction::triggered, this, &LiveCommands::showDisplay);
+    connect(publish, &QAction::triggered, this, &LiveCommands::publishPlan);
+}
+
+void LiveCommands::ensureTimePlan()
+{
+    if (!HoldsTimePlan(m_state.FieldPlan))
+        m_form.recalculateAllocation();
+}
+
+void LiveCommands::showDisplay()
+{
+    ensureTimePlan();
+    if (!m_display) {
+        m_display = new LiveDisplayWindow(m_state, m_state.FieldPlan, &m_form);
+        connect(&m_form, &TForm2::scheduleChanged, m_display, &LiveDisplayWindow::refresh);
+    }
+    m_display->show();
+    m_display->raise();
+    m_display->activateWindow();
+}
+
+bool LiveCommands::publishPlan()
+{
+    const QString folder = m_chooseFolder(
+        &m_form, m_folder.isEmpty() ? QDir(m_state.WorkDir).filePath(QStringLiteral("web")) : m_folder);
+    if (folder.isEmpty())
+        return false;
+    ensureTimePlan();
+    if (!PublishPlan(m_state, m_state.FieldPlan, folder, m_prompter))
+        return false;
+    m_folder = folder;
+    m_prompter.inform(QStringLiteral("Info"),
+                      QStringLiteral("Plan veröffentlicht: ") +
+                          QDir::toNativeSeparators(QDir(folder).filePath(PublishedIndexName())));
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class LiveDisplayWindow;
+class Prompter;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+class TForm2;
+struct TournamentState;
+
+// The schedule window's commands beyond the desk: the menu "&Anzeige" with "&Hallenanzeige" and
+// "Plan veröffentlichen...", and a speed button for the display. The display follows every
+// render of the schedule, so a confirmed result shows at once.
+class LiveCommands : public QObject {
+    Q_OBJECT
+public:
+    // Asks for the folder of the published plan; empty when cancelled.
+    using FolderChooser = std::function<QString(QWidget* parent, const QString& proposed)>;
+
+    LiveCommands(TForm2& form, TournamentState& state, Prompter& prompter, QMenuBar* menuBar,
+                 QToolBar* speedButtons);
+
+    void showDisplay();
+    // Asks for the folder, then writes the plan there; false when cancelled or not written.
+    bool publishPlan();
+
+    LiveDisplayWindow* display() const { return m_display; }
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+
+private:
+    // The time plan the pages read; runs the allocation first when the tournament has none yet.
+    void ensureTimePlan();
+
+    TForm2& m_form;
+    TournamentState& m_state;
+    Prompter& m_prompter;
+    LiveDisplayWindow* m_display = nullptr;
+    FolderChooser m_chooseFolder;
+    QString m_folder; // the last folder published to
+};

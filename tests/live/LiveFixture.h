@@ -1,0 +1,71 @@
+#pragma once
+
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
+#include "results/ResultEntry.h"
+#include "results/ResultsTestSupport.h"
+#include "results/RowTags.h"
+#include "results/ScheduleGrid.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace live_test {
+
+// Three rounds: "Gruppe 1" and "Gruppe 2" (4 teams each) complete in round 1; in round 2
+// "Gruppe 3" (4 teams) has two results and "Gruppe 4" (3 teams) is complete with a cycle of 1:0
+// wins, so the head-to-head games decide its places; round 3 ("Gruppe 5", 2 teams) waits.
+// Round 2 plays on two fields.
+inline std::unique_ptr<TournamentState> ThreeRoundsSecondInPlay()
+{
+    using results_test::Enter;
+    auto state = results_test::MakeTournament({{4, 4}, {4, 3}, {2}});
+    state->FieldsInRound[2] = 2;
+    state->Settings.PointsSystem = 3;
+    for (int group = 1; group <= 2; ++group)
+        for (int a = 1; a <= 4; ++a)
+            for (int b = a + 1; b <= 4; ++b)
+                Enter(*state, group, a, b, b - a, 0); // the lower position wins
+    Enter(*state, 3, 1, 2, 2, 0);
+    Enter(*state, 3, 3, 4, 1, 0);
+    Enter(*state, 4, 1, 2, 1, 0);
+    Enter(*state, 4, 2, 3, 1, 0);
+    Enter(*state, 4, 3, 1, 1, 0);
+    return state;
+}
+
+// Renders the schedule grid (tables included) and plans every round.
+inline std::unique_ptr<AllocationOutput> RenderAndPlan(TournamentState& state)
+{
+    RenderScheduleGrid(state);
+    auto output = std::make_unique<AllocationOutput>();
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(RunAllocation(state, *output, prompter));
+    return output;
+}
+
+// Enters a score as the result dialog does: the goals cell of the game selected through its
+// tag, one press to normalise, one to store.
+inline void EnterThroughDialog(TournamentState& state, int group, int game, const QString& goals)
+{
+    const QString tag = MakeRowTag(group, TagKind::Tore, game);
+    const TextGrid& grid = state.ScheduleGrid;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int col = 0; col < grid.columnCount(); ++col)
+            if (grid.tag(col, row) == tag) {
+                ParseRowTag(state, grid, col, row);
+                state.SelectedCol = col;
+                state.SelectedRow = row;
+                ScriptedPrompter prompter;
+                ResultEntry entry;
+                entry.activate(state);
+                const ResultEntryOutcome first = entry.press(state, {QString(), goals}, prompter);
+                EXPECT_TRUE(entry.press(state, first.Fields, prompter).CloseDialog);
+                return;
+            }
+    ADD_FAILURE() << "no goals cell for game " << game << " of group " << group;
+}
+
+} // namespace live_test
