@@ -11,9 +11,11 @@ QString QtFileFilter(const QString& pipeFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
         const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << (description.contains(QLatin1Char('('))
-                        ? description
-                        : QStringLiteral("%1 (%2)").arg(description, patterns));
+        // Qt reads the patterns from the parentheses, so a list written there for the eye
+        // ("*.htm, *.html") is replaced by the real patterns.
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        const QString shown = open < 0 ? description : description.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(shown, patterns);
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -68,5 +68,7 @@ TEST(QtFileFilter, PipeFilterBecomesQtFilter)
     EXPECT_EQ(QtFileFilter(QStringLiteral("Korvaneaufstellung (*.auf)|*.auf|Alle Dateien (*.*)|*.*")),
               QStringLiteral("Korvaneaufstellung (*.auf);;Alle Dateien (*.*)"));
     EXPECT_EQ(QtFileFilter(QStringLiteral("Texte|*.txt;*.csv")), QStringLiteral("Texte (*.txt *.csv)"));
+    EXPECT_EQ(QtFileFilter(QStringLiteral("HTML-Dateien (*.htm, *.html)|*.htm;*.html")),
+              QStringLiteral("HTML-Dateien (*.htm *.html)"));
     EXPECT_EQ(QtFileFilter(QString()), QString());
 }
