@@ -12,9 +12,10 @@ class LiveDisplayView : public QWidget {
 public:
     explicit LiveDisplayView(QWidget* parent = nullptr);
 
-    void showPage(const DisplayModel& model, int pageIndex);
-    // Lines of a column plus the title band: the type is the view's height shared by these.
+    // The title band takes two lines; the view's height is shared by it and a column's lines.
     static constexpr int TitleLines = 2;
+
+    void showPage(const DisplayModel& model, int pageIndex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
