@@ -8,6 +8,7 @@
 #include "results/ScheduleGrid.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TaggedCell.h"
 
 #include <gtest/gtest.h>
 
@@ -52,21 +53,6 @@ protected:
     ScriptedPrompter prompter;
 };
 
-struct Cell {
-    int col = -1;
-    int row = -1;
-};
-
-Cell FindTagged(const TextGrid& grid, int group, const QString& kind, int number)
-{
-    const QString tag = MakeRowTag(group, kind, number);
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int col = 0; col < grid.columnCount(); ++col)
-            if (grid.tag(col, row) == tag)
-                return {col, row};
-    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
-    return {};
-}
 } // namespace
 
 TEST_F(NamePoolTest, AddingRefusesExactDuplicatesAndNamesKeepTheirAddressesThroughEveryReorder)
@@ -137,7 +123,7 @@ TEST_F(NamePoolTest, ADroppedNameTakesThePositionAndCutsItsIncomingReferral)
     state->ReferralTable[1][1] = {0, 0, 3, 1};
     state->ReferralTable[3][1] = {1, 1, 0, 0};
     state->IsSaved = true;
-    const Cell finalFirst = FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1);
+    const TaggedCell finalFirst = FindTaggedCell(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1);
     const NameDropOutcome outcome =
         DropNameOnPosition(*state, finalFirst.col, finalFirst.row, QStringLiteral("Zander"), prompter);
     EXPECT_TRUE(outcome.Placed);
@@ -151,14 +137,14 @@ TEST_F(NamePoolTest, ADroppedNameTakesThePositionAndCutsItsIncomingReferral)
     // A goals cell takes no name and asks nothing, even in a group with results.
     state->GroupHasResults[1] = true;
     state->IsSaved = true;
-    const Cell goals = FindTagged(state->ScheduleGrid, 1, TagKind::Tore, 1);
+    const TaggedCell goals = FindTaggedCell(state->ScheduleGrid, 1, TagKind::Tore, 1);
     EXPECT_FALSE(DropNameOnPosition(*state, goals.col, goals.row, QStringLiteral("Zander"), prompter).Placed);
     EXPECT_TRUE(state->IsSaved);
 
     // A completed group asks first; No changes nothing.
     state->GroupCompleted[1] = true;
     prompter.answer({Prompter::Answer::No});
-    const Cell first = FindTagged(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
+    const TaggedCell first = FindTaggedCell(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
     EXPECT_FALSE(DropNameOnPosition(*state, first.col, first.row, QStringLiteral("Zander"), prompter).Placed);
     EXPECT_EQ(state->NameTable[1][1], QStringLiteral("Adler"));
     EXPECT_TRUE(state->IsSaved);
@@ -167,7 +153,7 @@ TEST_F(NamePoolTest, ADroppedNameTakesThePositionAndCutsItsIncomingReferral)
 
     // Kept up to date, the drop renders the plan anew.
     state->Settings.KeepPlanUpdated = true;
-    const Cell second = FindTagged(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 2);
+    const TaggedCell second = FindTaggedCell(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 2);
     EXPECT_TRUE(DropNameOnPosition(*state, second.col, second.row, QStringLiteral("Z"), prompter).Rendered);
     EXPECT_EQ(state->ScheduleGrid.cell(second.col, second.row), QStringLiteral("2) _______________"));
 }
@@ -182,9 +168,10 @@ TEST_F(NamePoolTest, RenamingKeepsTheReferralUnlessAskedToCutIt)
     EXPECT_EQ(state->NameTable[3][1], QStringLiteral("Sieger A"));
     EXPECT_EQ(state->ReferralTable[3][1].FromGroup, 1);
     EXPECT_TRUE(state->Settings.PlanChanged);
-    EXPECT_EQ(state->ScheduleGrid.cell(FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).col,
-                                       FindTagged(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).row),
-              QStringLiteral("1) Sieger A"));
+    EXPECT_EQ(
+        state->ScheduleGrid.cell(FindTaggedCell(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).col,
+                                 FindTaggedCell(state->ScheduleGrid, 3, TagKind::KopfMannschaft, 1).row),
+        QStringLiteral("1) Sieger A"));
     ASSERT_TRUE(RenamePosition(*state, 3, 1, QStringLiteral("Zander"), true, prompter));
     EXPECT_EQ(state->NameTable[3][1], QStringLiteral("Zander"));
     EXPECT_EQ(state->ReferralTable[1][1], Referral{});

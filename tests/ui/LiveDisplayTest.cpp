@@ -16,7 +16,6 @@
 #include <QTest>
 
 namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
 
 const LiveGame* FindShownGame(const DisplayModel& model, int group, int game)
 {
@@ -35,10 +34,7 @@ class LiveDisplayTest : public MainWindowTest {
 protected:
     void openExample()
     {
-        launch();
-        files.answer(ExampleFile);
-        trigger("actionLoad");
-        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
         commands = schedule->findChild<LiveCommands*>();
         ASSERT_NE(commands, nullptr);

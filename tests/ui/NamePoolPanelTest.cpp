@@ -3,6 +3,7 @@
 #include "names/NamePool.h"
 #include "names/NameTransfer.h"
 #include "results/RowTags.h"
+#include "support/TaggedCell.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
 #include "ui/PoolNameDrag.h"
@@ -20,18 +21,11 @@
 #include <QTest>
 
 namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
-
 QPoint TaggedCellCentre(const GridView* view, const TextGrid& grid, int group, const QString& kind,
                         int number)
 {
-    const QString tag = MakeRowTag(group, kind, number);
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int col = 0; col < grid.columnCount(); ++col)
-            if (grid.tag(col, row) == tag)
-                return view->cellRect(col, row).center();
-    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
-    return {};
+    const TaggedCell cell = FindTaggedCell(grid, group, kind, number);
+    return view->cellRect(cell.col, cell.row).center();
 }
 } // namespace
 
@@ -40,12 +34,8 @@ protected:
     // The example tournament in the schedule window, in "&Namen" mode.
     void openExample()
     {
-        launch();
-        files.answer(ExampleFile);
-        trigger("actionLoad");
-        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
         schedule->findChild<QRadioButton*>(QStringLiteral("RBNamen"))->click();
         scheduleView = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
         list = schedule->findChild<PoolNameList*>(QStringLiteral("LBNamen"));

@@ -23,7 +23,6 @@
 #include <QTreeWidget>
 
 namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
 
 template <typename Widget> Widget* Child(QWidget* parent, const char* name)
 {
@@ -37,12 +36,8 @@ class OutputDialogsTest : public MainWindowTest {
 protected:
     void openExample()
     {
-        launch();
-        files.answer(ExampleFile);
-        trigger("actionLoad");
-        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
     }
     QString gameListFile(const QString& team) const
     {

@@ -7,6 +7,7 @@
 #include "results/RowTags.h"
 #include "structure/PairingTable.h"
 #include "structure/Referrals.h"
+#include "support/TaggedCell.h"
 #include "ui/GridView.h"
 #include "ui/TForm2.h"
 #include "ui/TFormErgebniseingabe.h"
@@ -26,22 +27,6 @@
 namespace {
 const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
 
-struct Cell {
-    int col = -1;
-    int row = -1;
-};
-
-Cell FindTagged(const TextGrid& grid, int group, const QString& kind, int number)
-{
-    const QString tag = MakeRowTag(group, kind, number);
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int col = 0; col < grid.columnCount(); ++col)
-            if (grid.tag(col, row) == tag)
-                return {col, row};
-    ADD_FAILURE() << "no cell tagged " << tag.toStdString();
-    return {};
-}
-
 QStringList TableTexts(const TextGrid& grid, int group)
 {
     QStringList texts;
@@ -59,10 +44,7 @@ protected:
     // Loads the example through the main window: the schedule window shows it at once.
     void openExample()
     {
-        launch();
-        files.answer(ExampleFile);
-        trigger("actionLoad");
-        schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+        schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
         scheduleView = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
         ASSERT_NE(scheduleView, nullptr);
@@ -71,7 +53,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
     }
 
-    void doubleClick(GridView* view, Cell cell)
+    void doubleClick(GridView* view, TaggedCell cell)
     {
         QCoreApplication::processEvents();
         view->scrollTo(view->model()->index(cell.row, cell.col));
@@ -92,10 +74,10 @@ protected:
                 dialog->reject();
             }
         });
-        doubleClick(scheduleView, FindTagged(state->ScheduleGrid, group, TagKind::Tore, game));
+        doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, group, TagKind::Tore, game));
     }
 
-    QString scheduleText(Cell cell) const
+    QString scheduleText(TaggedCell cell) const
     {
         return scheduleView->model()->index(cell.row, cell.col).data().toString();
     }
@@ -110,11 +92,12 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     QAbstractItemModelTester tester(scheduleView->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     const QStringList tableBefore = TableTexts(state->ScheduleGrid, 2);
-    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
+    EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
               QStringLiteral("2) 1. Gruppe B"));
 
     enterGoals(2, 4, QStringLiteral("2:1"));
-    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 2, TagKind::Tore, 4)), QStringLiteral("  2 : 1"));
+    EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
+              QStringLiteral("  2 : 1"));
     EXPECT_NE(TableTexts(state->ScheduleGrid, 2), tableBefore);
     EXPECT_FALSE(state->IsSaved);
     EXPECT_FALSE(state->GroupCompleted[2]);
@@ -126,7 +109,7 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     const QString runnerUp = state->NameTable[2][state->RankedPosition[2][2]];
     EXPECT_EQ(state->NameTable[5][2], winner);
     EXPECT_EQ(state->NameTable[6][2], runnerUp);
-    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
+    EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
               QStringLiteral("2) ") + winner);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
 }
@@ -140,11 +123,11 @@ TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksIntoALaterRoundOnly)
 
     // Group A has results: its change is confirmed.
     prompter.answer({Prompter::Answer::Yes});
-    doubleClick(scheduleView, FindTagged(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 3));
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 3));
     EXPECT_FALSE(selection->text().isEmpty());
     EXPECT_EQ(selection->palette().color(QPalette::Base), QColor(Qt::red));
 
-    const Cell target = FindTagged(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1);
+    const TaggedCell target = FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 1);
     doubleClick(scheduleView, target);
     EXPECT_EQ(state->NameTable[5][1], QStringLiteral("3. Gruppe A"));
     EXPECT_EQ(scheduleText(target), QStringLiteral("1) 3. Gruppe A"));
@@ -153,9 +136,9 @@ TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksIntoALaterRoundOnly)
 
     // Into the same round: refused with a notice, nothing changes.
     prompter.answer({Prompter::Answer::Yes});
-    doubleClick(scheduleView, FindTagged(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 4));
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 4));
     prompter.answer({Prompter::Answer::Yes});
-    const Cell sameRound = FindTagged(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 1);
+    const TaggedCell sameRound = FindTaggedCell(state->ScheduleGrid, 2, TagKind::KopfMannschaft, 1);
     const QString sameRoundText = scheduleText(sameRound);
     const Referral fourthOfA = state->ReferralTable[1][4];
     doubleClick(scheduleView, sameRound);
@@ -221,7 +204,7 @@ TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
     QCoreApplication::processEvents();
     (void)schedule->grab();
     const qint64 renderMs = timer.restart();
-    const Cell team = FindTagged(state->ScheduleGrid, 50, TagKind::KopfMannschaft, 7);
+    const TaggedCell team = FindTaggedCell(state->ScheduleGrid, 50, TagKind::KopfMannschaft, 7);
     view->scrollTo(view->model()->index(team.row, team.col));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(team.col, team.row).center());
     (void)schedule->grab();
@@ -240,7 +223,7 @@ TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
 TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
 {
     openExample();
-    const Cell team = FindTagged(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
+    const TaggedCell team = FindTaggedCell(state->ScheduleGrid, 1, TagKind::KopfMannschaft, 1);
     const QString name = state->NameTable[1][1];
     QCoreApplication::processEvents();
     QTest::mouseClick(scheduleView->viewport(), Qt::LeftButton, {},
@@ -296,7 +279,7 @@ TEST_F(ScheduleWindowTest, TheHandCursorShowsOverCellsThatOpenSomething)
 {
     openExample();
     const auto cursorOver = [this](int group, const QString& kind, int number) {
-        const Cell cell = FindTagged(state->ScheduleGrid, group, kind, number);
+        const TaggedCell cell = FindTaggedCell(state->ScheduleGrid, group, kind, number);
         scheduleView->scrollTo(scheduleView->model()->index(cell.row, cell.col));
         // A move to where the mouse already is brings no event: come from the corner cell.
         QTest::mouseMove(scheduleView->viewport(), QPoint(2, 2));
@@ -325,7 +308,7 @@ TEST_F(ScheduleWindowTest, AResultEnteredInTheTimePlanShowsInTheSchedule)
     tabs->setCurrentIndex(1);
     auto* planView = schedule->findChild<GridView*>(QStringLiteral("StringGrid3"));
     const TextGrid& plan = schedule->allocationOutput().TimePlan;
-    const Cell result = FindTagged(plan, 2, TagKind::ManschC, 4);
+    const TaggedCell result = FindTaggedCell(plan, 2, TagKind::ManschC, 4);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(planView));
     planView->scrollTo(planView->model()->index(result.row, result.col));
     QCoreApplication::processEvents();
@@ -346,6 +329,7 @@ TEST_F(ScheduleWindowTest, AResultEnteredInTheTimePlanShowsInTheSchedule)
     EXPECT_EQ(state->ResultTable[stored].GoalsFirst, 4);
 
     tabs->setCurrentIndex(0); // leaving the time plan renders the schedule
-    EXPECT_EQ(scheduleText(FindTagged(state->ScheduleGrid, 2, TagKind::Tore, 4)), QStringLiteral("  4 : 2"));
+    EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
+              QStringLiteral("  4 : 2"));
     EXPECT_FALSE(state->IsSaved);
 }

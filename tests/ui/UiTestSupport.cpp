@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
 
+#include "ui/TForm2.h"
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -93,6 +95,19 @@ void MainWindowTest::launch(const QStringList& arguments)
     window->resize(1100, 680);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+TForm2* MainWindowTest::openExampleSchedule()
+{
+    launch();
+    files.answer(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
+    trigger("actionLoad");
+    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+    EXPECT_NE(schedule, nullptr);
+    if (schedule) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(schedule));
+    }
+    return schedule;
 }
 
 void MainWindowTest::click(const char* buttonName) const

@@ -19,6 +19,8 @@
 #include <memory>
 #include <vector>
 
+class TForm2;
+
 // Answers the file dialogs from a script and records what they were asked.
 class ScriptedFileChooser : public FileChooser {
 public:
@@ -66,6 +68,8 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    // Loads the example tournament through the main window: the schedule window shows it at once.
+    TForm2* openExampleSchedule();
     void click(const char* buttonName) const;
     void trigger(const char* actionName) const;
     QString text(const char* lineEditName) const { return find<QLineEdit>(lineEditName)->text(); }
