@@ -102,6 +102,10 @@ BENCHMARK_CAPTURE(BM_OptimisedRound, G6G6R_F3, BenchRound{{6, 6}, 3, true})->Uni
 BENCHMARK_CAPTURE(BM_OptimisedRound, G5G5R_OneFieldEach, BenchRound{{5, 5}, 2, true, true})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OptimisedRound, G4G5G3_F2, BenchRound{{4, 5, 3}, 2})->Unit(benchmark::kMillisecond);
-// 40 teams on 6 fields at the default depth: the time the box costs on a large round.
+// 40 teams on 6 fields at the default depth: the time the box costs on a large round. Eight
+// groups of five reach the bound at once; the other two use the whole depth.
 BENCHMARK_CAPTURE(BM_OptimisedRound, G8x5_F6, BenchRound{{5, 5, 5, 5, 5, 5, 5, 5}, 6})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OptimisedRound, G5x8_F6, BenchRound{{8, 8, 8, 8, 8}, 6})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OptimisedRound, G4x10R_F6, BenchRound{{10, 10, 10, 10}, 6, true})
     ->Unit(benchmark::kMillisecond);

@@ -50,16 +50,48 @@ std::int64_t RunCost(int length)
     // Beyond 13 slots the score no longer fits the penalty; the bound stays at 5^13 per run.
     return BackToBack::RunScore(std::min(length, BackToBack::LongestScoredRun));
 }
+// `games` games in `runs` runs of as even a length as possible.
+std::int64_t EvenRunsCost(int games, int runs)
+{
+    const int shortRun = games / runs;
+    const int longRuns = games % runs;
+    return longRuns * RunCost(shortRun + 1) + (runs - longRuns) * RunCost(shortRun);
+}
+
+int MostRuns(int games, int slotCount)
+{
+    return std::max(1, std::min(games, slotCount - games + 1));
+}
+
+// The rest bound of every team, raised by the cheapest pairs beyond those the rests force until
+// the teams have `pairsNeeded` pairs together. Each further pair means one run less for a team.
+std::int64_t CombinedBound(const std::vector<int>& gamesOfTeam, int slotCount, std::int64_t pairsNeeded)
+{
+    std::int64_t cost = 0;
+    std::vector<std::int64_t> furtherPairs;
+    for (std::size_t team = 1; team < gamesOfTeam.size(); ++team) {
+        const int games = gamesOfTeam[team];
+        if (games < 1)
+            continue;
+        const int runs = MostRuns(games, slotCount);
+        cost += EvenRunsCost(games, runs);
+        pairsNeeded -= games - runs;
+        for (int fewer = runs - 1; fewer >= 1; --fewer)
+            furtherPairs.push_back(EvenRunsCost(games, fewer) - EvenRunsCost(games, fewer + 1));
+    }
+    if (pairsNeeded <= 0)
+        return cost;
+    const auto taken = std::min<std::size_t>(std::size_t(pairsNeeded), furtherPairs.size());
+    std::partial_sort(furtherPairs.begin(), furtherPairs.begin() + std::ptrdiff_t(taken), furtherPairs.end());
+    for (std::size_t i = 0; i < taken; ++i)
+        cost += furtherPairs[i];
+    return cost;
+}
 } // namespace
 
 std::int64_t TeamRestBound(int games, int slotCount)
 {
-    if (games < 2)
-        return 0;
-    const int runs = std::max(1, std::min(games, slotCount - games + 1));
-    const int shortRun = games / runs;
-    const int longRuns = games % runs;
-    return longRuns * RunCost(shortRun + 1) + (runs - longRuns) * RunCost(shortRun);
+    return games < 2 ? 0 : EvenRunsCost(games, MostRuns(games, slotCount));
 }
 
 PlanLowerBound LowerBoundOfRound(const SlotTable& table, int slotCount, int fieldCount, int teamCount)
@@ -80,8 +112,13 @@ PlanLowerBound LowerBoundOfRound(const SlotTable& table, int slotCount, int fiel
     for (int team = 1; team <= teamCount; ++team)
         bound.TeamRests += TeamRestBound(gamesOfTeam[std::size_t(team)], slotCount);
     const int perSlot = std::min(fieldCount, teamCount / 2);
-    if (static_cast<long long>(slotCount) * (perSlot + 1) * (perSlot + 1) * (games + 1) <=
-        LargestNeighbourWork)
-        bound.NeighbourSlots = PairCost * FewestNeighbourPairs(slotCount, perSlot, games, teamCount);
+    if (static_cast<long long>(slotCount) * (perSlot + 1) * (perSlot + 1) * (games + 1) >
+        LargestNeighbourWork) {
+        bound.Combined = bound.TeamRests;
+        return bound;
+    }
+    const std::int64_t pairs = FewestNeighbourPairs(slotCount, perSlot, games, teamCount);
+    bound.NeighbourSlots = PairCost * pairs;
+    bound.Combined = CombinedBound(gamesOfTeam, slotCount, pairs);
     return bound;
 }

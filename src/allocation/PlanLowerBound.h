@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 class SlotTable;
@@ -12,11 +13,15 @@ class SlotTable;
 //   2(g + h) - T teams play in both, and every such pair costs at least 25 (a run of L >= 2
 //   slots costs 5^L for its L - 1 pairs). The bound takes the kindest spread of the games
 //   over the slots (at most F and T/2 in a slot); it is left out for rounds too large to work out.
+// - Both together: the teams need at least that many pairs, and a team with more pairs than its
+//   rests force pays for each further pair what one run more of its games costs; the cheapest
+//   further pairs are taken.
 struct PlanLowerBound {
     std::int64_t TeamRests = 0;
     std::int64_t NeighbourSlots = 0;
+    std::int64_t Combined = 0;
 
-    std::int64_t value() const { return TeamRests > NeighbourSlots ? TeamRests : NeighbourSlots; }
+    std::int64_t value() const { return std::max({TeamRests, NeighbourSlots, Combined}); }
 };
 
 PlanLowerBound LowerBoundOfRound(const SlotTable& table, int slotCount, int fieldCount, int teamCount);

@@ -18,6 +18,7 @@ constexpr int CoolingRounds = 4;
 constexpr double StartTemperature = 40.0;
 constexpr double EndTemperature = 2.0;
 constexpr int ProbabilitySteps = 1 << 24;
+constexpr int RotationReach = 8; // slots a rotation of one field spans at most
 
 // Runs of up to 13 slots cost what the penalty counts; longer ones, which the penalty only flags
 // as overflowing, get dearer with every slot, so that the search still shortens them.
@@ -37,16 +38,9 @@ int PlanOptimiser::improve(SlotTable& table, const OptimisedRound& round, int pe
     load(table);
     if (m_games.empty())
         return penalty;
-    std::int64_t goal = 0;
-    {
-        std::vector<int> gamesOfTeam(std::size_t(round.TeamCount) + 1, 0);
-        for (const SlotEntry& game : m_games) {
-            ++gamesOfTeam[std::size_t(game.TeamA)];
-            ++gamesOfTeam[std::size_t(game.TeamB)];
-        }
-        for (int team = 1; team <= round.TeamCount; ++team)
-            goal += TeamRestBound(gamesOfTeam[std::size_t(team)], round.SlotCount);
-    }
+    // No plan goes below the bound: reaching it ends the search.
+    const std::int64_t goal =
+        LowerBoundOfRound(table, round.SlotCount, round.FieldCount, round.TeamCount).value();
     const std::vector<Placement> initial = m_placement;
     anneal(round.Depth * TrialsPerDepth, goal);
     writeBack(table);
@@ -108,8 +102,9 @@ void PlanOptimiser::anneal(long long trials, std::int64_t goal)
             m_cost = bestCost;
         }
         const double temperature = StartTemperature * std::pow(ratio, double(step) / double(perCooling));
-        const bool moved = m_round.GamesKeepTheirField ? tryFieldMove(random, temperature)
-                                                       : tryChainMove(random, temperature);
+        const bool moved = !m_round.GamesKeepTheirField ? tryChainMove(random, temperature)
+                           : trial % 2 == 0             ? tryFieldMove(random, temperature)
+                                                        : tryFieldRotation(random, temperature);
         if (!moved || m_cost >= bestCost)
             continue;
         bestCost = m_cost;
@@ -165,6 +160,80 @@ bool PlanOptimiser::tryFieldMove(PlanRandom& random, double temperature)
     }
     exchange(from.slot, slot);
     return false;
+}
+
+bool PlanOptimiser::tryFieldRotation(PlanRandom& random, double temperature)
+{
+    // The games of one field between two slots move on by one slot, the last one to the front:
+    // with one field per group they all belong to the same group, whose teams play nowhere else.
+    const int game = random.Random(int(m_games.size()));
+    const Placement from = m_placement[std::size_t(game)];
+    const int low = std::max(1, from.slot - RotationReach);
+    const int high = std::min(m_round.SlotCount, from.slot + RotationReach);
+    int slot = low + random.Random(high - low);
+    if (slot >= from.slot)
+        ++slot;
+    const int first = std::min(slot, from.slot);
+    const int last = std::max(slot, from.slot);
+    ++m_chainStamp;
+    m_chain.clear();
+    m_chainFrom.clear();
+    m_changedTeams.clear();
+    for (int s = first; s <= last; ++s) {
+        const int linked = cell(s, from.field);
+        if (linked < 0)
+            continue;
+        m_chain.push_back(linked);
+        m_chainFrom.push_back(m_placement[std::size_t(linked)]);
+        for (const int team : {m_games[std::size_t(linked)].TeamA, m_games[std::size_t(linked)].TeamB}) {
+            if (std::find(m_changedTeams.begin(), m_changedTeams.end(), team) == m_changedTeams.end())
+                m_changedTeams.push_back(team);
+        }
+    }
+    std::int64_t before = 0;
+    for (const int team : m_changedTeams)
+        before += windowCost(team, first, last);
+    const int shift = slot > from.slot ? -1 : 1; // the game moves to `slot`, the others make room
+    for (const int linked : m_chain)
+        lift(linked);
+    for (std::size_t i = 0; i < m_chain.size(); ++i) {
+        const int target = m_chain[i] == game ? slot : m_chainFrom[i].slot + shift;
+        put(m_chain[i], target, from.field);
+    }
+    std::int64_t after = 0;
+    for (const int team : m_changedTeams)
+        after += windowCost(team, first, last);
+    if (accepts(random, after - before, temperature)) {
+        m_cost += after - before;
+        return true;
+    }
+    for (const int linked : m_chain)
+        lift(linked);
+    for (std::size_t i = 0; i < m_chain.size(); ++i)
+        put(m_chain[i], m_chainFrom[i].slot, m_chainFrom[i].field);
+    return false;
+}
+
+std::int64_t PlanOptimiser::windowCost(int team, int first, int last) const
+{
+    // Every run that reaches into first-1 .. last+1, each counted once.
+    std::int64_t cost = 0;
+    int slot = std::max(1, first - 1);
+    while (slot > 1 && plays(team, slot - 1))
+        --slot;
+    const int end = std::min(m_round.SlotCount, last + 1);
+    while (slot <= end) {
+        if (!plays(team, slot)) {
+            ++slot;
+            continue;
+        }
+        int runEnd = slot;
+        while (plays(team, runEnd + 1))
+            ++runEnd;
+        cost += RunCost(runEnd - slot + 1);
+        slot = runEnd + 1;
+    }
+    return cost;
 }
 
 void PlanOptimiser::collectChain(int game, int otherSlot)

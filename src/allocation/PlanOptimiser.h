@@ -24,7 +24,8 @@ struct OptimisedRound {
 // its teams in the other slot, their teams' games in the first slot, ...), so that no team ever
 // plays twice in one slot; a chain that would overfill a slot is balanced by a chain from that
 // slot. With one field per group a game keeps its field and only moves into the free cell of its
-// field or changes places with the game there. An annealing schedule, seeded afresh for every
+// field, changes places with the game there, or the games of its field between two slots move
+// on by one. An annealing schedule, seeded afresh for every
 // round, also takes steps that cost a little for a while; the best plan seen is kept, so the round
 // never gets worse, and slots left empty at the end are given up.
 class PlanOptimiser {
@@ -32,7 +33,7 @@ public:
     // `penalty` is the plan's penalty on entry; returns the penalty of the plan left in the table.
     int improve(SlotTable& table, const OptimisedRound& round, int penalty);
 
-    static constexpr int TrialsPerDepth = 2000;
+    static constexpr int TrialsPerDepth = 10000;
 
 private:
     struct Placement {
@@ -44,6 +45,7 @@ private:
     void anneal(long long trials, std::int64_t goal);
     // One trial of each kind; true when it was made.
     bool tryFieldMove(PlanRandom& random, double temperature);
+    bool tryFieldRotation(PlanRandom& random, double temperature);
     bool tryChainMove(PlanRandom& random, double temperature);
     // Adds the games linked to `game` in its slot and `otherSlot` to m_chain.
     void collectChain(int game, int otherSlot);
@@ -54,6 +56,7 @@ private:
     // Places every game afresh.
     void placeAll(const std::vector<Placement>& placements);
     std::int64_t localCost(int team, int slot1, int slot2) const;
+    std::int64_t windowCost(int team, int first, int last) const;
     int gameAt(int team, int slot) const { return m_gameAt[std::size_t(team) * m_slotRows + slot]; }
     bool plays(int team, int slot) const { return gameAt(team, slot) >= 0; }
     int& cell(int slot, int field) { return m_cells[std::size_t(slot) * (m_round.FieldCount + 1) + field]; }

@@ -175,6 +175,7 @@ TEST(PlanOptimiser, TheLowerBoundCountsRestsAndNeighbourSlots)
     const PlanLowerBound bound = LowerBoundOfRound(table, 15, 2, 6);
     EXPECT_EQ(bound.TeamRests, 600);
     EXPECT_EQ(bound.NeighbourSlots, 14 * 2 * 25);
+    EXPECT_EQ(bound.Combined, 700);
     EXPECT_EQ(bound.value(), 700);
     EXPECT_EQ(TeamRestBound(4, 10), 0);
     EXPECT_EQ(TeamRestBound(3, 3), 125);
