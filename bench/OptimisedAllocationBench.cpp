@@ -107,5 +107,7 @@ BENCHMARK_CAPTURE(BM_OptimisedRound, G4G5G3_F2, BenchRound{{4, 5, 3}, 2})->Unit(
 BENCHMARK_CAPTURE(BM_OptimisedRound, G8x5_F6, BenchRound{{5, 5, 5, 5, 5, 5, 5, 5}, 6})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OptimisedRound, G5x8_F6, BenchRound{{8, 8, 8, 8, 8}, 6})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OptimisedRound, G10x4_F6, BenchRound{{4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 6})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OptimisedRound, G4x10R_F6, BenchRound{{10, 10, 10, 10}, 6, true})
     ->Unit(benchmark::kMillisecond);
