@@ -19,8 +19,9 @@
 #include <optional>
 
 namespace {
-const QString Usage = QStringLiteral("usage: korvane-cli plan FILE [--depth N] [-o OUT] [--format "
-                                     "csv|xls|txt] [--round R --gamelists] [--timing]");
+const QString Usage =
+    QStringLiteral("usage: korvane-cli plan FILE [--depth N] [--optimise] [-o OUT] [--format "
+                   "csv|xls|txt] [--round R --gamelists] [--timing]");
 
 struct PlanArguments {
     QString file;
@@ -29,6 +30,7 @@ struct PlanArguments {
     std::optional<QString> depth;
     int gameListRound = 0;
     bool timing = false;
+    bool optimise = false;
 };
 
 // Reads the arguments; an exit status when the command ends here (help or a usage error).
@@ -44,6 +46,9 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
     const QCommandLineOption depthOption(
         QStringLiteral("depth"), QStringLiteral("Rechentiefe für diesen Lauf (statt der Einstellung)"),
         QStringLiteral("N"));
+    const QCommandLineOption optimiseOption(
+        QStringLiteral("optimise"),
+        QStringLiteral("wie \"Platzverteilung optimieren\" (statt der Einstellung)"));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Datei, die geschrieben wird"),
                                           QStringLiteral("OUT"));
@@ -56,7 +61,8 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
         QStringLiteral("gamelists"), QStringLiteral("statt des Zeitplans die Spiellisten der Runde R"));
     const QCommandLineOption timingOption(QStringLiteral("timing"),
                                           QStringLiteral("die Rechenzeit der Platzverteilung ausgeben"));
-    parser.addOptions({depthOption, outputOption, formatOption, roundOption, gameListsOption, timingOption});
+    parser.addOptions({depthOption, optimiseOption, outputOption, formatOption, roundOption, gameListsOption,
+                       timingOption});
     if (const std::optional<int> done = cli::ParseArguments(parser, arguments))
         return *done;
     if (parser.positionalArguments().size() != 1 ||
@@ -68,6 +74,7 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
     plan.outputPath = parser.value(outputOption);
     plan.format = cli::GridOutputFormatFor(plan.outputPath);
     plan.timing = parser.isSet(timingOption);
+    plan.optimise = parser.isSet(optimiseOption);
     if (parser.isSet(formatOption)) {
         const std::optional<cli::GridOutputFormat> format =
             cli::GridOutputFormatNamed(parser.value(formatOption));
@@ -119,8 +126,10 @@ int RunPlan(const QStringList& arguments)
     ConsolePrompter prompter;
     QElapsedTimer timer;
     timer.start();
-    const bool planned =
-        RunAllocation(*state, *output, prompter, {plan.depth, SearchMethod::Incremental, {}});
+    AllocationOptions options{plan.depth, SearchMethod::Incremental, {}};
+    if (plan.optimise)
+        options.Optimise = true; // otherwise the tournament's own setting
+    const bool planned = RunAllocation(*state, *output, prompter, options);
     const qint64 elapsed = timer.elapsed();
     if (!planned)
         return 1;

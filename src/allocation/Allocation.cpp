@@ -2,6 +2,7 @@
 
 #include "allocation/AllocationOutput.h"
 #include "allocation/IncrementalPenalty.h"
+#include "allocation/PlanOptimiser.h"
 #include "allocation/Referees.h"
 #include "allocation/ReferenceSearch.h"
 #include "allocation/RoundCheck.h"
@@ -31,10 +32,11 @@ bool RoundIsSearched(const TournamentState& state, int round)
            state.FieldsInRound[std::size_t(round)] > state.GroupsInRound[std::size_t(round)];
 }
 
-bool SearchDepthNeeded(const TournamentState& state)
+// The optimising search runs on every round, bounded by the same depth.
+bool SearchDepthNeeded(const TournamentState& state, bool optimise)
 {
     for (int round = 1; round <= PlannedRounds(state); ++round) {
-        if (RoundIsSearched(state, round))
+        if (optimise || RoundIsSearched(state, round))
             return true;
     }
     return false;
@@ -51,8 +53,8 @@ QString DepthErrorText(const QString& depth)
 // The working tables of one run, allocated once and reused for every round.
 class RoundAllocator {
 public:
-    RoundAllocator(const TournamentState& state, SearchMethod method, int depth)
-        : m_state(state), m_method(method), m_depth(depth)
+    RoundAllocator(const TournamentState& state, SearchMethod method, int depth, bool optimise)
+        : m_state(state), m_method(method), m_depth(depth), m_optimise(optimise)
     {
     }
 
@@ -65,13 +67,16 @@ public:
 
 private:
     int improve(const RoundTeams& teams);
+    int optimise(const RoundTeams& teams, int penalty);
     int penaltyOfTable(const RoundTeams& teams);
     int fieldCount(const RoundTeams& teams) const { return m_state.FieldsInRound[std::size_t(teams.Round)]; }
 
     const TournamentState& m_state;
     SearchMethod m_method;
     int m_depth;
+    bool m_optimise;
     SlotTable m_table;
+    PlanOptimiser m_optimiser;
     SlotPresence m_presence;
     RefereeCounts m_refereeCount{};
 };
@@ -96,6 +101,8 @@ std::optional<int> RoundAllocator::planRound(const RoundTeams& teams, QString& p
         }
         penalty = RoundIsSearched(m_state, round) ? improve(teams) : penaltyOfTable(teams);
     }
+    if (m_optimise)
+        penalty = optimise(teams, penalty);
     AssignReferees(m_table, teams, fieldCount(teams), m_refereeCount);
     return penalty;
 }
@@ -111,6 +118,13 @@ int RoundAllocator::improve(const RoundTeams& teams)
     m_presence.build(m_table, slotCount, fields);
     RepairBackToBack(m_table, m_presence, slotCount, fields);
     return RandomSearch(m_table, m_presence, slotCount, fields, teams.TeamCount, m_depth);
+}
+
+int RoundAllocator::optimise(const RoundTeams& teams, int penalty)
+{
+    const OptimisedRound round{m_table.slotCount(), fieldCount(teams), teams.TeamCount,
+                               m_state.OneFieldPerGroup[std::size_t(teams.Round)], m_depth};
+    return m_optimiser.improve(m_table, round, penalty);
 }
 
 int RoundAllocator::penaltyOfTable(const RoundTeams& teams)
@@ -158,8 +172,9 @@ bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& p
                    const AllocationOptions& options)
 {
     const QString depthText = options.SearchDepth.value_or(state.Settings.SearchDepth);
+    const bool optimise = options.Optimise.value_or(state.Settings.OptimiseAllocation);
     int depth = 0;
-    if (SearchDepthNeeded(state)) {
+    if (SearchDepthNeeded(state, optimise)) {
         const std::optional<int> parsed = ParseSearchDepth(depthText);
         if (!parsed) {
             prompter.inform(QStringLiteral("Fehler"), DepthErrorText(depthText));
@@ -172,7 +187,7 @@ bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& p
     output.RoundPenalty.fill(-1);
     TimePlanWriter writer(state, output, prompter);
     writer.BeginTimePlan();
-    auto allocator = std::make_unique<RoundAllocator>(state, options.Method, depth);
+    auto allocator = std::make_unique<RoundAllocator>(state, options.Method, depth, optimise);
     for (int round = 1; round <= PlannedRounds(state); ++round) {
         const RoundTeams teams = MakeRoundTeams(state, round);
         QString problem;

@@ -20,6 +20,8 @@ struct AllocationOptions {
     SearchMethod Method = SearchMethod::Incremental;
     // Called right after the round output.GameListRound has been written, with that round.
     std::function<void(int round)> WriteGameLists;
+    // Replaces the tournament's "Platzverteilung optimieren" for this run.
+    std::optional<bool> Optimise = std::nullopt;
 };
 
 // The search depth as the integer its text holds; empty when the text is not an integer.

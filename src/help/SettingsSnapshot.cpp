@@ -54,6 +54,7 @@ SettingsSnapshot TakeSettingsSnapshot(const TournamentSettings& settings)
                      flag(settings.DirectCompareNeedsPlusPoints) + flag(settings.DirectCompareNeedsGoalDiff) +
                      flag(settings.DirectCompareNeedsPlusGoals) + scopeDigit(settings.DirectCompareScope) +
                      flag(settings.DirectCompareNeedsPlusSets);
+    snapshot.OptimiseAllocation = settings.OptimiseAllocation;
     return snapshot;
 }
 
@@ -71,6 +72,7 @@ void RestoreSettingsSnapshot(TournamentSettings& settings, const SettingsSnapsho
     settings.DirectCompareNeedsPlusGoals = flagAt(flags, 6);
     settings.DirectCompareScope = flags.size() > 7 ? scopeOf(flags[7]) : CompareScope::None;
     settings.DirectCompareNeedsPlusSets = flagAt(flags, 8);
+    settings.OptimiseAllocation = snapshot.OptimiseAllocation;
 }
 
 QString CappedFieldsPerLine(const QString& text)

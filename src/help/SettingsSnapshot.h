@@ -12,6 +12,8 @@ struct SettingsSnapshot {
     // blank line between games, plus points, goal difference, plus goals; then the digit of the
     // head-to-head scope ("0" when none is chosen); then "1"/"0" for plus sets.
     QString Flags;
+    // "Platzverteilung optimieren", kept beside the flags, whose order is fixed.
+    bool OptimiseAllocation = false;
 
     bool operator==(const SettingsSnapshot&) const = default;
 };

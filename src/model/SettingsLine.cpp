@@ -103,6 +103,8 @@ QString WriteSettingsLine(const TournamentSettings& settings)
     line += symmetryDigit(settings.PlanSymmetry);
     line += targetDigit(settings.GameListTarget);
     line += flag(settings.PlanChanged, '1', '0');
+    if (settings.OptimiseAllocation)
+        line += u'1';
     return line;
 }
 
@@ -134,4 +136,5 @@ void ApplySettingsLine(TournamentSettings& settings, const QString& line)
     settings.PlanSymmetry = symmetryOf(at(19));
     settings.GameListTarget = targetOf(at(20));
     settings.PlanChanged = at(21) != u'0';
+    settings.OptimiseAllocation = isOne(22);
 }

@@ -29,6 +29,8 @@ struct TournamentSettings {
     PlanSymmetryMode PlanSymmetry = PlanSymmetryMode::LeagueSymmetric;
     GameListDestination GameListTarget = GameListDestination::OneFile;
     bool PlanChanged = true;
+    // "Platzverteilung optimieren": the allocation improves every round with a stronger search.
+    bool OptimiseAllocation = false;
     QString FieldsPerLine = QStringLiteral("2");
     QString SearchDepth = QStringLiteral("50");
     QString EmailSeparator = QStringLiteral(",");

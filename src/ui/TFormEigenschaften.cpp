@@ -198,6 +198,11 @@ QWidget* TFormEigenschaften::buildSearchDepthGroup()
     layout->addWidget(new QLabel(QStringLiteral("je höher diese Zahl, umso besser die Platzverteilung,")));
     layout->addWidget(new QLabel(QStringLiteral("und umso länger die Berechnung (Standard ist 50)")));
     layout->addWidget(m_searchDepth);
+    m_optimiseAllocation =
+        named(new QCheckBox(QStringLiteral("Platzverteilung optimieren")), "cbPlatzverteilungOptimieren");
+    m_optimiseAllocation->setToolTip(QStringLiteral(
+        "findet bessere Platzverteilungen, rechnet länger; ohne Haken wird genau wie bisher verteilt"));
+    layout->addWidget(m_optimiseAllocation);
     return box;
 }
 
@@ -253,8 +258,9 @@ void TFormEigenschaften::connectLiveEdits()
         connect(edit, &QLineEdit::textChanged, this, &TFormEigenschaften::storeSettings);
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              m_oneGroupPerLine, m_twoGroupsPerLine, m_formatted, m_notFormatted, m_referees, m_noReferees,
-             m_blankLine, m_noBlankLine, m_plusPoints, m_goalDiff, m_plusGoals, m_plusSets, m_sameRound,
-             m_sameAndLastRound, m_wholeTournament, m_groupSymmetric, m_leagueSymmetric})
+             m_blankLine, m_noBlankLine, m_optimiseAllocation, m_plusPoints, m_goalDiff, m_plusGoals,
+             m_plusSets, m_sameRound, m_sameAndLastRound, m_wholeTournament, m_groupSymmetric,
+             m_leagueSymmetric})
         connect(button, &QAbstractButton::toggled, this, &TFormEigenschaften::storeSettings);
     // Not covered by the snapshot: it takes effect at once and "A&bbrechen" keeps it.
     connect(m_keepPlanUpdated, &QCheckBox::toggled, this, [this](bool on) {
@@ -277,6 +283,7 @@ void TFormEigenschaften::showSettings()
     checkPair(m_referees, m_noReferees, settings.RefereesEnabled);
     checkPair(m_blankLine, m_noBlankLine, settings.BlankLineBetweenGames);
     m_searchDepth->setText(settings.SearchDepth);
+    m_optimiseAllocation->setChecked(settings.OptimiseAllocation);
     m_plusPoints->setChecked(settings.DirectCompareNeedsPlusPoints);
     m_goalDiff->setChecked(settings.DirectCompareNeedsGoalDiff);
     m_plusGoals->setChecked(settings.DirectCompareNeedsPlusGoals);
@@ -301,6 +308,7 @@ void TFormEigenschaften::storeSettings()
     settings.RefereesEnabled = m_referees->isChecked();
     settings.BlankLineBetweenGames = m_blankLine->isChecked();
     settings.SearchDepth = m_searchDepth->text();
+    settings.OptimiseAllocation = m_optimiseAllocation->isChecked();
     settings.DirectCompareNeedsPlusPoints = m_plusPoints->isChecked();
     settings.DirectCompareNeedsGoalDiff = m_goalDiff->isChecked();
     settings.DirectCompareNeedsPlusGoals = m_plusGoals->isChecked();

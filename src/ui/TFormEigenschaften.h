@@ -69,6 +69,7 @@ private:
     QRadioButton* m_blankLine = nullptr;
     QRadioButton* m_noBlankLine = nullptr;
     QLineEdit* m_searchDepth = nullptr;
+    QCheckBox* m_optimiseAllocation = nullptr;
     QCheckBox* m_plusPoints = nullptr;
     QCheckBox* m_goalDiff = nullptr;
     QCheckBox* m_plusGoals = nullptr;

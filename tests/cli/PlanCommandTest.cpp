@@ -144,3 +144,14 @@ TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)
     EXPECT_TRUE(run.err.contains(QStringLiteral("Die Rechentiefe \"5o\" ist keine ganze Zahl.")))
         << run.err.toStdString();
 }
+
+TEST(PlanCommand, TheOptimiseOptionPlansAsWithTheBoxTicked)
+{
+    const PlanRun run = RunPlan({Example(), QStringLiteral("--optimise")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    AllocationOptions optimised;
+    optimised.Optimise = true;
+    const auto output = PlannedExample(optimised);
+    EXPECT_EQ(QString::fromUtf8(run.out), GridPlainText(output->TimePlan));
+    EXPECT_EQ(run.err, MessageText(*output));
+}

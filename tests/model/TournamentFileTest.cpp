@@ -233,3 +233,25 @@ TEST(TournamentFile, PoolWithoutNameListIsWrittenFromThePool)
     const auto loaded = ReadBack(WriteTournamentFile(*state));
     EXPECT_EQ(loaded->NameList, MakeFullTournament(false)->NameList);
 }
+
+TEST(TournamentFile, OptimisedAllocationIsA22ndSettingsCharacterWrittenOnlyWhenOn)
+{
+    auto state = MakeFullTournament(false);
+    const QByteArray off = WriteTournamentFile(*state);
+    EXPECT_EQ(FileLines(off).at(4).size(), 21);
+    const auto loadedOff = ReadBack(off);
+    EXPECT_FALSE(loadedOff->Settings.OptimiseAllocation);
+    EXPECT_EQ(WriteTournamentFile(*loadedOff), off);
+
+    state->Settings.OptimiseAllocation = true;
+    const QByteArray on = WriteTournamentFile(*state);
+    QStringList expected = FileLines(off);
+    expected[4] += u'1';
+    EXPECT_EQ(FileLines(on), expected);
+    const auto loadedOn = ReadBack(on);
+    EXPECT_TRUE(*loadedOn == *state);
+    EXPECT_EQ(WriteTournamentFile(*loadedOn), on);
+
+    expected[4].back() = u'0';
+    EXPECT_FALSE(ReadBack(FileBytes(expected))->Settings.OptimiseAllocation);
+}

@@ -121,3 +121,29 @@ TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
                     ->toPlainText()
                     .contains(QStringLiteral("##210 Ligaplan")));
 }
+
+TEST_F(MainWindowTest, OptimiseBoxSitsWithTheSearchDepthAndCancelTakesItBack)
+{
+    launch();
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        auto* box = child<QCheckBox>(shown, "cbPlatzverteilungOptimieren");
+        EXPECT_EQ(box->text(), QStringLiteral("Platzverteilung optimieren"));
+        EXPECT_EQ(box->toolTip(),
+                  QStringLiteral("findet bessere Platzverteilungen, rechnet länger; ohne Haken "
+                                 "wird genau wie bisher verteilt"));
+        EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("gbRechentiefe"));
+        EXPECT_FALSE(box->isChecked());
+        press(shown, "cbPlatzverteilungOptimieren");
+        press(shown, "btOK");
+    });
+    trigger("actionSettings");
+    EXPECT_TRUE(state->Settings.OptimiseAllocation);
+
+    WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
+        EXPECT_TRUE(child<QCheckBox>(shown, "cbPlatzverteilungOptimieren")->isChecked());
+        press(shown, "cbPlatzverteilungOptimieren");
+        press(shown, "btAbbrechen");
+    });
+    trigger("actionSettings");
+    EXPECT_TRUE(state->Settings.OptimiseAllocation);
+}
