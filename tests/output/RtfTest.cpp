@@ -4,7 +4,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
