@@ -1,13 +1,12 @@
 // korvane-cli check, run as a separate process on a tournament with faulty referrals.
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -21,13 +20,8 @@ struct CheckRun {
 
 CheckRun RunCheck(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("check")} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
+    const CliRun run = RunCliCommand(QStringLiteral("check"), arguments);
+    return {run.exitCode, QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts), run.err};
 }
 
 // The example tournament with place 3 of its first group referred into position 9 of its last
@@ -36,8 +30,7 @@ QString WriteFaultyTournament(const QTemporaryDir& folder)
 {
     ScriptedPrompter prompter;
     auto state = std::make_unique<TournamentState>();
-    EXPECT_TRUE(
-        LoadTournament(*state, QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath("beispiel.auf"), prompter));
+    EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
     const int lastGroup = TotalGroups(*state);
     EXPECT_EQ(state->TeamsInGroup[std::size_t(lastGroup)], 4);
     state->ReferralTable[1][3].ToGroup = lastGroup;

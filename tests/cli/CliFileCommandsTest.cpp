@@ -1,40 +1,18 @@
 // korvane-cli info and save, run as a separate process.
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 CliRun RunCli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit); // never a crash
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunCliCommand(arguments.first(), arguments.mid(1));
 }
 
-QString DataFile(const QString& name)
-{
-    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(name);
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(CliFileCommands, SaveOfTheExampleGivesAByteIdenticalFile)
@@ -43,25 +21,25 @@ TEST(CliFileCommands, SaveOfTheExampleGivesAByteIdenticalFile)
     const QString out = folder.filePath(QStringLiteral("out.auf"));
     const CliRun run = RunCli({QStringLiteral("save"), DataFile(QStringLiteral("beispiel.auf")), out});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(Contents(out), Contents(DataFile(QStringLiteral("beispiel.auf"))));
+    EXPECT_EQ(FileContents(out), FileContents(DataFile(QStringLiteral("beispiel.auf"))));
 
     // An existing output is replaced: the command line names it.
     const CliRun again = RunCli({QStringLiteral("save"), DataFile(QStringLiteral("normal.auf")), out});
     EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
-    EXPECT_EQ(Contents(out), Contents(DataFile(QStringLiteral("normal.auf"))));
+    EXPECT_EQ(FileContents(out), FileContents(DataFile(QStringLiteral("normal.auf"))));
 }
 
 TEST(CliFileCommands, InfoSummarisesTheExample)
 {
     const CliRun run = RunCli({QStringLiteral("info"), DataFile(QStringLiteral("beispiel.auf"))});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("Name: Pfingstturnier SV Grün-Weiß Lindenau\n"
-                                      "Runden: 2\n"
-                                      "Gruppen je Runde: 4 2\n"
-                                      "Mannschaften je Runde: 18 8\n"
-                                      "Spiele: 44\n"
-                                      "Ergebnisse: 12\n"
-                                      "Namenspool: 18\n"));
+    EXPECT_EQ(QString::fromUtf8(run.out), QStringLiteral("Name: Pfingstturnier SV Grün-Weiß Lindenau\n"
+                                                         "Runden: 2\n"
+                                                         "Gruppen je Runde: 4 2\n"
+                                                         "Mannschaften je Runde: 18 8\n"
+                                                         "Spiele: 44\n"
+                                                         "Ergebnisse: 12\n"
+                                                         "Namenspool: 18\n"));
 }
 
 TEST(CliFileCommands, FailuresGoToStandardErrorWithAnErrorStatus)

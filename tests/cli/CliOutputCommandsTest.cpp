@@ -1,65 +1,53 @@
 // korvane-cli export and gamelists, run as separate processes on the example tournament.
 #include "output/RtfReader.h"
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 int RunCli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return process.exitCode();
+    return RunCliCommand(arguments.first(), arguments.mid(1)).exitCode;
 }
 
-QString Example()
-{
-    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf"));
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
 } // namespace
 
 TEST(CliExport, WritesTheTimePlanAsHtmlAndTheScheduleAsTabText)
 {
     QTemporaryDir dir;
     const QString html = dir.filePath(QStringLiteral("plan.html"));
-    ASSERT_EQ(
-        RunCli({"export", Example(), "--grid", "timeplan", "--format", "html", "--border", "2", "-o", html}),
-        0);
-    const QString page = QString::fromUtf8(ReadAll(html));
+    ASSERT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "timeplan", "--format", "html", "--border",
+                      "2", "-o", html}),
+              0);
+    const QString page = QString::fromUtf8(FileContents(html));
     EXPECT_TRUE(page.startsWith(QStringLiteral("<html>\r\n")));
     EXPECT_TRUE(page.contains(QStringLiteral(" <table border=\"2\"width=\"")));
     EXPECT_TRUE(page.endsWith(QStringLiteral("  </table>\r\n</body>\r\n</html>\r\n")));
 
     const QString xls = dir.filePath(QStringLiteral("spielplan.txt"));
-    ASSERT_EQ(RunCli({"export", Example(), "--grid", "schedule", "--format", "xls", "-o", xls}), 0);
-    EXPECT_TRUE(ReadAll(xls).contains("\t\r\n"));
-    EXPECT_EQ(RunCli({"export", Example(), "--grid", "nix", "--format", "xls", "-o", xls}), 2);
+    ASSERT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "schedule", "--format", "xls", "-o", xls}),
+              0);
+    EXPECT_TRUE(FileContents(xls).contains("\t\r\n"));
+    EXPECT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "nix", "--format", "xls", "-o", xls}), 2);
 }
 
 TEST(CliGameLists, WritesOneFilePerTeamAndKeepsFilesWithoutOverwrite)
 {
     QTemporaryDir dir;
-    ASSERT_EQ(RunCli({"gamelists", Example(), "--round", "1", "--target", "per-team", "--dir", dir.path()}),
+    ASSERT_EQ(RunCli({"gamelists", ExampleTournamentFile(), "--round", "1", "--target", "per-team", "--dir",
+                      dir.path()}),
               0);
     const QDir folder(dir.filePath(QStringLiteral("Spiellisten")));
     const QStringList files = folder.entryList(QDir::Files);
     ASSERT_FALSE(files.isEmpty());
     for (const QString& name : files) {
         EXPECT_TRUE(name.endsWith(QStringLiteral(" Rd1 Spielliste.rtf"))) << name.toStdString();
-        const RtfDocument page = ReadRtf(ReadAll(folder.filePath(name)));
+        const RtfDocument page = ReadRtf(FileContents(folder.filePath(name)));
         ASSERT_GE(page.paragraphs.size(), 7);
         EXPECT_EQ(page.paragraphs[4].Text(), QStringLiteral("Runde: 1"));
     }
@@ -68,20 +56,21 @@ TEST(CliGameLists, WritesOneFilePerTeamAndKeepsFilesWithoutOverwrite)
     first.write("alt");
     first.close();
     // Without --overwrite every question is declined: nothing is replaced.
-    EXPECT_EQ(RunCli({"gamelists", Example(), "--round", "1", "--target", "per-team", "--dir", dir.path()}),
+    EXPECT_EQ(RunCli({"gamelists", ExampleTournamentFile(), "--round", "1", "--target", "per-team", "--dir",
+                      dir.path()}),
               1);
-    EXPECT_EQ(ReadAll(folder.filePath(files[0])), QByteArray("alt"));
-    EXPECT_EQ(RunCli({"gamelists", Example(), "--round", "1", "--target", "per-team", "--dir", dir.path(),
-                      "--overwrite"}),
+    EXPECT_EQ(FileContents(folder.filePath(files[0])), QByteArray("alt"));
+    EXPECT_EQ(RunCli({"gamelists", ExampleTournamentFile(), "--round", "1", "--target", "per-team", "--dir",
+                      dir.path(), "--overwrite"}),
               0);
-    EXPECT_NE(ReadAll(folder.filePath(files[0])), QByteArray("alt"));
+    EXPECT_NE(FileContents(folder.filePath(files[0])), QByteArray("alt"));
 }
 
 TEST(CliPrint, RendersTheExampleTimePlanIntoAPdfThatARendererReads)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("zeitplan.pdf"));
-    const int status = RunCli({"print", Example(), "--grid", "timeplan", "-o", pdf});
+    const int status = RunCli({"print", ExampleTournamentFile(), "--grid", "timeplan", "-o", pdf});
     if (status == 2)
         GTEST_SKIP() << "korvane-cli was built without the GUI";
     ASSERT_EQ(status, 0);
@@ -95,7 +84,7 @@ TEST(CliPrint, RendersTheExampleTimePlanIntoAPdfThatARendererReads)
     const QStringList pages = QDir(dir.path()).entryList({QStringLiteral("seite*.png")}, QDir::Files);
     ASSERT_FALSE(pages.isEmpty());
     // A landscape sheet: the rendered page is wider than high.
-    const QByteArray png = ReadAll(dir.filePath(pages.first()));
+    const QByteArray png = FileContents(dir.filePath(pages.first()));
     ASSERT_GE(png.size(), 24);
     const auto bigEndian = [&png](int at) {
         return (uchar(png[at]) << 24) | (uchar(png[at + 1]) << 16) | (uchar(png[at + 2]) << 8) |

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -25,12 +23,7 @@ PlanRun RunPlan(const QStringList& arguments)
     return RunCliCommand(QStringLiteral("plan"), arguments);
 }
 
-QString Example()
-{
-    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf"));
-}
-
-std::unique_ptr<TournamentState> LoadedExample(const QString& path = Example())
+std::unique_ptr<TournamentState> LoadedExample(const QString& path = ExampleTournamentFile())
 {
     auto state = std::make_unique<TournamentState>();
     state->Pairings = BuildPairingTable();
@@ -55,7 +48,7 @@ QString SearchedExample(const QTemporaryDir& dir, const QString& depth = QString
 
 // The tournament planned in-process.
 std::unique_ptr<AllocationOutput> PlannedExample(const AllocationOptions& options = {}, int gameListRound = 0,
-                                                 const QString& path = Example())
+                                                 const QString& path = ExampleTournamentFile())
 {
     const auto state = LoadedExample(path);
     auto output = std::make_unique<AllocationOutput>();
@@ -74,7 +67,7 @@ QString MessageText(const AllocationOutput& output)
 
 TEST(PlanCommand, PrintsTheTimePlanAndTheRoundReports)
 {
-    const PlanRun run = RunPlan({Example()});
+    const PlanRun run = RunPlan({ExampleTournamentFile()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto output = PlannedExample();
     EXPECT_EQ(QString::fromUtf8(run.out), GridPlainText(output->TimePlan));
@@ -86,21 +79,19 @@ TEST(PlanCommand, TheDepthOptionReplacesTheSettingForThisRun)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan.csv"));
-    const PlanRun run =
-        RunPlan({Example(), QStringLiteral("--depth"), QStringLiteral("0"), QStringLiteral("-o"), path});
+    const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--depth"), QStringLiteral("0"),
+                                 QStringLiteral("-o"), path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto output = PlannedExample({QStringLiteral("0"), SearchMethod::Incremental, {}});
-    EXPECT_EQ(file.readAll(), ExportGridText(output->TimePlan, GridTextFormat::Csv));
+    EXPECT_EQ(FileContents(path), ExportGridText(output->TimePlan, GridTextFormat::Csv));
     EXPECT_EQ(run.err, MessageText(*output));
     EXPECT_TRUE(run.out.isEmpty());
 }
 
 TEST(PlanCommand, WritesTheGameListsOfARound)
 {
-    const PlanRun run =
-        RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("2"), QStringLiteral("--gamelists")});
+    const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("2"),
+                                 QStringLiteral("--gamelists")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto state = LoadedExample();
     const auto output = PlannedExample({}, 2);
@@ -113,8 +104,8 @@ TEST(PlanCommand, WritesTheGameListsOfARound)
 
 TEST(PlanCommand, TimingAddsOneLineAfterTheReports)
 {
-    const PlanRun run =
-        RunPlan({Example(), QStringLiteral("--timing"), QStringLiteral("--format"), QStringLiteral("xls")});
+    const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--timing"),
+                                 QStringLiteral("--format"), QStringLiteral("xls")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.err.trimmed().split(u'\n');
     EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Platzverteilung berechnet in ")));
@@ -124,13 +115,15 @@ TEST(PlanCommand, TimingAddsOneLineAfterTheReports)
 
 TEST(PlanCommand, RejectsWrongArguments)
 {
-    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--depth"), QStringLiteral("viel")}).exitCode, 2);
-    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("1")}).exitCode, 2);
-    EXPECT_EQ(
-        RunPlan({Example(), QStringLiteral("--round"), QStringLiteral("9"), QStringLiteral("--gamelists")})
-            .exitCode,
-        2);
-    EXPECT_EQ(RunPlan({Example(), QStringLiteral("--format"), QStringLiteral("pdf")}).exitCode, 2);
+    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--depth"), QStringLiteral("viel")}).exitCode,
+              2);
+    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("1")}).exitCode, 2);
+    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("9"),
+                       QStringLiteral("--gamelists")})
+                  .exitCode,
+              2);
+    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("pdf")}).exitCode,
+              2);
     EXPECT_EQ(RunPlan({}).exitCode, 2);
     EXPECT_EQ(RunPlan({QStringLiteral("/nicht/da.auf")}).exitCode, 1);
 }

@@ -3,45 +3,29 @@
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
 #include "results/ResultTable.h"
+#include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class ResultCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
         file = folder.filePath(QStringLiteral("turnier.auf"));
-        ASSERT_TRUE(QFile::copy(
-            QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf")), file));
+        ASSERT_TRUE(QFile::copy(ExampleTournamentFile(), file));
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    CliRun result(const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(KORVANE_CLI_PATH), QStringList{QStringLiteral("result")} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun result(const QStringList& arguments) { return RunCliCommand(QStringLiteral("result"), arguments); }
 
     CliRun goals(int group, int game, const QString& text, const QStringList& more = {})
     {
@@ -68,7 +52,7 @@ TEST_F(ResultCommandTest, StoresInOrderAndWritesToOut)
     const QString out = folder.filePath(QStringLiteral("neu.auf"));
     const CliRun run = goals(2, 4, QStringLiteral("3-1"), {QStringLiteral("-o"), out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("Gruppe 2, Spiel 4: 3 : 1\n"));
+    EXPECT_EQ(run.out, "Gruppe 2, Spiel 4: 3 : 1\n");
 
     const auto before = load(file);
     const auto after = load(out);
@@ -88,7 +72,7 @@ TEST_F(ResultCommandTest, CancelledAndDeletedGames)
 
     const CliRun run = goals(1, 2, QStringLiteral("0"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("Gruppe 1, Spiel 2: kein Ergebnis\n"));
+    EXPECT_EQ(run.out, "Gruppe 1, Spiel 2: kein Ergebnis\n");
     const auto deleted = load(file);
     EXPECT_EQ(FindResult(*deleted, 1, 2), 0);
     EXPECT_EQ(deleted->ResultCount, cancelled->ResultCount - 1);
@@ -103,7 +87,7 @@ TEST_F(ResultCommandTest, ACompletedGroupKeepsTheLaterResultsUnlessToldToClearTh
 
     const CliRun keep = goals(2, 1, QStringLiteral("5:0"));
     ASSERT_EQ(keep.exitCode, 0);
-    EXPECT_TRUE(keep.out.endsWith(QStringLiteral("Gruppe 2 ist abgeschlossen\n")));
+    EXPECT_TRUE(keep.out.endsWith("Gruppe 2 ist abgeschlossen\n"));
     EXPECT_TRUE(keep.err.contains(QStringLiteral("Vorsicht ! Die Gruppe ist abgeschlossen")));
     EXPECT_NE(FindResult(*load(file), 5, 1), 0);
 
@@ -115,10 +99,7 @@ TEST_F(ResultCommandTest, ACompletedGroupKeepsTheLaterResultsUnlessToldToClearTh
 
 TEST_F(ResultCommandTest, WrongRequestsChangeNothing)
 {
-    const QByteArray original = [&] {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }();
+    const QByteArray original = FileContents(file);
     const QString n = QStringLiteral("1");
     for (const QStringList& arguments :
          {QStringList{file, QStringLiteral("7"), n, QStringLiteral("--goals"), n},
@@ -133,9 +114,7 @@ TEST_F(ResultCommandTest, WrongRequestsChangeNothing)
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_TRUE(run.out.isEmpty());
     }
-    QFile in(file);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    EXPECT_EQ(in.readAll(), original);
+    EXPECT_EQ(FileContents(file), original);
 }
 
 TEST_F(ResultCommandTest, SetsOfATournamentWithSets)
@@ -150,7 +129,7 @@ TEST_F(ResultCommandTest, SetsOfATournamentWithSets)
     const CliRun run = result({file, QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("--sets"),
                                QStringLiteral("15:7 8:15 11:15")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("Gruppe 2, Spiel 4: 15:7  8:15  11:15  34 : 37\n"));
+    EXPECT_EQ(run.out, "Gruppe 2, Spiel 4: 15:7  8:15  11:15  34 : 37\n");
     const auto state = load(file);
     EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)],
               (GameResult{2, 4, QStringLiteral("15:7  8:15  11:15  "), 1, 2, 34, 37}));

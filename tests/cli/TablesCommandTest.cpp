@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -24,18 +22,13 @@ TablesRun RunTables(const QStringList& arguments)
     return RunCliCommand(QStringLiteral("tables"), arguments);
 }
 
-QString Example()
-{
-    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf"));
-}
-
 // The example as the schedule window shows it right after loading.
 std::unique_ptr<TournamentState> RenderedExample()
 {
     auto state = std::make_unique<TournamentState>();
     state->Pairings = BuildPairingTable();
     ScriptedPrompter prompter;
-    EXPECT_TRUE(LoadTournament(*state, Example(), prompter));
+    EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
     RenderScheduleGrid(*state);
     return state;
 }
@@ -43,7 +36,8 @@ std::unique_ptr<TournamentState> RenderedExample()
 
 TEST(TablesCommand, PrintsEveryGroupWithItsGamesResultsAndTableAsText)
 {
-    const TablesRun run = RunTables({Example(), QStringLiteral("--format"), QStringLiteral("txt")});
+    const TablesRun run =
+        RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("txt")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto state = RenderedExample();
     EXPECT_EQ(QString::fromUtf8(run.out), GridPlainText(state->ScheduleGrid));
@@ -76,23 +70,23 @@ TEST(TablesCommand, WritesCsvAndXlsFilesAsTheExportDoes)
     const auto state = RenderedExample();
     QTemporaryDir folder;
     const QString csv = folder.filePath(QStringLiteral("plan.csv"));
-    const TablesRun toCsv = RunTables({Example(), QStringLiteral("-o"), csv});
+    const TablesRun toCsv = RunTables({ExampleTournamentFile(), QStringLiteral("-o"), csv});
     ASSERT_EQ(toCsv.exitCode, 0) << toCsv.err.toStdString();
-    QFile csvFile(csv);
-    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
-    const QByteArray csvBytes = csvFile.readAll();
+    const QByteArray csvBytes = FileContents(csv);
     EXPECT_EQ(csvBytes, ExportGridText(state->ScheduleGrid, GridTextFormat::Csv));
     EXPECT_TRUE(csvBytes.startsWith("Pfingstturnier SV Gr\xFCn-Wei\xDF Lindenau,"));
     EXPECT_EQ(csvBytes.count("\r\n"), state->ScheduleGrid.rowCount());
 
-    const TablesRun toStdout = RunTables({Example(), QStringLiteral("--format"), QStringLiteral("xls")});
+    const TablesRun toStdout =
+        RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("xls")});
     ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
     EXPECT_EQ(toStdout.out, ExportGridText(state->ScheduleGrid, GridTextFormat::Xls));
 }
 
 TEST(TablesCommand, RefusesBadArgumentsAndReportsUnreadableFiles)
 {
-    const TablesRun format = RunTables({Example(), QStringLiteral("--format"), QStringLiteral("pdf")});
+    const TablesRun format =
+        RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("pdf")});
     EXPECT_EQ(format.exitCode, 2);
     EXPECT_TRUE(format.out.isEmpty());
     EXPECT_EQ(RunTables({}).exitCode, 2);
@@ -103,8 +97,8 @@ TEST(TablesCommand, RefusesBadArgumentsAndReportsUnreadableFiles)
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Einladen klappt nich !")));
 
-    const TablesRun unwritable =
-        RunTables({Example(), QStringLiteral("-o"), folder.filePath(QStringLiteral("fehlt/plan.csv"))});
+    const TablesRun unwritable = RunTables(
+        {ExampleTournamentFile(), QStringLiteral("-o"), folder.filePath(QStringLiteral("fehlt/plan.csv"))});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains(QStringLiteral("nicht möglich")));
 }

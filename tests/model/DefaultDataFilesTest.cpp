@@ -1,9 +1,9 @@
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <cctype>
@@ -16,8 +16,7 @@ const std::set<int> HelpTopics{20,  30,  40,  50,  60,  90,  100, 105, 107, 108,
 
 QByteArray deliveredFile(const QString& name)
 {
-    QFile file(QDir(QStringLiteral(KORVANE_SOURCE_DIR "/data")).filePath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return FileContents(QDir(QStringLiteral(KORVANE_SOURCE_DIR "/data")).filePath(name));
 }
 
 // Plain 7-bit RTF whose groups all close; umlauts are written as escapes.

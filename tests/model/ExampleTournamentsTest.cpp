@@ -4,19 +4,13 @@
 #include "model/TournamentStorage.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 
 #include <memory>
 
 namespace {
-QString DataFile(const QString& name)
-{
-    return QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(name);
-}
 
 std::unique_ptr<TournamentState> LoadDataFile(const QString& name)
 {
@@ -28,11 +22,6 @@ std::unique_ptr<TournamentState> LoadDataFile(const QString& name)
     return state;
 }
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(ExampleTournaments, StartFileIsTheOneGroupDefault)
@@ -105,6 +94,6 @@ TEST(ExampleTournaments, SavingTheLoadedFilesGivesTheSameBytes)
 {
     for (const QString& name : {QStringLiteral("normal.auf"), QStringLiteral("beispiel.auf")}) {
         const auto state = LoadDataFile(name);
-        EXPECT_EQ(WriteTournamentFile(*state), Contents(DataFile(name))) << name.toStdString();
+        EXPECT_EQ(WriteTournamentFile(*state), FileContents(DataFile(name))) << name.toStdString();
     }
 }

@@ -3,10 +3,10 @@
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -53,9 +53,7 @@ TEST(ReferralDump, WriterStoresTheBytesOrReportsTheFailure)
 
     const QString path = dir.filePath(ReferralDumpFileName);
     ASSERT_TRUE(WriteReferralDump(*state, path, prompter));
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), QByteArray("1 1 0 0 \r\n2\r"));
+    EXPECT_EQ(FileContents(path), QByteArray("1 1 0 0 \r\n2\r"));
     EXPECT_TRUE(prompter.shown().empty());
 
     const QString unwritable = dir.filePath(QStringLiteral("fehlt/Prüfung.txt"));

@@ -4,11 +4,9 @@
 #include "model/TournamentState.h"
 #include "support/FullTournament.h"
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 
 #include <memory>
 
@@ -26,17 +24,11 @@ bool IsNumber(const QString& line)
     return ok;
 }
 
-QStringList ExampleLines()
-{
-    QFile file(QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("beispiel.auf")));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return FileLines(file.readAll());
-}
-
 // Files of every kind of content: the example and a tournament filling every section.
 std::vector<QStringList> SampleFiles()
 {
-    return {ExampleLines(), FileLines(WriteTournamentFile(*MakeFullTournament(false)))};
+    return {FileLines(FileContents(ExampleTournamentFile())),
+            FileLines(WriteTournamentFile(*MakeFullTournament(false)))};
 }
 
 // Index of the first line after section H: the line count without section I.
@@ -48,6 +40,18 @@ int EndOfFieldPlan(const QStringList& lines)
             return start;
     }
     return -1;
+}
+
+// Replacing line index + 1 of a valid file by `value` stops the reader there: out of range.
+void ExpectOutOfRange(const QStringList& valid, int index, const QString& value)
+{
+    SCOPED_TRACE(testing::Message() << "line " << index + 1 << " = " << value.toStdString());
+    QStringList damaged = valid;
+    damaged[index] = value;
+    const TournamentFileReadResult result = Read(damaged);
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(result.failedLine, index + 1);
+    EXPECT_TRUE(result.reason.contains(QStringLiteral("außerhalb"))) << result.reason.toStdString();
 }
 } // namespace
 
@@ -121,14 +125,8 @@ TEST(TournamentFileFaults, EveryLimitOfTheTablesIsChecked)
         {9, QStringLiteral("-1")},   // default game length
         {35, QStringLiteral("23")},  // positions of group 1
     };
-    for (const Fault& fault : faults) {
-        QStringList damaged = valid;
-        damaged[fault.line - 1] = fault.value;
-        const TournamentFileReadResult result = Read(damaged);
-        ASSERT_FALSE(result.ok) << fault.line;
-        EXPECT_EQ(result.failedLine, fault.line);
-        EXPECT_TRUE(result.reason.contains(QStringLiteral("außerhalb"))) << result.reason.toStdString();
-    }
+    for (const Fault& fault : faults)
+        ExpectOutOfRange(valid, fault.line - 1, fault.value);
     // The groups of all rounds together stay within 100.
     QStringList tooManyGroups = valid;
     tooManyGroups[23 - 1] = QStringLiteral("99"); // with the two groups of round 3: 101
@@ -155,14 +153,8 @@ TEST(TournamentFileFaults, IndicesOfReferralsResultsAndFieldPlanAreChecked)
         {fieldPlan + 1, QStringLiteral("10305")}, {fieldPlan + 2, QStringLiteral("81")},
         {fieldPlan + 3, QStringLiteral("8")},     {fieldPlan + 4, QStringLiteral("10")},
     };
-    for (const auto& [index, value] : faults) {
-        QStringList damaged = valid;
-        damaged[index] = value;
-        const TournamentFileReadResult result = Read(damaged);
-        ASSERT_FALSE(result.ok) << index;
-        EXPECT_EQ(result.failedLine, index + 1) << index;
-        EXPECT_TRUE(result.reason.contains(QStringLiteral("außerhalb"))) << result.reason.toStdString();
-    }
+    for (const auto& [index, value] : faults)
+        ExpectOutOfRange(valid, index, value);
 }
 
 TEST(TournamentFileFaults, WhatWasReadBeforeTheFaultStays)

@@ -4,6 +4,7 @@
 #include "support/FullTournament.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,6 @@ namespace {
 const QString ProtectedNameText = QStringLiteral(
     "Dieser Dateiname ist geschützt und sollte nicht verwendet werden. Bitte benennen Sie die Datei um und "
     "laden Sie diese erneut ein.");
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -130,7 +125,7 @@ TEST_F(TournamentStorageTest, SaveWritesTheFileAndRemembersIt)
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_TRUE(state->IsSaved);
     EXPECT_EQ(state->RememberedFileName, target);
-    EXPECT_EQ(Contents(target), WriteTournamentFile(*state));
+    EXPECT_EQ(FileContents(target), WriteTournamentFile(*state));
     EXPECT_EQ(ProposedSaveName(*state), target);
 
     // Saving again to the remembered file asks nothing.
@@ -151,13 +146,13 @@ TEST_F(TournamentStorageTest, AnotherExistingFileIsOverwrittenOnlyOnYes)
     EXPECT_EQ(m_prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
     EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Info"));
     EXPECT_EQ(m_prompter.shown()[0].text, QStringLiteral("existierende Datei \"fremd.auf\" überschreiben ?"));
-    EXPECT_EQ(Contents(other), QByteArray("bleibt"));
+    EXPECT_EQ(FileContents(other), QByteArray("bleibt"));
     EXPECT_FALSE(state->IsSaved);
     EXPECT_TRUE(state->RememberedFileName.isEmpty());
 
     m_prompter.answer({Prompter::Answer::Yes});
     EXPECT_TRUE(SaveTournament(*state, other, m_prompter));
-    EXPECT_EQ(Contents(other), WriteTournamentFile(*state));
+    EXPECT_EQ(FileContents(other), WriteTournamentFile(*state));
 }
 
 TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState)
@@ -175,7 +170,7 @@ TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState
         EXPECT_FALSE(state->IsSaved);
         EXPECT_EQ(state->RememberedFileName, QStringLiteral("alt.auf"));
     }
-    EXPECT_EQ(Contents(blocker), QByteArray("kein Ordner"));
+    EXPECT_EQ(FileContents(blocker), QByteArray("kein Ordner"));
 }
 
 TEST(TournamentStorage, NamesAndCaptions)

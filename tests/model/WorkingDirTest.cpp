@@ -2,6 +2,7 @@
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,6 @@
 namespace {
 const QString CreateFailure =
     QStringLiteral("Directory kann nicht erzeugt werden. Sie haben nicht die nötigen Rechte.");
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool writeFile(const QString& path, const QByteArray& content)
 {
@@ -97,7 +92,7 @@ TEST_F(WorkDirTest, FirstLaunchCreatesTheFolderCopiesTheDefaultFilesAndMakesItCu
     EXPECT_EQ(m_state->WorkDir, m_workDir);
     EXPECT_EQ(QDir::currentPath(), QDir(m_workDir).canonicalPath());
     for (const QString& name : DefaultWorkFiles)
-        EXPECT_EQ(readAll(workFile(name)), "delivered " + name.toUtf8()) << name.toStdString();
+        EXPECT_EQ(FileContents(workFile(name)), "delivered " + name.toUtf8()) << name.toStdString();
     // The pairing data stays in the program's folder.
     EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("Daten1.dat"))));
 }
@@ -112,9 +107,9 @@ TEST_F(WorkDirTest, LaterLaunchKeepsTheUsersFilesAndRestoresOnlyMissingOnes)
     EXPECT_TRUE(prepare());
 
     EXPECT_TRUE(m_prompter.shown().empty());
-    EXPECT_EQ(readAll(workFile(QStringLiteral("normal.auf"))), "my own start tournament");
-    EXPECT_EQ(readAll(workFile(QStringLiteral("hb508.rtr"))), "help with my notes");
-    EXPECT_EQ(readAll(workFile(QStringLiteral("urkunde.rtf"))), "delivered urkunde.rtf");
+    EXPECT_EQ(FileContents(workFile(QStringLiteral("normal.auf"))), "my own start tournament");
+    EXPECT_EQ(FileContents(workFile(QStringLiteral("hb508.rtr"))), "help with my notes");
+    EXPECT_EQ(FileContents(workFile(QStringLiteral("urkunde.rtf"))), "delivered urkunde.rtf");
 }
 
 TEST_F(WorkDirTest, MissingDeliveredFileStaysMissingWithoutAMessage)

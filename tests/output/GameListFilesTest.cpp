@@ -3,6 +3,7 @@
 #include "allocation/GameListPages.h"
 #include "output/RtfReader.h"
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,10 +15,8 @@
 namespace {
 QStringList ParagraphTexts(const QString& path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QStringList texts;
-    for (const RtfParagraph& paragraph : ReadRtf(file.readAll()).paragraphs)
+    for (const RtfParagraph& paragraph : ReadRtf(FileContents(path)).paragraphs)
         texts << paragraph.Text();
     return texts;
 }
@@ -77,9 +76,7 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     EXPECT_EQ(again.shown()[0].caption, QStringLiteral("Warnung"));
     EXPECT_EQ(again.texts()[0],
               QStringLiteral("Die Datei 1.1 Cup Rd1 Spielliste.rtf existiert schon. Überschreiben ? "));
-    QFile kept(folder.filePath(names[0]));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+    EXPECT_EQ(FileContents(folder.filePath(names[0])), QByteArray("old"));
     EXPECT_EQ(ParagraphTexts(folder.filePath(names[1]))[5], QStringLiteral("Mannschaft: ../evil"));
     EXPECT_EQ(ParagraphTexts(folder.filePath(names[1])).size(), 7 + output.GameLists.count(2));
 }

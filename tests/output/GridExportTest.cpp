@@ -2,8 +2,8 @@
 #include "model/TextGrid.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -71,9 +71,7 @@ TEST(SaveGridText, WritesTheFileOrReportsThatItCannot)
     ScriptedPrompter prompter;
     const QString path = dir.filePath(QStringLiteral("plan.xls"));
     ASSERT_TRUE(SaveGridText(smallGrid(), path, prompter));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), ExportGridText(smallGrid(), GridTextFormat::Xls));
+    EXPECT_EQ(FileContents(path), ExportGridText(smallGrid(), GridTextFormat::Xls));
     EXPECT_TRUE(prompter.shown().empty());
 
     const QString unwritable = dir.filePath(QStringLiteral("fehlt/plan.csv"));

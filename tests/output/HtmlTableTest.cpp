@@ -2,8 +2,8 @@
 #include "model/TextGrid.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -61,9 +61,7 @@ TEST(BuildHtmlTable, WritesEveryCellInTheGridFontWithEscapedTexts)
     const QString path = dir.filePath(QStringLiteral("plan.html"));
     ScriptedPrompter prompter;
     ASSERT_TRUE(SaveHtmlTable(lines, path, prompter));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+    EXPECT_EQ(QString::fromUtf8(FileContents(path)),
               expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     EXPECT_FALSE(SaveHtmlTable(lines, dir.filePath(QStringLiteral("no/such/dir.html")), prompter));
     EXPECT_EQ(prompter.texts().size(), 1);

@@ -1,23 +1,16 @@
 #include "output/RtfReader.h"
 #include "output/RtfWriter.h"
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 QByteArray SourceFile(const char* relativePath)
 {
-    return ReadFile(QDir(QStringLiteral(KORVANE_SOURCE_DIR)).filePath(QString::fromUtf8(relativePath)));
+    return FileContents(QDir(QStringLiteral(KORVANE_SOURCE_DIR)).filePath(QString::fromUtf8(relativePath)));
 }
 
 RtfCharFormat Format(const char* family, double size)

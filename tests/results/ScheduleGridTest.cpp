@@ -164,7 +164,6 @@ TEST_F(ScheduleLayout, NumbersRoundsInColumnZeroAndClosesThemWithASeparator)
     for (int row = 26; row <= 38; ++row)
         EXPECT_EQ(grid().cell(0, row), QStringLiteral("2")) << row;
     // The last round's separator row lies one past the grid's rows and is not written.
-    EXPECT_EQ(grid().cell(0, 38), QStringLiteral("2"));
     EXPECT_EQ(grid().rowCount(), 39);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 using namespace results_test;
@@ -25,6 +26,26 @@ QStringList row(const TournamentState& state, int place)
     for (int col = 1; col <= 5; ++col)
         cells << state.ScheduleGrid.cell(col, 9 + place);
     return cells;
+}
+
+struct Game {
+    int a, b, goalsA, goalsB;
+    bool returnLeg = false;
+};
+
+void enterGames(TournamentState& state, int group, std::initializer_list<Game> games)
+{
+    for (const Game& game : games)
+        Enter(state, group, game.a, game.b, game.goalsA, game.goalsB, game.returnLeg);
+}
+
+// A tournament whose group `group` writes its table into the grid rows tagged from row 10.
+std::unique_ptr<TournamentState> withTable(const std::vector<std::vector<int>>& groupsPerRound, int group = 1)
+{
+    auto state = MakeTournament(groupsPerRound);
+    state->TablesToGrid = true;
+    TagTableRows(*state, group, 10);
+    return state;
 }
 
 TeamStats stats(qint64 won, qint64 drawn, qint64 lost, qint64 goalsFor = 0, qint64 goalsAgainst = 0)
@@ -123,16 +144,10 @@ TEST(TableRowTexts, FiveCellsInBothPointsSystems)
 
 TEST(ComputeStandings, ThreePointsForAWinOneForADraw)
 {
-    auto state = MakeTournament({{4}});
+    auto state = withTable({{4}});
     state->Settings.PointsSystem = 3;
-    Enter(*state, 1, 1, 2, 1, 1); // draw
-    Enter(*state, 1, 1, 3, 0, 2);
-    Enter(*state, 1, 1, 4, 5, 0);
-    Enter(*state, 1, 2, 3, 3, 0);
-    Enter(*state, 1, 2, 4, 0, 1);
-    Enter(*state, 1, 3, 4, 2, 2);
-    state->TablesToGrid = true;
-    TagTableRows(*state, 1, 10);
+    enterGames(*state, 1,
+               {{1, 2, 1, 1}, {1, 3, 0, 2}, {1, 4, 5, 0}, {2, 3, 3, 0}, {2, 4, 0, 1}, {3, 4, 2, 2}});
     ComputeStandings(*state, 1);
 
     // every team has 4 points; goal differences +3, +2, -1, -4
@@ -145,13 +160,8 @@ TEST(ComputeStandings, ThreePointsForAWinOneForADraw)
 
 TEST(ComputeStandings, TwoPointSystemRanksByTheDifferenceOfPlusAndMinusPoints)
 {
-    auto state = MakeTournament({{5}});
-    Enter(*state, 1, 1, 2, 3, 1);
-    Enter(*state, 1, 1, 3, 2, 0);
-    Enter(*state, 1, 4, 1, 1, 0);
-    Enter(*state, 1, 5, 1, 2, 1);
-    state->TablesToGrid = true;
-    TagTableRows(*state, 1, 10);
+    auto state = withTable({{5}});
+    enterGames(*state, 1, {{1, 2, 3, 1}, {1, 3, 2, 0}, {4, 1, 1, 0}, {5, 1, 2, 1}});
     ComputeStandings(*state, 1);
     // teams 4 and 5 won their only game: 2 : 0 beats the 4 : 4 of team 1 with two wins
     EXPECT_EQ(places(*state, 1), (std::vector{5, 4, 1, 2, 3}));
@@ -167,13 +177,11 @@ TEST(ComputeStandings, TwoPointSystemRanksByTheDifferenceOfPlusAndMinusPoints)
 
 TEST(ComputeStandings, SetsWithAndWithoutSetPriority)
 {
-    auto state = MakeTournament({{3}});
+    auto state = withTable({{3}});
     state->Settings.WithSets = true;
     state->Settings.PointsSystem = 3;
     Enter(*state, 1, 1, 2, 28, 20, false, 1, 1); // one set each, team 1 more points
     Enter(*state, 1, 3, 1, 40, 43, false, 2, 1); // team 3 wins on sets with fewer points
-    state->TablesToGrid = true;
-    TagTableRows(*state, 1, 10);
 
     ComputeStandings(*state, 1);
     EXPECT_EQ(places(*state, 1), (std::vector{3, 2, 1})) << "3: win, 2: draw +8 points, 1: draw and loss";
@@ -221,12 +229,8 @@ TEST(ComputeStandings, CancelledGamesCountOnlyTowardsCompletion)
 
 TEST(ComputeStandings, LevelTeamsKeepTheirPlacesButAThirdTeamCanReorderThem)
 {
-    auto state = MakeTournament({{3}});
-    Enter(*state, 1, 1, 2, 1, 1);
-    Enter(*state, 1, 3, 1, 2, 0);
-    Enter(*state, 1, 3, 2, 2, 0);
-    state->TablesToGrid = true;
-    TagTableRows(*state, 1, 10);
+    auto state = withTable({{3}});
+    enterGames(*state, 1, {{1, 2, 1, 1}, {3, 1, 2, 0}, {3, 2, 2, 0}});
     ComputeStandings(*state, 1);
     EXPECT_EQ(places(*state, 1), (std::vector{3, 2, 1}));
     // 2 and 1 drew their game: the head-to-head decides nothing and they share the place
@@ -236,16 +240,16 @@ TEST(ComputeStandings, LevelTeamsKeepTheirPlacesButAThirdTeamCanReorderThem)
 
 TEST(ComputeStandings, HeadToHeadAddsBothLegsOfAReturnRound)
 {
-    auto state = MakeTournament({{3}});
+    auto state = withTable({{3}});
     state->ReturnLeg[1] = true;
-    Enter(*state, 1, 2, 1, 3, 0);
-    Enter(*state, 1, 2, 1, 0, 1, true); // 3 : 1 for team 2 over both legs
-    Enter(*state, 1, 1, 3, 3, 0);
-    Enter(*state, 1, 1, 3, 3, 0, true);
-    Enter(*state, 1, 2, 3, 2, 1);
-    Enter(*state, 1, 2, 3, 2, 1, true);
-    state->TablesToGrid = true;
-    TagTableRows(*state, 1, 10);
+    // 3 : 1 for team 2 over both legs of its game against team 1
+    enterGames(*state, 1,
+               {{2, 1, 3, 0},
+                {2, 1, 0, 1, true},
+                {1, 3, 3, 0},
+                {1, 3, 3, 0, true},
+                {2, 3, 2, 1},
+                {2, 3, 2, 1, true}});
     ComputeStandings(*state, 1);
     // teams 1 and 2 are level on all six values: 3 wins, 1 loss, 7 : 3 goals
     EXPECT_EQ(places(*state, 1), (std::vector{2, 1, 3}));
@@ -257,9 +261,7 @@ TEST(ComputeStandings, HeadToHeadAddsBothLegsOfAReturnRound)
 TEST(ComputeStandings, HeadToHeadIsOnePassOverNeighbours)
 {
     auto state = MakeTournament({{3}});
-    Enter(*state, 1, 2, 1, 1, 0);
-    Enter(*state, 1, 1, 3, 1, 0);
-    Enter(*state, 1, 3, 2, 1, 0);
+    enterGames(*state, 1, {{2, 1, 1, 0}, {1, 3, 1, 0}, {3, 2, 1, 0}});
     ComputeStandings(*state, 1);
     // all three are level; 2 beat 1 (exchanged), then 1 beat 3 (kept)
     EXPECT_EQ(places(*state, 1), (std::vector{2, 1, 3}));
@@ -270,7 +272,7 @@ namespace {
 // round 3: group 3 (A, B) where B won. The meetings of other rounds decide within the scope.
 std::unique_ptr<TournamentState> teamsMeetingInThreeRounds()
 {
-    auto state = MakeTournament({{2}, {3}, {2}});
+    auto state = withTable({{2}, {3}, {2}}, 2);
     const QString a = QStringLiteral("Adler");
     const QString b = QStringLiteral("Bären");
     state->NameTable[1][1] = a;
@@ -280,12 +282,8 @@ std::unique_ptr<TournamentState> teamsMeetingInThreeRounds()
     state->NameTable[3][1] = a;
     state->NameTable[3][2] = b;
     Enter(*state, 1, 1, 2, 2, 1); // A beats B in round 1
-    Enter(*state, 2, 1, 2, 1, 1);
-    Enter(*state, 2, 1, 3, 2, 0);
-    Enter(*state, 2, 2, 3, 2, 0);
+    enterGames(*state, 2, {{1, 2, 1, 1}, {1, 3, 2, 0}, {2, 3, 2, 0}});
     Enter(*state, 3, 2, 1, 4, 0); // B beats A in round 3: later than group 2, never counts for it
-    state->TablesToGrid = true;
-    TagTableRows(*state, 2, 10);
     return state;
 }
 } // namespace
@@ -353,9 +351,8 @@ TEST(ComputeStandings, RecordsOutsideTheGroupsGamesAddNothing)
 {
     auto state = MakeTournament({{3}});
     Enter(*state, 1, 1, 2, 2, 0);
-    StoreResult(*state, GameResult{1, 4, QString(), 0, 0, 9, 0}); // a return-leg game of a group without
-    StoreResult(*state, GameResult{1, 5, QString(), 0, 0, 9, 0});
-    StoreResult(*state, GameResult{1, 6, QString(), 0, 0, 9, 0});
+    for (int returnLegGame = 4; returnLegGame <= 6; ++returnLegGame) // the group has no return leg
+        StoreResult(*state, GameResult{1, returnLegGame, QString(), 0, 0, 9, 0});
     ComputeStandings(*state, 1);
     EXPECT_EQ(places(*state, 1), (std::vector{1, 3, 2}));
     EXPECT_FALSE(state->GroupCompleted[1]) << "three records, but only one of the three games";
@@ -364,17 +361,13 @@ TEST(ComputeStandings, RecordsOutsideTheGroupsGamesAddNothing)
 
 TEST(ComputeStandings, UnnamedTeamsMatchEveryGameBetweenUnnamedTeams)
 {
-    auto state = MakeTournament({{2}, {3}});
+    auto state = withTable({{2}, {3}}, 2);
     for (int position = 1; position <= 2; ++position) {
         state->NameTable[1][position].clear();
         state->NameTable[2][position].clear();
     }
     Enter(*state, 1, 1, 2, 2, 0);
-    Enter(*state, 2, 1, 2, 1, 1);
-    Enter(*state, 2, 1, 3, 1, 0);
-    Enter(*state, 2, 2, 3, 1, 0);
-    state->TablesToGrid = true;
-    TagTableRows(*state, 2, 10);
+    enterGames(*state, 2, {{1, 2, 1, 1}, {1, 3, 1, 0}, {2, 3, 1, 0}});
     ComputeStandings(*state, 2);
     EXPECT_TRUE(row(*state, 1)[0].startsWith(QStringLiteral("1)! "))) << "decided by the game of round 1";
     EXPECT_TRUE(row(*state, 2)[0].startsWith(QStringLiteral("2)! ")));

@@ -161,21 +161,16 @@ TEST(DeleteGroup, RemovesAnEmptiedRoundAndMovesTheLaterRoundsDown)
     EXPECT_FALSE(state->OneFieldPerGroup[3]);
 }
 
-TEST(DeleteGroup, OfTheOnlyGroupLeavesNoRound)
+TEST(DeleteGroup, IgnoresGroupsThatDoNotExistAndOfTheOnlyGroupLeavesNoRound)
 {
     auto state = MakeTournament({{4}});
+    const auto before = std::make_unique<TournamentState>(*state);
+    for (int missing : {0, 2, 250})
+        DeleteGroup(*state, missing);
+    EXPECT_TRUE(*state == *before);
+
     DeleteGroup(*state, 1);
     EXPECT_EQ(state->RoundCount, 0);
     EXPECT_EQ(state->CurrentRound, 0);
     EXPECT_EQ(TotalGroups(*state), 0);
-}
-
-TEST(DeleteGroup, IgnoresGroupsThatDoNotExist)
-{
-    auto state = MakeTournament({{4}});
-    const auto before = std::make_unique<TournamentState>(*state);
-    DeleteGroup(*state, 0);
-    DeleteGroup(*state, 2);
-    DeleteGroup(*state, 250);
-    EXPECT_TRUE(*state == *before);
 }

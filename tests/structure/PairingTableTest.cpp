@@ -1,11 +1,10 @@
 #include "structure/PairingTable.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <map>
@@ -13,13 +12,13 @@
 #include <utility>
 
 namespace {
-const QString DataFile = QDir(QStringLiteral(KORVANE_DATA_DIR)).filePath(QStringLiteral("Daten1.dat"));
+const QString PairingFile = DataFile(QStringLiteral("Daten1.dat"));
 
 PairingTable loadInstalledTable()
 {
     PairingTable table;
     ScriptedPrompter prompter;
-    EXPECT_TRUE(table.LoadPairingTable(DataFile, prompter));
+    EXPECT_TRUE(table.LoadPairingTable(PairingFile, prompter));
     EXPECT_TRUE(prompter.shown().empty());
     return table;
 }
@@ -63,9 +62,7 @@ void expectMatchDays(const PairingTable& table, int n, int start, int count, int
 
 TEST(PairingData, FileHasTheRecordFormatAndSize)
 {
-    QFile file(DataFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = FileContents(PairingFile);
     ASSERT_EQ(bytes.size(), 20244);
     for (qsizetype offset = 0; offset < bytes.size(); offset += 3) {
         const int length = bytes[offset];

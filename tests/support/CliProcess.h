@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
