@@ -140,7 +140,7 @@ TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)
 
 TEST(PlanCommand, TheOptimiseOptionPlansAsWithTheBoxTicked)
 {
-    const PlanRun run = RunPlan({Example(), QStringLiteral("--optimise")});
+    const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--optimise")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     AllocationOptions optimised;
     optimised.Optimise = true;
