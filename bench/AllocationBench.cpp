@@ -1,5 +1,6 @@
 // The allocation run on one round of each size, with the incremental search and with the plain
 // full recomputation it must agree with, so that the speed-up is a ratio from one run.
+#include "SilentPrompter.h"
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "model/Prompter.h"
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace {
-class SilentPrompter : public Prompter {
-public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    void inform(const QString&, const QString&) override {}
-};
-
 std::unique_ptr<TournamentState> OneRound(int groups, int teams, bool returnLeg, int fields)
 {
     auto state = std::make_unique<TournamentState>();

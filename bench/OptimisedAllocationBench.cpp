@@ -2,6 +2,7 @@
 // made without it, of the optimised plan, and a lower bound no plan on the same slots and fields
 // can go below (counters specified / optimised / bound). Where the optimised penalty equals the
 // bound, the plan is the best possible one.
+#include "SilentPrompter.h"
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "allocation/PlanLowerBound.h"
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace {
-class SilentPrompter : public Prompter {
-public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-    void inform(const QString&, const QString&) override {}
-};
-
 struct BenchRound {
     std::vector<int> groupSizes;
     int fields = 1;

@@ -112,6 +112,21 @@ void PlanOptimiser::anneal(long long trials, std::int64_t goal)
     }
 }
 
+// Keeps the chain where it was put when the search accepts the change; otherwise puts every
+// game of the chain back where it came from.
+bool PlanOptimiser::keepOrUndoChain(PlanRandom& random, std::int64_t change, double temperature)
+{
+    if (accepts(random, change, temperature)) {
+        m_cost += change;
+        return true;
+    }
+    for (const int linked : m_chain)
+        lift(linked);
+    for (std::size_t i = 0; i < m_chain.size(); ++i)
+        put(m_chain[i], m_chainFrom[i].slot, m_chainFrom[i].field);
+    return false;
+}
+
 bool PlanOptimiser::accepts(PlanRandom& random, std::int64_t change, double temperature) const
 {
     return change <= 0 ||
@@ -203,15 +218,7 @@ bool PlanOptimiser::tryFieldRotation(PlanRandom& random, double temperature)
     std::int64_t after = 0;
     for (const int team : m_changedTeams)
         after += windowCost(team, first, last);
-    if (accepts(random, after - before, temperature)) {
-        m_cost += after - before;
-        return true;
-    }
-    for (const int linked : m_chain)
-        lift(linked);
-    for (std::size_t i = 0; i < m_chain.size(); ++i)
-        put(m_chain[i], m_chainFrom[i].slot, m_chainFrom[i].field);
-    return false;
+    return keepOrUndoChain(random, after - before, temperature);
 }
 
 std::int64_t PlanOptimiser::windowCost(int team, int first, int last) const
@@ -310,15 +317,7 @@ bool PlanOptimiser::tryChainMove(PlanRandom& random, double temperature)
     std::int64_t after = 0;
     for (const int team : m_changedTeams)
         after += localCost(team, slotA, slotB);
-    if (accepts(random, after - before, temperature)) {
-        m_cost += after - before;
-        return true;
-    }
-    for (const int linked : m_chain)
-        lift(linked);
-    for (std::size_t i = 0; i < m_chain.size(); ++i)
-        put(m_chain[i], m_chainFrom[i].slot, m_chainFrom[i].field);
-    return false;
+    return keepOrUndoChain(random, after - before, temperature);
 }
 
 int PlanOptimiser::freeField(int slot)

@@ -50,6 +50,7 @@ private:
     // Adds the games linked to `game` in its slot and `otherSlot` to m_chain.
     void collectChain(int game, int otherSlot);
     bool accepts(PlanRandom& random, std::int64_t change, double temperature) const;
+    bool keepOrUndoChain(PlanRandom& random, std::int64_t change, double temperature);
     void lift(int game);
     void put(int game, int slot, int field);
     int freeField(int slot);

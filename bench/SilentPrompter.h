@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/Prompter.h"
+
+// Benchmarks run without anyone at the desk: every question is declined, every notice dropped.
+class SilentPrompter : public Prompter {
+public:
+    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    void inform(const QString&, const QString&) override {}
+};
