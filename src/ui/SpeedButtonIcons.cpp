@@ -99,6 +99,19 @@ void drawExit(QPainter& p)
     p.drawLine(QPointF(16, 16), QPointF(32, 32));
     p.drawLine(QPointF(32, 16), QPointF(16, 32));
 }
+
+// A sheet with a green tick: the check of the schedule.
+void drawCheck(QPainter& p)
+{
+    p.setPen(QPen(Outline, 2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 5, 30, 38));
+    p.setPen(QPen(QColor(0x99, 0x99, 0x99), 1.5));
+    for (double y : {13.0, 20.0, 27.0})
+        p.drawLine(QPointF(13, y), QPointF(33, y));
+    p.setPen(QPen(QColor(0x2e, 0x8b, 0x3e), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(20, 33), QPointF(28, 41), QPointF(43, 22)}));
+}
 } // namespace
 
 QIcon MakeSpeedButtonIcon(SpeedButtonIcon icon)
@@ -122,6 +135,9 @@ QIcon MakeSpeedButtonIcon(SpeedButtonIcon icon)
         break;
     case SpeedButtonIcon::Exit:
         drawExit(painter);
+        break;
+    case SpeedButtonIcon::Check:
+        drawCheck(painter);
         break;
     }
     painter.end();

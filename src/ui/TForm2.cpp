@@ -140,7 +140,7 @@ void TForm2::buildMenus()
         bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Schedule), QStringLiteral("Hauptfenster"));
     back->setObjectName(QStringLiteral("sbHauptfenster"));
     SetHelpTopic(bar->widgetForAction(back), HelpTopic::ThisRound);
-    QAction* checkButton = bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Settings),
+    QAction* checkButton = bar->addAction(MakeSpeedButtonIcon(SpeedButtonIcon::Check),
                                           QStringLiteral("Überprüfung des Spielplans"));
     checkButton->setObjectName(QStringLiteral("sbPruefung"));
     SetHelpTopic(bar->widgetForAction(checkButton), HelpTopic::ScheduleCommands);
