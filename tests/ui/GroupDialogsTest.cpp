@@ -8,47 +8,33 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-template <typename Widget> Widget* child(QWidget* dialog, const char* name)
-{
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-void press(QWidget* dialog, const char* name)
-{
-    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
-}
-} // namespace
-
 TEST_F(MainWindowTest, NewGroupDialogShowsItsCaptionsAndClampsTheTeamCount)
 {
     launch();
     WhenDialogShows<NewGroupDialog>([this](NewGroupDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("neue Gruppe"));
-        EXPECT_EQ(child<QLabel>(dialog, "titleLabel")->text(), QStringLiteral("neue Gruppe(n)"));
-        EXPECT_EQ(child<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
-        EXPECT_EQ(child<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("4"));
-        EXPECT_TRUE(child<QRadioButton>(dialog, "withoutReturnLegButton")->isChecked());
-        EXPECT_FALSE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
+        EXPECT_EQ(ChildNamed<QLabel>(dialog, "titleLabel")->text(), QStringLiteral("neue Gruppe(n)"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("4"));
+        EXPECT_TRUE(ChildNamed<QRadioButton>(dialog, "withoutReturnLegButton")->isChecked());
+        EXPECT_FALSE(ChildNamed<QLabel>(dialog, "groupCountMarker")->isVisible());
         EXPECT_TRUE(state->Settings.PlanChanged);
 
-        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("2"));
-        EXPECT_TRUE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
-        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("x"));
-        EXPECT_TRUE(child<QLabel>(dialog, "groupCountMarker")->isVisible());
+        ChildNamed<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("2"));
+        EXPECT_TRUE(ChildNamed<QLabel>(dialog, "groupCountMarker")->isVisible());
+        ChildNamed<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("x"));
+        EXPECT_TRUE(ChildNamed<QLabel>(dialog, "groupCountMarker")->isVisible());
 
         // Not a number: the dialog stays open.
-        press(dialog, "addButton");
+        PressButton(dialog, "addButton");
         EXPECT_TRUE(dialog->isVisible());
-        child<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("01"));
-        child<QLineEdit>(dialog, "groupNameEdit")->setText(QStringLiteral("Riesen"));
-        child<QLineEdit>(dialog, "teamCountEdit")->setText(QStringLiteral("25"));
-        press(dialog, "addButton");
+        ChildNamed<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("01"));
+        ChildNamed<QLineEdit>(dialog, "groupNameEdit")->setText(QStringLiteral("Riesen"));
+        ChildNamed<QLineEdit>(dialog, "teamCountEdit")->setText(QStringLiteral("25"));
+        PressButton(dialog, "addButton");
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(child<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("22"));
-        EXPECT_EQ(child<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "teamCountEdit")->text(), QStringLiteral("22"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "groupCountEdit")->text(), QStringLiteral("1"));
     });
     click("newGroupButton");
     EXPECT_EQ(
@@ -69,14 +55,14 @@ TEST_F(MainWindowTest, ChangeGroupDialogChangesNameSizeAndReturnLeg)
     auto& dialog = window->changeGroupDialog();
     WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
         EXPECT_EQ(shown->windowTitle(), QStringLiteral("Gruppe ändern"));
-        EXPECT_EQ(child<QLineEdit>(shown, "groupNumberDisplay")->text(), QStringLiteral("1"));
-        EXPECT_EQ(child<QLineEdit>(shown, "groupNameEdit")->text(), QStringLiteral("Gruppe 1"));
-        EXPECT_EQ(child<QLineEdit>(shown, "teamCountEdit")->text(), QStringLiteral("4"));
-        EXPECT_TRUE(child<QRadioButton>(shown, "withoutReturnLegButton")->isChecked());
-        child<QLineEdit>(shown, "groupNameEdit")->setText(QStringLiteral("Vorrunde"));
-        child<QLineEdit>(shown, "teamCountEdit")->setText(QStringLiteral("05"));
-        child<QRadioButton>(shown, "withReturnLegButton")->setChecked(true);
-        press(shown, "changeButton");
+        EXPECT_EQ(ChildNamed<QLineEdit>(shown, "groupNumberDisplay")->text(), QStringLiteral("1"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(shown, "groupNameEdit")->text(), QStringLiteral("Gruppe 1"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(shown, "teamCountEdit")->text(), QStringLiteral("4"));
+        EXPECT_TRUE(ChildNamed<QRadioButton>(shown, "withoutReturnLegButton")->isChecked());
+        ChildNamed<QLineEdit>(shown, "groupNameEdit")->setText(QStringLiteral("Vorrunde"));
+        ChildNamed<QLineEdit>(shown, "teamCountEdit")->setText(QStringLiteral("05"));
+        ChildNamed<QRadioButton>(shown, "withReturnLegButton")->setChecked(true);
+        PressButton(shown, "changeButton");
     });
     dialog.openForGroup(1);
     window->RefreshMainWindow();
@@ -96,9 +82,9 @@ TEST_F(MainWindowTest, ChangeGroupDialogAsksBeforeTouchingAGroupWithResults)
 
     prompter.answer({Prompter::Answer::No, Prompter::Answer::No});
     WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
-        press(shown, "clearResultsButton");
+        PressButton(shown, "clearResultsButton");
         EXPECT_TRUE(shown->isVisible());
-        press(shown, "deleteGroupButton");
+        PressButton(shown, "deleteGroupButton");
         EXPECT_FALSE(shown->isVisible());
     });
     dialog.openForGroup(1);
@@ -109,7 +95,8 @@ TEST_F(MainWindowTest, ChangeGroupDialogAsksBeforeTouchingAGroupWithResults)
                              "Wollen Sie trotzdem fortsetzen ? "));
 
     prompter.answer({Prompter::Answer::Yes});
-    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) { press(shown, "clearResultsButton"); });
+    WhenDialogShows<ChangeGroupDialog>(
+        [](ChangeGroupDialog* shown) { PressButton(shown, "clearResultsButton"); });
     dialog.openForGroup(1);
     EXPECT_EQ(state->ResultCount, 0);
     EXPECT_FALSE(state->GroupHasResults[1]);

@@ -6,22 +6,9 @@
 #include <QTest>
 
 namespace {
-template <typename Widget> Widget* child(QWidget* dialog, const char* name)
-{
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-void press(QWidget* dialog, const char* name, int times = 1)
-{
-    for (int i = 0; i < times; ++i)
-        QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
-}
-
 QString teamCount(QWidget* dialog)
 {
-    return child<QLineEdit>(dialog, "edAnzahl")->text();
+    return ChildNamed<QLineEdit>(dialog, "edAnzahl")->text();
 }
 
 void close(QWidget* dialog)
@@ -37,9 +24,9 @@ TEST_F(MainWindowTest, LeaguePlanCountStartsFromTheFieldsAndStaysWithinFourToTwe
         state->FieldsInRound[std::size_t(state->CurrentRound)] = fields;
         WhenDialogShows<LeaguePlanDialog>([shown](LeaguePlanDialog* dialog) {
             EXPECT_EQ(teamCount(dialog), QString::fromLatin1(shown));
-            press(dialog, "btPlus", 20);
+            PressButton(dialog, "btPlus", 20);
             EXPECT_EQ(teamCount(dialog), QStringLiteral("20"));
-            press(dialog, "btMinus", 20);
+            PressButton(dialog, "btMinus", 20);
             EXPECT_EQ(teamCount(dialog), QStringLiteral("4"));
             close(dialog);
         });
@@ -56,9 +43,9 @@ TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesAndCopiesTheSelectionOrEverything
     state->FieldsInRound[std::size_t(state->CurrentRound)] = 1;
     const bool wasSaved = state->IsSaved;
     WhenDialogShows<LeaguePlanDialog>([](LeaguePlanDialog* dialog) {
-        child<QLineEdit>(dialog, "edAnfuegen")->setText(QStringLiteral(" -"));
-        press(dialog, "btZeigen");
-        auto* plan = child<QListWidget>(dialog, "lbLigaplan");
+        ChildNamed<QLineEdit>(dialog, "edAnfuegen")->setText(QStringLiteral(" -"));
+        PressButton(dialog, "btZeigen");
+        auto* plan = ChildNamed<QListWidget>(dialog, "lbLigaplan");
         const QStringList lines = ListLines(plan);
         EXPECT_EQ(lines.first(), QStringLiteral("Liga-Spielplan Stadtliga"));
         EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("Blau-Weiß Süd")));
@@ -83,7 +70,7 @@ TEST_F(MainWindowTest, LeaguePlanFontChangesOnlyWhenTheFontDialogIsAccepted)
 {
     launch();
     WhenDialogShows<LeaguePlanDialog>([](LeaguePlanDialog* dialog) {
-        auto* plan = child<QListWidget>(dialog, "lbLigaplan");
+        auto* plan = ChildNamed<QListWidget>(dialog, "lbLigaplan");
         auto* chooseFont = dialog->findChild<QAction*>(QStringLiteral("actionFont"));
         const QFont before = plan->font();
         WhenDialogShows<QFontDialog>([](QFontDialog* fonts) { fonts->reject(); });

@@ -22,16 +22,6 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
-namespace {
-
-template <typename Widget> Widget* Child(QWidget* parent, const char* name)
-{
-    auto* widget = parent->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-} // namespace
-
 class OutputDialogsTest : public MainWindowTest {
 protected:
     void openExample()
@@ -52,7 +42,7 @@ TEST_F(OutputDialogsTest, GameListDialogClampsTheRoundAndWritesAFilePerTeam)
 {
     openExample();
     WhenDialogShows<GameListDialog>([this](GameListDialog* dialog) {
-        auto* round = Child<QLineEdit>(dialog, "edRunde");
+        auto* round = ChildNamed<QLineEdit>(dialog, "edRunde");
         TypeInto(round, QStringLiteral("0"));
         EXPECT_EQ(round->text(), QStringLiteral("1"));
         EXPECT_EQ(round->palette().color(QPalette::Base), QColor(Qt::red));
@@ -60,8 +50,8 @@ TEST_F(OutputDialogsTest, GameListDialogClampsTheRoundAndWritesAFilePerTeam)
         EXPECT_EQ(round->text(), QString::number(state->RoundCount));
         TypeInto(round, QStringLiteral("1"));
         EXPECT_NE(round->palette().color(QPalette::Base), QColor(Qt::red));
-        Child<QRadioButton>(dialog, "RBjedeMannschaft")->click();
-        Child<QPushButton>(dialog, "btOK")->click();
+        ChildNamed<QRadioButton>(dialog, "RBjedeMannschaft")->click();
+        ChildNamed<QPushButton>(dialog, "btOK")->click();
     });
     trigger("sbSpiellisten");
 
@@ -90,24 +80,24 @@ TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnC
     state->NamePoolCount = 3;
 
     WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edBetreff")->text(),
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edBetreff")->text(),
                   QStringLiteral("Info zum Korvane ") + state->TournamentName);
-        EXPECT_FALSE(Child<QPushButton>(dialog, "btSpiellistenErzeugen")->isEnabled());
-        Child<QRadioButton>(dialog, "RBseparat")->click();
-        Child<QRadioButton>(dialog, "RBSpielliste")->click();
-        EXPECT_FALSE(Child<QPushButton>(dialog, "btAnhang")->isEnabled());
-        auto* list = Child<QTreeWidget>(dialog, "ListView1");
+        EXPECT_FALSE(ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->isEnabled());
+        ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
+        ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
+        EXPECT_FALSE(ChildNamed<QPushButton>(dialog, "btAnhang")->isEnabled());
+        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
         list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
         // Locked to round 1 and a file per team while it serves the e-mails.
         WhenDialogShows<GameListDialog>([](GameListDialog* gameLists) {
-            EXPECT_FALSE(Child<QLineEdit>(gameLists, "edRunde")->isEnabled());
-            EXPECT_TRUE(Child<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
-            EXPECT_FALSE(Child<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
-            Child<QPushButton>(gameLists, "btOK")->click();
+            EXPECT_FALSE(ChildNamed<QLineEdit>(gameLists, "edRunde")->isEnabled());
+            EXPECT_TRUE(ChildNamed<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
+            EXPECT_FALSE(ChildNamed<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
+            ChildNamed<QPushButton>(gameLists, "btOK")->click();
         });
-        Child<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
-        Child<QPushButton>(dialog, "btSenden")->click();
-        Child<QPushButton>(dialog, "btSchliessen")->click();
+        ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
+        ChildNamed<QPushButton>(dialog, "btSenden")->click();
+        ChildNamed<QPushButton>(dialog, "btSchliessen")->click();
     });
     trigger("sbEmails");
     qunsetenv("KORVANE_SENDMAIL");
@@ -127,16 +117,16 @@ TEST_F(OutputDialogsTest, EmailListEditingFillsTheFieldsWithTheTopmostRemovedRow
     openExample();
     const int poolCount = state->NamePoolCount;
     WhenDialogShows<EmailDialog>([](EmailDialog* dialog) {
-        auto* list = Child<QTreeWidget>(dialog, "ListView1");
-        TypeInto(Child<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
-        TypeInto(Child<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
-        Child<QPushButton>(dialog, "btHinzufuegen")->click();
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edName")->text(), QString());
+        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
+        ChildNamed<QPushButton>(dialog, "btHinzufuegen")->click();
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), QString());
         list->topLevelItem(1)->setSelected(true);
         list->topLevelItem(3)->setSelected(true);
         const QString second = list->topLevelItem(1)->text(0);
-        Child<QPushButton>(dialog, "btLoeschen")->click();
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edName")->text(), second);
+        ChildNamed<QPushButton>(dialog, "btLoeschen")->click();
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
         dialog->reject();
     });
     trigger("sbEmails");
@@ -186,8 +176,8 @@ TEST_F(OutputDialogsTest, HtmlDialogPutsThePageOnTheClipboardAndSavesIt)
     trigger("sbHTML");
     auto* dialog = schedule->findChild<TFormHTMLCode*>(QStringLiteral("TFormHTMLCode"));
     ASSERT_NE(dialog, nullptr);
-    TypeInto(Child<QLineEdit>(dialog, "edRahmendicke"), QStringLiteral("3"));
-    Child<QPushButton>(dialog, "btHTMLClipboard")->click();
+    TypeInto(ChildNamed<QLineEdit>(dialog, "edRahmendicke"), QStringLiteral("3"));
+    ChildNamed<QPushButton>(dialog, "btHTMLClipboard")->click();
     EXPECT_FALSE(dialog->isVisible());
     const QString page = QApplication::clipboard()->text();
     EXPECT_TRUE(page.startsWith(QStringLiteral("<html>\r\n"))) << page.left(80).toStdString();
@@ -195,7 +185,7 @@ TEST_F(OutputDialogsTest, HtmlDialogPutsThePageOnTheClipboardAndSavesIt)
 
     trigger("sbHTML");
     files.answer(workFile(QStringLiteral("plan.html")));
-    Child<QPushButton>(dialog, "btHTMLspeichern")->click();
+    ChildNamed<QPushButton>(dialog, "btHTMLspeichern")->click();
     EXPECT_EQ(QString::fromUtf8(ReadFileBytes(workFile(QStringLiteral("plan.html")))), page);
 }
 
@@ -257,8 +247,8 @@ TEST_F(OutputDialogsTest, GameListsPrintedWithoutAPrinterGoIntoOnePdf)
     prompter.answer({Prompter::Answer::Yes});
     files.answer(pdf);
     WhenDialogShows<GameListDialog>([](GameListDialog* dialog) {
-        Child<QRadioButton>(dialog, "RBdrucken")->click();
-        Child<QPushButton>(dialog, "btOK")->click();
+        ChildNamed<QRadioButton>(dialog, "RBdrucken")->click();
+        ChildNamed<QPushButton>(dialog, "btOK")->click();
     });
     trigger("sbSpiellisten");
 

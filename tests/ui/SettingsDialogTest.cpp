@@ -10,33 +10,19 @@
 #include <QTest>
 #include <QTextEdit>
 
-namespace {
-template <typename Widget> Widget* child(QWidget* dialog, const char* name)
-{
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-void press(QWidget* dialog, const char* name)
-{
-    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
-}
-} // namespace
-
 TEST_F(MainWindowTest, SearchDepthThatIsNoNumberGivesTheMessageAndFifty)
 {
     launch();
     WhenDialogShows<TFormEigenschaften>([this](TFormEigenschaften* dialog) {
-        child<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("abc"));
-        press(dialog, "btOK");
+        ChildNamed<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("abc"));
+        PressButton(dialog, "btOK");
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(child<QLineEdit>(dialog, "edRechentiefe")->text(), QStringLiteral("50"));
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edRechentiefe")->text(), QStringLiteral("50"));
         EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Wert bei Rechntiefe nicht erlaubt. Hier muss "
                                                                "eine Zahl stehen. Änderung in Standardwert "
                                                                "wurde durchgeführt.")});
-        child<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("080"));
-        press(dialog, "btOK");
+        ChildNamed<QLineEdit>(dialog, "edRechentiefe")->setText(QStringLiteral("080"));
+        PressButton(dialog, "btOK");
         EXPECT_FALSE(dialog->isVisible());
     });
     trigger("actionSettings");
@@ -50,12 +36,12 @@ TEST_F(MainWindowTest, CancelRestoresTheSnapshotButNotThePlanUpdating)
     auto& dialog = window->settingsDialog();
     QSignalSpy planUpdating(&dialog, &TFormEigenschaften::keepPlanUpdatedChanged);
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
-        press(shown, "rbSchiedsrichterNein");
-        press(shown, "rbGleicheRunde");
-        press(shown, "cbTordifferenz");
-        child<QLineEdit>(shown, "edRechentiefe")->setText(QStringLiteral("7"));
-        press(shown, "cbSpielplanAktualisieren");
-        press(shown, "btAbbrechen");
+        PressButton(shown, "rbSchiedsrichterNein");
+        PressButton(shown, "rbGleicheRunde");
+        PressButton(shown, "cbTordifferenz");
+        ChildNamed<QLineEdit>(shown, "edRechentiefe")->setText(QStringLiteral("7"));
+        PressButton(shown, "cbSpielplanAktualisieren");
+        PressButton(shown, "btAbbrechen");
     });
     trigger("actionSettings");
     const TournamentSettings& settings = state->Settings;
@@ -69,10 +55,10 @@ TEST_F(MainWindowTest, CancelRestoresTheSnapshotButNotThePlanUpdating)
 
     // The next opening shows the restored values.
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
-        EXPECT_TRUE(child<QRadioButton>(shown, "rbSchiedsrichterJa")->isChecked());
-        EXPECT_TRUE(child<QRadioButton>(shown, "rbGanzesKorvane")->isChecked());
-        EXPECT_FALSE(child<QRadioButton>(shown, "rbGleicheRunde")->isChecked());
-        EXPECT_FALSE(child<QCheckBox>(shown, "cbSpielplanAktualisieren")->isChecked());
+        EXPECT_TRUE(ChildNamed<QRadioButton>(shown, "rbSchiedsrichterJa")->isChecked());
+        EXPECT_TRUE(ChildNamed<QRadioButton>(shown, "rbGanzesKorvane")->isChecked());
+        EXPECT_FALSE(ChildNamed<QRadioButton>(shown, "rbGleicheRunde")->isChecked());
+        EXPECT_FALSE(ChildNamed<QCheckBox>(shown, "cbSpielplanAktualisieren")->isChecked());
         QTest::keyClick(shown, Qt::Key_Escape);
     });
     trigger("actionSettings");
@@ -84,12 +70,12 @@ TEST_F(MainWindowTest, SettingsDialogKeepsItsHiddenGroupsHidden)
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
         for (const char* hidden :
              {"gbPlatzverteilung", "gbSpielplan", "gbFormatiert", "gbLeerzeile", "gbBerechnung"})
-            EXPECT_FALSE(child<QWidget>(shown, hidden)->isVisible()) << hidden;
+            EXPECT_FALSE(ChildNamed<QWidget>(shown, hidden)->isVisible()) << hidden;
         for (const char* visible : {"gbSchiedsrichter", "gbRechentiefe", "gbDirekterVergleich",
                                     "gbVergleichsbereich", "gbAllgemein"})
-            EXPECT_TRUE(child<QWidget>(shown, visible)->isVisible()) << visible;
+            EXPECT_TRUE(ChildNamed<QWidget>(shown, visible)->isVisible()) << visible;
         EXPECT_EQ(shown->windowTitle(), QStringLiteral("Einstellungen"));
-        press(shown, "btOK");
+        PressButton(shown, "btOK");
     });
     trigger("actionSettings");
 }
@@ -106,8 +92,8 @@ TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
     QSignalSpy restored(&dialog, &TFormEigenschaften::helpTextRestored);
     prompter.answer({Prompter::Answer::Yes});
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
-        press(shown, "btOriginalDirekthilfe");
-        press(shown, "btOK");
+        PressButton(shown, "btOriginalDirekthilfe");
+        PressButton(shown, "btOK");
     });
     trigger("actionSettings");
     EXPECT_EQ(restored.count(), 1);
@@ -126,23 +112,23 @@ TEST_F(MainWindowTest, OptimiseBoxSitsWithTheSearchDepthAndCancelTakesItBack)
 {
     launch();
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
-        auto* box = child<QCheckBox>(shown, "cbPlatzverteilungOptimieren");
+        auto* box = ChildNamed<QCheckBox>(shown, "cbPlatzverteilungOptimieren");
         EXPECT_EQ(box->text(), QStringLiteral("Platzverteilung optimieren"));
         EXPECT_EQ(box->toolTip(),
                   QStringLiteral("findet bessere Platzverteilungen, rechnet länger; ohne Haken "
                                  "wird genau wie bisher verteilt"));
         EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("gbRechentiefe"));
         EXPECT_FALSE(box->isChecked());
-        press(shown, "cbPlatzverteilungOptimieren");
-        press(shown, "btOK");
+        PressButton(shown, "cbPlatzverteilungOptimieren");
+        PressButton(shown, "btOK");
     });
     trigger("actionSettings");
     EXPECT_TRUE(state->Settings.OptimiseAllocation);
 
     WhenDialogShows<TFormEigenschaften>([](TFormEigenschaften* shown) {
-        EXPECT_TRUE(child<QCheckBox>(shown, "cbPlatzverteilungOptimieren")->isChecked());
-        press(shown, "cbPlatzverteilungOptimieren");
-        press(shown, "btAbbrechen");
+        EXPECT_TRUE(ChildNamed<QCheckBox>(shown, "cbPlatzverteilungOptimieren")->isChecked());
+        PressButton(shown, "cbPlatzverteilungOptimieren");
+        PressButton(shown, "btAbbrechen");
     });
     trigger("actionSettings");
     EXPECT_TRUE(state->Settings.OptimiseAllocation);

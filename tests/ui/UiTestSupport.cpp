@@ -42,6 +42,12 @@ void WhenModalShows(const char* className, std::function<void(QWidget*)> inside)
     timer->start(10);
 }
 
+void PressButton(QWidget* dialog, const char* name, int times)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(ChildNamed<QAbstractButton>(dialog, name), Qt::LeftButton);
+}
+
 QStringList ListLines(const QListWidget* list)
 {
     QStringList lines;

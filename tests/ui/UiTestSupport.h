@@ -46,6 +46,17 @@ template <typename Dialog> void WhenDialogShows(std::function<void(Dialog*)> ins
                    [inside](QWidget* dialog) { inside(static_cast<Dialog*>(dialog)); });
 }
 
+// The child `name` of a dialog or window; a failed expectation when there is none.
+template <typename Widget> Widget* ChildNamed(QWidget* parent, const char* name)
+{
+    auto* widget = parent->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// Clicks the button `name` of a dialog, `times` times.
+void PressButton(QWidget* dialog, const char* name, int times = 1);
+
 QStringList ListLines(const QListWidget* list);
 // Types `text` into the field as a user would, replacing what it held.
 void TypeInto(QLineEdit* edit, const QString& text);
