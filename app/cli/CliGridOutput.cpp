@@ -71,4 +71,12 @@ const TextGrid* ProduceNamedGrid(TournamentState& state, AllocationOutput& outpu
     }
     return RunAllocation(state, output, prompter, {}) ? &output.TimePlan : nullptr;
 }
+
+LoadedGrid LoadNamedGrid(const QString& tournamentFile, const QString& grid, Prompter& prompter)
+{
+    LoadedGrid loaded{std::make_unique<TournamentState>(), std::make_unique<AllocationOutput>(), nullptr};
+    if (LoadPairingData(*loaded.state) && LoadTournamentFile(*loaded.state, tournamentFile))
+        loaded.grid = ProduceNamedGrid(*loaded.state, *loaded.output, grid, prompter);
+    return loaded;
+}
 } // namespace cli

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class Prompter;
@@ -25,4 +26,12 @@ bool WriteCliOutput(const QByteArray& bytes, const QString& outputPath, const QS
 // allocation into `output`. Null when the allocation could not run.
 const TextGrid* ProduceNamedGrid(TournamentState& state, AllocationOutput& output, const QString& grid,
                                  Prompter& prompter);
+
+// A tournament file loaded with the grid a --grid option names; `grid` is null after a message.
+struct LoadedGrid {
+    std::unique_ptr<TournamentState> state;
+    std::unique_ptr<AllocationOutput> output;
+    const TextGrid* grid = nullptr;
+};
+LoadedGrid LoadNamedGrid(const QString& tournamentFile, const QString& grid, Prompter& prompter);
 } // namespace cli

@@ -12,7 +12,6 @@
 
 #include <QCommandLineParser>
 
-#include <QFile>
 #include <QTextStream>
 #include <optional>
 
@@ -53,24 +52,18 @@ int RunExport(const QStringList& arguments)
         PrintError(Usage);
         return 2;
     }
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
-        return 1;
     ConsolePrompter prompter;
-    auto output = std::make_unique<AllocationOutput>();
-    const TextGrid* source = ProduceNamedGrid(*state, *output, grid, prompter);
-    if (!source)
+    const LoadedGrid loaded = LoadNamedGrid(parser.positionalArguments().at(0), grid, prompter);
+    if (!loaded.grid)
         return 1;
     const QString outputPath = parser.value(outputOption);
-    if (format == u"html")
-        return SaveHtmlTable(BuildHtmlTable(*source, GridAppearance{}, border), outputPath, prompter) ? 0 : 1;
+    if (format == u"html") {
+        const bool saved =
+            SaveHtmlTable(BuildHtmlTable(*loaded.grid, GridAppearance{}, border), outputPath, prompter);
+        return saved ? 0 : 1;
+    }
     const QByteArray bytes =
-        ExportGridText(*source, format == u"xls" ? GridTextFormat::Xls : GridTextFormat::Csv);
-    QFile file(outputPath);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-        file.flush())
-        return 0;
-    PrintError(QStringLiteral("Speichern der Datei ") + outputPath + QStringLiteral(" nicht möglich"));
-    return 1;
+        ExportGridText(*loaded.grid, format == u"xls" ? GridTextFormat::Xls : GridTextFormat::Csv);
+    return WriteCliOutput(bytes, outputPath, QStringLiteral("export")) ? 0 : 1;
 }
 } // namespace cli

@@ -39,16 +39,12 @@ int RunPrint(const QStringList& arguments)
         PrintError(QStringLiteral("usage: korvane-cli print FILE --grid schedule|timeplan -o OUT.pdf"));
         return 2;
     }
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
-        return 1;
     ConsolePrompter prompter;
-    auto output = std::make_unique<AllocationOutput>();
-    const TextGrid* source = ProduceNamedGrid(*state, *output, grid, prompter);
-    if (!source)
+    const LoadedGrid loaded = LoadNamedGrid(parser.positionalArguments().at(0), grid, prompter);
+    if (!loaded.grid)
         return 1;
     const QString path = parser.value(outputOption);
-    if (PrintGridToPdf(*source, GridAppearance{}, path))
+    if (PrintGridToPdf(*loaded.grid, GridAppearance{}, path))
         return 0;
     PrintError(QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
     return 1;

@@ -83,7 +83,11 @@ QByteArray ExportGridText(const TextGrid& grid, GridTextFormat format)
 
 bool SaveGridText(const TextGrid& grid, const QString& fileName, Prompter& prompter)
 {
-    const QByteArray bytes = ExportGridText(grid, GridTextFormatForFile(fileName));
+    return WriteExportFile(ExportGridText(grid, GridTextFormatForFile(fileName)), fileName, prompter);
+}
+
+bool WriteExportFile(const QByteArray& bytes, const QString& fileName, Prompter& prompter)
+{
     QFile file(fileName);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
         file.flush())

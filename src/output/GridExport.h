@@ -22,6 +22,8 @@ QString GridTextLines(const TextGrid& grid, GridTextFormat format);
 // GridTextLines as file bytes: Windows-1252, or UTF-8 with byte-order mark when a text has
 // characters outside that code page.
 QByteArray ExportGridText(const TextGrid& grid, GridTextFormat format);
+// Replaces the file's content with `bytes`; a failure shows "Speichern der Datei <name> nicht möglich".
+bool WriteExportFile(const QByteArray& bytes, const QString& fileName, Prompter& prompter);
 // Writes ExportGridText to the file; a failure shows "Speichern der Datei <name> nicht möglich".
 bool SaveGridText(const TextGrid& grid, const QString& fileName, Prompter& prompter);
 

@@ -2,8 +2,7 @@
 
 #include "model/Prompter.h"
 #include "model/TextGrid.h"
-
-#include <QFile>
+#include "output/GridExport.h"
 
 namespace {
 QString Number(int value)
@@ -70,12 +69,5 @@ QString HtmlText(const QStringList& lines)
 
 bool SaveHtmlTable(const QStringList& lines, const QString& fileName, Prompter& prompter)
 {
-    const QByteArray bytes = HtmlText(lines).toUtf8();
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-        file.flush())
-        return true;
-    prompter.inform(QStringLiteral("Fehler"),
-                    QStringLiteral("Speichern der Datei ") + fileName + QStringLiteral(" nicht möglich"));
-    return false;
+    return WriteExportFile(HtmlText(lines).toUtf8(), fileName, prompter);
 }
