@@ -78,6 +78,8 @@ bool LoadTournament(TournamentState& state, const QString& path, Prompter& promp
         // The tournament holds only part of the file: saving must not silently replace it.
         state.RememberedFileName.clear();
         ReportLoadFailure(prompter, ReadFailureLine(result));
+    } else if (const QString notice = ReadNoticeText(result); !notice.isEmpty()) {
+        prompter.inform(QStringLiteral("Benutzer-Info"), notice);
     }
     return result.ok;
 }

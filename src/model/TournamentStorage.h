@@ -14,7 +14,8 @@ struct TournamentState;
 // and the remembered name as they were. Otherwise the tournament is read afresh; a failed read
 // keeps what was read up to the faulty line and clears the remembered file name, so that a later
 // save cannot overwrite the damaged file with the partial tournament. Failures show
-// "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause.
+// "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause; values the
+// reader adapted to the limits are listed afterwards (caption "Benutzer-Info").
 // After an opened file: IsSaved := true, SetsWord follows WithSets, JustLoaded := true.
 // AutoLoadPending := false in every case. Returns true when the whole file was read.
 bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter);
