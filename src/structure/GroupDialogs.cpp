@@ -1,6 +1,7 @@
 #include "structure/GroupDialogs.h"
 
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
 #include "results/ScheduleGrid.h"
@@ -63,9 +64,10 @@ void RefreshPlaceholdersOf(TournamentState& state, int source)
             const Referral& referral = state.ReferralTable[std::size_t(group)][std::size_t(slot)];
             if (referral.FromGroup == source)
                 state.NameTable[std::size_t(group)][std::size_t(slot)] =
-                    QStringLiteral("%1. %2")
-                        .arg(referral.FromPlace)
-                        .arg(state.NameTable[std::size_t(source)][0]);
+                    CutText(QStringLiteral("%1. %2")
+                                .arg(referral.FromPlace)
+                                .arg(state.NameTable[std::size_t(source)][0]),
+                            Limits::StoredTextLength);
         }
     }
 }
@@ -160,7 +162,7 @@ ChangeGroupOutcome ApplyGroupChange(TournamentState& state, const ChangeGroupInp
     outcome.closes = true;
     if (IsExistingGroup(state, input.group) && ConfirmGroupChange(state, input.group, prompter)) {
         const auto group = std::size_t(input.group);
-        state.NameTable[group][0] = input.name;
+        state.NameTable[group][0] = CutText(input.name, Limits::InputTextLength);
         state.TeamsInGroup[group] = teams;
         state.ReturnLeg[group] = input.returnLeg;
         RefreshPlaceholdersOf(state, input.group);
