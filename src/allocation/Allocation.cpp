@@ -161,7 +161,7 @@ long long StepsOfRound(const TournamentState& state, int round, int depth, bool 
 }
 
 const QString CancelledText = QStringLiteral(
-    "Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan zeigt noch die vorige Berechnung.");
+    "Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde nicht neu berechnet.");
 
 // The persisted field plan takes the time plan, on a grid at least as large as the schedule grid
 // and never smaller than the time plan, so that no cell of the plan is lost.

@@ -131,8 +131,8 @@ TEST(Allocation, ProgressCountsEveryStepOfTheRunAndCancellingChangesNothing)
     EXPECT_TRUE(output.TimePlan == planned->TimePlan);
     EXPECT_EQ(
         output.Messages.lines(),
-        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan zeigt "
-                                   "noch die vorige Berechnung.")});
+        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
+                                   "nicht neu berechnet.")});
     EXPECT_TRUE(state->FieldPlan == fieldPlan);
     EXPECT_FALSE(state->TimePlanCurrent);
     EXPECT_TRUE(prompter.shown().empty());

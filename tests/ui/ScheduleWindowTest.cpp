@@ -198,8 +198,8 @@ TEST_F(ScheduleWindowTest, ALongAllocationShowsItsProgressAndCancelsKeepingThePr
     EXPECT_FALSE(state->TimePlanCurrent);
     EXPECT_EQ(
         ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
-        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan zeigt "
-                                   "noch die vorige Berechnung.")});
+        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
+                                   "nicht neu berechnet.")});
 }
 
 // Not a test: how long the largest tournament takes in the window. Run it with
