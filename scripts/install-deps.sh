@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -198,14 +198,15 @@ struct GridSize {
 
 // The largest field plan the tournament read so far can have: its schedule grid (five columns per
 // group of the widest round, the tallest group of every round) or its time plan (three columns
-// per field, two rows per slot and at most one slot per game, four rows per break), whichever is
-// larger.
+// per field, two rows per slot, at most one slot per game and 900 per round, four rows per break
+// and at most one break after each slot), whichever is larger.
 GridSize LargestFieldPlan(const TournamentState& state)
 {
     int widestRound = 0;
     int mostFields = 0;
     int scheduleRows = 4;
-    int timePlanRows = 4 + 4 * int(std::min<qsizetype>(state.PauseList.size(), Format::MaxFieldPlanRows));
+    int timePlanRows = 4;
+    int breakChances = 0;
     for (int round = 1; round <= state.RoundCount; ++round) {
         widestRound = std::max(widestRound, state.GroupsInRound[round]);
         mostFields = std::max(mostFields, state.FieldsInRound[round]);
@@ -217,8 +218,11 @@ GridSize LargestFieldPlan(const TournamentState& state)
             games += GroupGameCount(state, group);
         }
         scheduleRows += tallestGroup;
-        timePlanRows += 3 + 2 * std::max(1, games) + 4;
+        const int slotCount = std::clamp(games, 1, Limits::MaxSlotsPerRound);
+        timePlanRows += 3 + 2 * slotCount + 4;
+        breakChances += slotCount;
     }
+    timePlanRows += 4 * int(std::min<qsizetype>(state.PauseList.size(), breakChances));
     return {std::max(5 * widestRound + 1, 3 * mostFields + 2),
             std::min(std::max({scheduleRows, timePlanRows, 10}), Format::MaxFieldPlanRows)};
 }
