@@ -9,6 +9,10 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache
+    # manual pages, the Debian package and the checks of the installed program
+    help2man dpkg-dev lintian man-db
+    desktop-file-utils appstream libxml2-utils shared-mime-info
+    libglib2.0-bin xdotool x11-utils
 )
 
 missing=()

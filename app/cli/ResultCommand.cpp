@@ -63,7 +63,7 @@ std::optional<ResultRequest> parseArguments(const QStringList& arguments, int& s
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
+        cli::PrintHelp(parser, arguments);
         status = 0;
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 
 #include <map>
@@ -59,6 +60,18 @@ void expectMatchDays(const PairingTable& table, int n, int start, int count, int
     }
 }
 } // namespace
+
+TEST(PairingData, DeliveredFileIsPinnedAndIsTheGeneratorsOutput)
+{
+    // Tournament files store results by game number, and the numbers come from this file: a
+    // different file would attach every stored result of a group size to other pairings. Any
+    // change of the file or of its generator has to be a deliberate change of this hash.
+    const QByteArray delivered = FileContents(QStringLiteral(KORVANE_SOURCE_DIR "/data/Daten1.dat"));
+    EXPECT_EQ(QCryptographicHash::hash(delivered, QCryptographicHash::Sha256).toHex(),
+              "75b5c9e49ae3bc45d2676f2fee87140f7f2874aa9db9c0b16d29757ac5ff35c0");
+    EXPECT_EQ(BuildPairingTable().toRecords(), delivered);
+    EXPECT_EQ(FileContents(PairingFile), delivered);
+}
 
 TEST(PairingData, FileHasTheRecordFormatAndSize)
 {
