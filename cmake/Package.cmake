@@ -5,12 +5,14 @@ set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VENDOR "Korvane")
 set(CPACK_PACKAGE_CONTACT "Korvane-Entwickler <korvane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian wants the lines of the long description shorter than 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Korvane plant Turniere aus Runden von Gruppen: jeder gegen jeden, auf Wunsch mit Rückrunde;\n\
-die Platzierten ziehen in Gruppen späterer Runden ein. Das Programm verteilt die Spiele auf\n\
-Spielfelder und Zeiten, nimmt Ergebnisse auf, berechnet die Tabellen und druckt und exportiert\n\
-Spielpläne, Zeitpläne, Spiellisten und Urkunden. Turnierdateien (.auf) bleiben mit dem\n\
-bisherigen Programm austauschbar.")
+    "Korvane plant Turniere aus Runden von Gruppen: jeder gegen jeden, auf Wunsch\n\
+mit Rückrunde; die Platzierten ziehen in Gruppen späterer Runden ein. Das\n\
+Programm verteilt die Spiele auf Spielfelder und Zeiten, nimmt Ergebnisse auf,\n\
+berechnet die Tabellen und druckt und exportiert Spielpläne, Zeitpläne,\n\
+Spiellisten und Urkunden. Turnierdateien (.auf) bleiben mit dem bisherigen\n\
+Programm austauschbar.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

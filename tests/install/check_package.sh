@@ -35,5 +35,5 @@ env -u QT_QPA_PLATFORM xvfb-run -a "$(dirname "$0")/open_from_menu.sh" \
 
 if command -v lintian >/dev/null; then
     echo "== lintian"
-    lintian --no-tag-display-limit "$package" || true
+    lintian --tag-display-limit 0 "$package" || true
 fi

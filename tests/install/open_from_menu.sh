@@ -13,9 +13,10 @@ window=$(timeout 60 xdotool search --sync --name "Datei: $(basename "$file")") |
     exit 1
 }
 pid=$(xdotool getwindowpid "$window")
-icon=$(xprop -id "$window" _NET_WM_ICON | head -c 200)
+# a window without an icon reads "_NET_WM_ICON:  not found."
+icon=$(xprop -id "$window" -len 16 _NET_WM_ICON)
 kill "$pid"
-[[ "$icon" == *"_NET_WM_ICON(CARDINAL)"*"Icon ("* ]] || {
+[[ "$icon" == "_NET_WM_ICON(CARDINAL) ="* ]] || {
     echo "FAILED: the window has no icon: $icon" >&2
     exit 1
 }
