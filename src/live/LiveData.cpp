@@ -178,6 +178,41 @@ std::vector<LiveField> RoundFields(const TournamentState& state, const TextGrid&
     return fields;
 }
 
+QString RoundStatusText(const TournamentState& state, int round)
+{
+    int games = 0;
+    int stored = 0;
+    for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group)
+        for (const LiveGame& game : GroupGames(state, group)) {
+            ++games;
+            stored += game.finished() ? 1 : 0;
+        }
+    const QString count = QStringLiteral(" (%1 von %2 Ergebnissen)").arg(stored).arg(games);
+    if (games > 0 && stored == games)
+        return QStringLiteral("abgeschlossen") + count;
+    if (round == RoundInPlay(state))
+        return QStringLiteral("läuft") + count;
+    return stored > 0 ? QStringLiteral("begonnen") + count : QStringLiteral("noch offen") + count;
+}
+
+QStringList TeamNames(const TournamentState& state)
+{
+    QStringList names;
+    const int groups = std::min(TotalGroups(state), int(Limits::MaxGroups));
+    for (int group = 1; group <= groups; ++group)
+        for (int position = 1; position <= state.TeamsInGroup[group] && position < Limits::NameSlots;
+             ++position) {
+            const bool referred =
+                position <= Limits::MaxReferralIndex && state.ReferralTable[group][position].FromGroup != 0;
+            const QString name = state.NameTable[group][position].trimmed();
+            if (!referred && name.size() > 1 && !names.contains(name))
+                names << name;
+        }
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
+    return names;
+}
+
 bool HoldsTimePlan(const TextGrid& timePlan)
 {
     for (int row = 0; row < timePlan.rowCount(); ++row)
