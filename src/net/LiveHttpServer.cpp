@@ -81,6 +81,9 @@ bool LiveHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
         responder.writeHeader(QByteArrayLiteral("Content-Length"),
                               QByteArray::number(response.ContentLength));
     responder.writeBody(response.Body);
+    // Qt's server keeps every connection open; a client that asked for the end gets it.
+    if (request.value(QByteArrayLiteral("Connection")).toLower().contains("close"))
+        socket->disconnectFromHost();
     return true;
 }
 
