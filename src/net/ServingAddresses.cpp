@@ -20,19 +20,18 @@ std::vector<ServingAddress> ServingAddresses()
             continue;
         for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
             const QHostAddress address = entry.ip();
-            if (address.isNull() || address.isLinkLocal() || address.isMulticast())
+            if (address.isNull() || address.isLoopback() || address.isLinkLocal() || address.isMulticast())
                 continue;
-            addresses.push_back({address, interface.humanReadableName(), address.isLoopback()});
+            addresses.push_back({address, interface.humanReadableName(), false});
         }
     }
-    const auto rank = [](const ServingAddress& entry) {
-        return entry.Loopback ? 2 : entry.Address.protocol() == QAbstractSocket::IPv4Protocol ? 0 : 1;
-    };
     std::stable_sort(addresses.begin(), addresses.end(),
-                     [&rank](const ServingAddress& a, const ServingAddress& b) { return rank(a) < rank(b); });
-    if (std::none_of(addresses.begin(), addresses.end(),
-                     [](const ServingAddress& entry) { return entry.Loopback; }))
-        addresses.push_back({QHostAddress(QHostAddress::LocalHost), QStringLiteral("lo"), true});
+                     [](const ServingAddress& a, const ServingAddress& b) {
+                         return a.Address.protocol() == QAbstractSocket::IPv4Protocol &&
+                                b.Address.protocol() != QAbstractSocket::IPv4Protocol;
+                     });
+    // One loopback address is enough for trying the pages out on this computer.
+    addresses.push_back({QHostAddress(QHostAddress::LocalHost), QString(), true});
     return addresses;
 }
 

@@ -16,7 +16,7 @@ struct ServingAddress {
 };
 
 // The addresses of the network interfaces that are up: IPv4 first, then IPv6 with a global scope
-// (a phone cannot reach a link-local one by a plain link), loopback last.
+// (a phone cannot reach a link-local one by a plain link), and 127.0.0.1 last.
 std::vector<ServingAddress> ServingAddresses();
 
 // "http://192.168.1.20:8080/", "http://[2001:db8::5]:8080/".

@@ -65,18 +65,24 @@ LiveNetDialog::LiveNetDialog(LiveServer& server, const TournamentState& state, P
     m_code = Named(new QLabel, "lbQrCode");
     m_code->setFixedSize(CodePixels, CodePixels);
     m_code->setAlignment(Qt::AlignCenter);
+    m_title = Named(new QLabel, "lbTurnier");
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setWordWrap(true);
     m_caption = Named(new QLabel, "lbAdresse");
     m_caption->setTextFormat(Qt::PlainText);
     m_caption->setAlignment(Qt::AlignCenter);
-    m_caption->setWordWrap(true);
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont large = m_caption->font();
-    large.setPointSize(large.pointSize() + 3);
+    large.setPointSize(large.pointSize() + 4);
     large.setBold(true);
     m_caption->setFont(large);
+    m_title->setFont(large);
     m_hint = Named(new QLabel, "lbHinweis");
     m_hint->setTextFormat(Qt::PlainText);
     m_hint->setWordWrap(true);
+    m_hint->setMinimumWidth(340);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status = Named(new QLabel, "lbStatus");
     m_status->setTextFormat(Qt::PlainText);
 
@@ -90,9 +96,9 @@ LiveNetDialog::LiveNetDialog(LiveServer& server, const TournamentState& state, P
     auto* settings = new QVBoxLayout;
     settings->addLayout(form);
     settings->addLayout(buttons);
-    settings->addWidget(m_hint);
-    settings->addStretch(1);
+    settings->addWidget(m_hint, 1);
     auto* codeColumn = new QVBoxLayout;
+    codeColumn->addWidget(m_title);
     codeColumn->addWidget(m_code, 0, Qt::AlignHCenter);
     codeColumn->addWidget(m_caption);
     auto* top = new QHBoxLayout;
@@ -201,7 +207,8 @@ void LiveNetDialog::showState()
 void LiveNetDialog::showCode()
 {
     const QString url = m_server.url();
-    m_caption->setText(url.isEmpty() ? m_state.TournamentName : m_state.TournamentName + u'\n' + url);
+    m_title->setText(m_state.TournamentName);
+    m_caption->setText(url);
     if (url == m_codeUrl && !url.isEmpty())
         return;
     m_codeUrl = url;

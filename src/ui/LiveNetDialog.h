@@ -49,7 +49,8 @@ private:
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;
     QLabel* m_code = nullptr;
-    QLabel* m_caption = nullptr;
+    QLabel* m_title = nullptr;   // the tournament's name above the code
+    QLabel* m_caption = nullptr; // the address below it
     QLabel* m_hint = nullptr;
     QLabel* m_status = nullptr;
     QTimer* m_statusTimer = nullptr;
