@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+    chromium chromium-driver python3-selenium
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache

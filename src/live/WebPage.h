@@ -58,9 +58,10 @@ QByteArray WebPageHtml(const WebPage& page, const QByteArray& dataTag);
 // ever sees markup in it.
 QByteArray WebPageJson(const WebPage& page);
 
-// The stylesheet and the script of the live pages, served from memory.
+// The stylesheet, the script and the icon of the live pages, served from memory.
 QByteArray LiveStyleSheet();
 QByteArray LiveScript();
+QByteArray LiveIcon(); // SVG
 
 // The paths of the live plan. A team's name is one path segment, percent-encoded UTF-8.
 QString LiveIndexPath();                       // "/"
@@ -70,3 +71,4 @@ QString LiveTeamPath(const QString& team);     // "/mannschaft/FC%20Stra%C3%9Fbe
 QString LiveDataPath(const QString& pagePath); // "/daten/runde/2"; "/daten" for the overview
 QString LiveStylePath();                       // "/korvane.css"
 QString LiveScriptPath();                      // "/korvane.js"
+QString LiveIconPath();                        // "/korvane.svg"

@@ -123,6 +123,8 @@ QByteArray WebPageHtml(const WebPage& page, const QByteArray& dataTag)
         QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"),
         QStringLiteral("<title>") + Escaped(page.Title) + QStringLiteral("</title>"),
         QStringLiteral("<link rel=\"stylesheet\" href=\"") + LiveStylePath() + QStringLiteral("\">"),
+        QStringLiteral("<link rel=\"icon\" href=\"") + LiveIconPath() +
+            QStringLiteral("\" type=\"image/svg+xml\">"),
         QStringLiteral("<script src=\"") + LiveScriptPath() + QStringLiteral("\" defer></script>"),
         QStringLiteral("</head>"),
         QStringLiteral("<body data-daten=\"") + Escaped(page.DataPath) + QStringLiteral("\" data-stand=\"") +
@@ -225,4 +227,19 @@ QString LiveStylePath()
 QString LiveScriptPath()
 {
     return QStringLiteral("/korvane.js");
+}
+
+QString LiveIconPath()
+{
+    return QStringLiteral("/korvane.svg");
+}
+
+QByteArray LiveIcon()
+{
+    // A table of three lines on the blue of the pages.
+    return QByteArrayLiteral(R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 32 32">
+<rect width="32" height="32" rx="6" fill="#0b3d91"/>
+<path d="M7 10h18M7 16h18M7 22h12" stroke="#fff" stroke-width="3" stroke-linecap="round"/>
+</svg>
+)svg");
 }

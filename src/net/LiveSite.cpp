@@ -49,6 +49,30 @@ bool IsPageRoute(const QStringList& route)
     return route.isEmpty() || (route.size() == 2 && kinds.contains(route.at(0)));
 }
 
+// The files of the pages, built into the program.
+struct Resource {
+    QString Path;
+    QByteArray Type;
+    QByteArray Body;
+    QByteArray Tag;
+};
+
+const Resource* FindResource(const QString& path)
+{
+    static const std::vector<Resource> resources = [] {
+        std::vector<Resource> built{{LiveStylePath(), "text/css; charset=utf-8", LiveStyleSheet(), {}},
+                                    {LiveScriptPath(), "text/javascript; charset=utf-8", LiveScript(), {}},
+                                    {LiveIconPath(), "image/svg+xml", LiveIcon(), {}}};
+        for (Resource& resource : built)
+            resource.Tag = EntityTag(resource.Body);
+        return built;
+    }();
+    for (const Resource& resource : resources)
+        if (resource.Path == path)
+            return &resource;
+    return nullptr;
+}
+
 bool MatchesTag(const QByteArray& ifNoneMatch, const QByteArray& tag)
 {
     for (QByteArray candidate : ifNoneMatch.split(',')) {
@@ -155,21 +179,13 @@ LiveResponse LiveSite::respond(const LiveRequest& request)
         return ErrorResponse(request, 400, TextType, QByteArrayLiteral("Die Adresse ist ungültig.\n"));
     const bool json = !segments->isEmpty() && segments->first() == QStringLiteral("daten");
     const QStringList route = json ? segments->mid(1) : *segments;
-    const bool style = *segments == QStringList{LiveStylePath().mid(1)};
-    const bool script = *segments == QStringList{LiveScriptPath().mid(1)};
-    if (!style && !script && !IsPageRoute(route))
+    const Resource* resource = segments->size() == 1 ? FindResource(u'/' + segments->first()) : nullptr;
+    if (!resource && !IsPageRoute(route))
         return ErrorResponse(request, 404, HtmlType, NotFoundPage());
     if (request.Method != "GET" && request.Method != "HEAD")
         return ErrorResponse(request, 405, TextType, QByteArrayLiteral("Nur GET und HEAD.\n"));
-
-    if (style || script) {
-        static const QByteArray styleSheet = LiveStyleSheet();
-        static const QByteArray scriptText = LiveScript();
-        static const QByteArray styleTag = EntityTag(styleSheet);
-        static const QByteArray scriptTag = EntityTag(scriptText);
-        return style ? answer(request, "text/css; charset=utf-8", styleSheet, styleTag)
-                     : answer(request, "text/javascript; charset=utf-8", scriptText, scriptTag);
-    }
+    if (resource)
+        return answer(request, resource->Type, resource->Body, resource->Tag);
     const std::optional<BuiltPage> built = page(route);
     if (!built)
         return ErrorResponse(request, 404, HtmlType, NotFoundPage());

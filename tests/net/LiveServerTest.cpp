@@ -114,6 +114,7 @@ TEST_F(LiveServerTest, EveryRouteAnswersWithItsStatusTypeAndTheSafetyHeaders)
         {"/daten" + team, "GET", 200, "application/json; charset=utf-8"},
         {"/korvane.css", "GET", 200, "text/css; charset=utf-8"},
         {"/korvane.js", "GET", 200, "text/javascript; charset=utf-8"},
+        {"/korvane.svg", "GET", 200, "image/svg+xml"},
         {"/runde/1", "HEAD", 200, "text/html; charset=utf-8"},
         {"/runde/0", "GET", 404, "text/html; charset=utf-8"},
         {"/runde/3", "GET", 404, "text/html; charset=utf-8"},
