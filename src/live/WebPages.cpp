@@ -149,14 +149,20 @@ struct PlannedGame {
     QString Referee;
 };
 
-QHash<QPair<int, int>, PlannedGame> PlannedGames(const TournamentState& state, const TextGrid& timePlan,
-                                                 int round)
+std::vector<WebCell> TeamGameHeads()
 {
-    QHash<QPair<int, int>, PlannedGame> planned;
-    for (const LiveField& field : RoundFields(state, timePlan, round))
-        for (const LiveGame& game : field.Games)
-            planned.insert({game.Group, game.Game}, {game.Clock, field.Field, game.Referee});
-    return planned;
+    return Heads({{"Zeit", false}, {"Platz", false}, {"Begegnung", false}, {"Ergebnis", true}});
+}
+
+bool PlaysInRound(const TournamentState& state, int round, const QString& team)
+{
+    for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group)
+        for (int position = 1;
+             IsGroupIndex(group) && position <= state.TeamsInGroup[group] && position < Limits::NameSlots;
+             ++position)
+            if (state.NameTable[group][position].trimmed() == team)
+                return true;
+    return false;
 }
 
 WebSection RoundsSection(const TournamentState& state, int inPlay)
@@ -308,32 +314,28 @@ std::optional<WebPage> LiveTeamPage(const TournamentState& state, const TextGrid
     if (team.trimmed() != team || !TeamNames(state).contains(team))
         return std::nullopt;
     WebPage page = PageFrame(state, team, LiveTeamPath(team), 0);
-    WebBlock refereeing{QStringLiteral("Als Schiedsrichter"),
-                        {},
-                        Heads({{"Zeit", false}, {"Platz", false}, {"Begegnung", false}, {"Ergebnis", true}}),
-                        {},
-                        {}};
+    WebBlock refereeing{QStringLiteral("Als Schiedsrichter"), {}, TeamGameHeads(), {}, {}};
     bool nextMarked = false;
     for (int round = 1; round <= state.RoundCount && IsRoundIndex(round); ++round) {
-        const QHash<QPair<int, int>, PlannedGame> planned = PlannedGames(state, timePlan, round);
-        for (const LiveField& field : RoundFields(state, timePlan, round))
-            for (const LiveGame& game : field.Games)
+        const std::vector<LiveField> fields = RoundFields(state, timePlan, round);
+        QHash<QPair<int, int>, PlannedGame> planned;
+        for (const LiveField& field : fields)
+            for (const LiveGame& game : field.Games) {
+                planned.insert({game.Group, game.Game}, {game.Clock, field.Field, game.Referee});
                 if (game.Referee == team)
                     refereeing.Rows.push_back(
                         {{Text(game.Clock, QStringLiteral("time")), Text(field.Title),
                           Text(game.TeamA + QStringLiteral(" – ") + game.TeamB), ResultCell(game)},
                          {}});
+            }
+        if (!PlaysInRound(state, round, team))
+            continue;
         for (const LiveTable& table : RoundTables(state, round)) {
             const bool plays = std::any_of(table.Rows.begin(), table.Rows.end(),
                                            [&team](const LiveTableRow& row) { return row.Team == team; });
             if (!plays)
                 continue;
-            WebBlock games{
-                QStringLiteral("Spiele"),
-                {},
-                Heads({{"Zeit", false}, {"Platz", false}, {"Begegnung", false}, {"Ergebnis", true}}),
-                {},
-                {}};
+            WebBlock games{QStringLiteral("Spiele"), {}, TeamGameHeads(), {}, {}};
             for (const LiveGame& game : GroupGames(state, table.Group)) {
                 if (game.TeamA != team && game.TeamB != team)
                     continue;
