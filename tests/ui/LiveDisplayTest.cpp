@@ -81,6 +81,14 @@ protected:
         FAIL() << "no goals cell";
     }
 
+    int FirstOpenGame(int group) const
+    {
+        for (const LiveGame& game : GroupGames(*state, group))
+            if (!game.finished())
+                return game.Game;
+        return 0;
+    }
+
     TForm2* schedule = nullptr;
     LiveCommands* commands = nullptr;
 };
@@ -96,15 +104,10 @@ TEST_F(LiveDisplayTest, TheDisplayShowsAConfirmedResultAtOnce)
     EXPECT_TRUE(display->model().HasTimePlan);
     EXPECT_EQ(display->findChild<QSpinBox*>(QStringLiteral("seSekunden"))->value(), 15);
 
-    LiveGame open;
-    for (const LiveGame& game : GroupGames(*state, 1))
-        if (!game.finished()) {
-            open = game;
-            break;
-        }
-    ASSERT_NE(open.Game, 0);
-    enterResult(1, open.Game, QStringLiteral("5:4"));
-    const LiveGame* shown = FindShownGame(display->model(), 1, open.Game);
+    const int open = FirstOpenGame(1);
+    ASSERT_NE(open, 0);
+    enterResult(1, open, QStringLiteral("5:4"));
+    const LiveGame* shown = FindShownGame(display->model(), 1, open);
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->Result, QStringLiteral("5 : 4"));
 
@@ -160,14 +163,9 @@ TEST_F(LiveDisplayTest, LiveImNetzServesTheSchedulesStateOnTheChosenAddress)
 
     const QByteArray before = Fetch(server->url() + QStringLiteral("daten/runde/1"));
     EXPECT_TRUE(before.contains("\\u003cscript\\u003ealert(1)\\u003c/script\\u003e Cup"));
-    LiveGame open;
-    for (const LiveGame& game : GroupGames(*state, 2))
-        if (!game.finished()) {
-            open = game;
-            break;
-        }
-    ASSERT_NE(open.Game, 0);
-    enterResult(2, open.Game, QStringLiteral("9:8"));
+    const int open = FirstOpenGame(2);
+    ASSERT_NE(open, 0);
+    enterResult(2, open, QStringLiteral("9:8"));
     EXPECT_FALSE(before.contains("\"9 : 8\""));
     EXPECT_TRUE(Fetch(server->url() + QStringLiteral("daten/runde/1")).contains("\"9 : 8\""));
 
