@@ -371,6 +371,7 @@ void TForm2::runAllocation()
     RunAllocation(m_state, *m_output, m_prompter);
     m_planView->reload();
     showMessages();
+    emit scheduleChanged(); // a new time plan: the display and the live pages follow
 }
 
 void TForm2::checkSchedule()
