@@ -102,9 +102,9 @@ Prompter::Answer QtPrompter::askYesNoCancel(const QString& caption, const QStrin
 Prompter::Answer QtPrompter::askSaveDiscardCancel(const QString& caption, const QString& text)
 {
     return ask(m_parent, caption, text,
-               {{QMessageBox::Save, QStringLiteral("Speichern")},
-                {QMessageBox::Discard, QStringLiteral("Verwerfen")},
-                {QMessageBox::Cancel, QStringLiteral("Abbrechen")}},
+               {{QMessageBox::Save, QStringLiteral("&Speichern")},
+                {QMessageBox::Discard, QStringLiteral("&Verwerfen")},
+                {QMessageBox::Cancel, QStringLiteral("&Abbrechen")}},
                Answer::Cancel);
 }
 

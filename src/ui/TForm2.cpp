@@ -327,6 +327,9 @@ void TForm2::clearReferralPanel()
 void TForm2::renderAndShow()
 {
     const bool justLoaded = m_state.JustLoaded;
+    // A fresh file starts on its plan; the time plan of the one before is no longer true.
+    if (justLoaded)
+        m_tabs->setCurrentIndex(0);
     RenderScheduleGrid(m_state);
     // The completion checks after a load carry teams forward without rendering; show them.
     if (justLoaded)

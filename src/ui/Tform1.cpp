@@ -137,6 +137,8 @@ void Tform1::buildMenus()
     QAction* quickSave = file->addAction(QStringLiteral("&Speichern"));
     quickSave->setObjectName(QStringLiteral("actionSaveToFile"));
     quickSave->setShortcut(QKeySequence::Save);
+    // The results are entered in the schedule window: Ctrl+S saves from there too.
+    m_scheduleWindow->addAction(quickSave);
     QAction* save = file->addAction(QStringLiteral("Korvane &Speichern..."));
     save->setObjectName(QStringLiteral("actionSave"));
     save->setShortcut(QKeySequence::SaveAs);

@@ -165,6 +165,7 @@ TEST_F(MainWindowTest, SpeichernWritesTheRememberedFileWithoutADialog)
     ASSERT_NE(quickSave, nullptr);
     EXPECT_EQ(quickSave->text(), QStringLiteral("&Speichern"));
     EXPECT_EQ(quickSave->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_TRUE(window->scheduleWindow().actions().contains(quickSave)) << "Ctrl+S in the schedule window";
     trigger("actionNew");
     const QString cup = workFile(QStringLiteral("cup.auf"));
     files.answer(cup); // no file yet: the dialog asks for one

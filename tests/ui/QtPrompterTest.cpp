@@ -83,8 +83,8 @@ TEST(QtPrompter, EnterGivesTheDefaultAnswerAndEscapeTheHarmlessOne)
     pressOnNextBox(Qt::Key_Return, &buttons);
     EXPECT_EQ(prompter.askSaveDiscardCancel(info, text), Answer::Cancel);
     buttons.sort();
-    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("Speichern"),
-                                    QStringLiteral("Verwerfen")}));
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
+                                    QStringLiteral("&Verwerfen")}));
 }
 
 TEST(QtPrompter, NoticesHaveAnOkButtonAndTheirCaption)

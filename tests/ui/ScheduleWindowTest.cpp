@@ -178,6 +178,12 @@ TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)
                 << col << "," << row;
     EXPECT_EQ(ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
               output.Messages.lines());
+
+    // Another file shows its own plan first, not the time plan of the one before.
+    state->IsSaved = true;
+    files.answer(ExampleFile);
+    trigger("actionLoad");
+    EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 // Not a test: how long the largest tournament takes in the window. Run it with
