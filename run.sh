@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds the program in Release and starts it. Arguments are passed on to the program.
+# Only the program and its data are built, no tests or benchmarks.
 set -euo pipefail
+launch_dir=$PWD
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
+cmake --build --preset release -j "$(nproc)" --target korvane
 
-bin=build/release/bin
-if [[ -x "$bin/korvane" ]]; then
-    exec "$bin/korvane" "$@"
-fi
-# Until the main window exists, the headless client shows the example tournament.
-exec "$bin/korvane-cli" info "${1:-$bin/beispiel.auf}"
+# A file named relative to the folder run.sh was called from is found there.
+program=$PWD/build/release/bin/korvane
+cd "$launch_dir"
+exec "$program" "$@"

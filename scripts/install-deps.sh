@@ -6,9 +6,17 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # The live server; Qt HttpServer's CMake package asks for WebSockets' without depending on it.
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+    # The live server's browser test.
+    chromium chromium-driver python3-selenium
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache
+    # manual pages, the Debian package and the checks of the installed program
+    help2man dpkg-dev lintian man-db
+    desktop-file-utils appstream libxml2-utils shared-mime-info
+    libglib2.0-bin xdotool x11-utils
     clang libclang-rt-dev
 )
 

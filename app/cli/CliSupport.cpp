@@ -5,6 +5,7 @@
 
 #include "ConsolePrompter.h"
 
+#include "model/DataFiles.h"
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
 
@@ -17,7 +18,7 @@ bool LoadPairingData(TournamentState& state)
 {
     ConsolePrompter prompter;
     const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(PairingTable::FileName));
+        FindDataFile(QCoreApplication::applicationDirPath(), QString::fromLatin1(PairingTable::FileName));
     return state.Pairings.LoadPairingTable(path, prompter);
 }
 
@@ -48,9 +49,18 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
         return 2;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
+        PrintHelp(parser, arguments);
         return 0;
     }
     return std::nullopt;
+}
+
+void PrintHelp(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    QString text = parser.helpText();
+    const QString programUsage = QStringLiteral("Usage: ") + QCoreApplication::arguments().constFirst();
+    if (!arguments.isEmpty() && text.startsWith(programUsage))
+        text.replace(0, programUsage.size(), QStringLiteral("Usage: ") + arguments.first());
+    QTextStream(stdout) << text;
 }
 } // namespace cli

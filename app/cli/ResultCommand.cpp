@@ -63,7 +63,7 @@ std::optional<ResultRequest> parseArguments(const QStringList& arguments, int& s
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
+        cli::PrintHelp(parser, arguments);
         status = 0;
         return std::nullopt;
     }
@@ -107,6 +107,10 @@ std::optional<QString> requestError(const TournamentState& state, const ResultRe
             .arg(games);
     if (request.setsGiven && state.SetsWord != QStringLiteral("Sätze"))
         return QStringLiteral("das Turnier wird ohne Sätze gespielt: --goals verwenden");
+    // As in the dialog: text without a digit would read as empty and delete the result.
+    if (ParseScoreEntry(request.fields.Sets, request.fields.Goals).EntryAction == ScoreEntry::Action::Refuse)
+        return QStringLiteral("Fehlerhafte Eingabe: \"%1\"")
+            .arg(request.setsGiven ? request.fields.Sets : request.fields.Goals);
     return std::nullopt;
 }
 

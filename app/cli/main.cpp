@@ -1,6 +1,8 @@
 // korvane-cli: the headless client of the tournament core.
 #include "CliCommands.h"
 
+#include "BuildInfo.h"
+
 #include <QCoreApplication>
 #ifdef KORVANE_CLI_PDF
 #include <QGuiApplication>
@@ -30,6 +32,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("export"), cli::RunExport},
         {QStringLiteral("league"), cli::RunLeague},
         {QStringLiteral("publish"), cli::RunPublish},
+        {QStringLiteral("serve"), cli::RunServe},
 #ifdef KORVANE_CLI_PDF
         {QStringLiteral("print"), cli::RunPrint},
 #endif
@@ -38,14 +41,34 @@ const std::map<QString, Command>& commands()
     return table;
 }
 
+const char* const CommandHelpHint = "korvane-cli COMMAND --help shows the arguments of a command.\n";
+
+void writeCommandList(QTextStream& out)
+{
+    out << "commands:";
+    for (const auto& [name, command] : commands())
+        out << ' ' << name;
+    out << '\n';
+}
+
 int printUsage()
 {
     QTextStream err(stderr);
-    err << "usage: korvane-cli COMMAND [ARGUMENTS]\ncommands:";
-    for (const auto& [name, command] : commands())
-        err << ' ' << name;
-    err << "\nkorvane-cli COMMAND --help shows the arguments of a command." << Qt::endl;
+    err << "usage: korvane-cli COMMAND [ARGUMENTS]\n";
+    writeCommandList(err);
+    err << CommandHelpHint;
     return 2;
+}
+
+int printHelp()
+{
+    QTextStream out(stdout);
+    out << "Usage: korvane-cli COMMAND [ARGUMENTS]\n"
+        << "The tournament planner Korvane without a window: reads and writes tournament files (.auf),\n"
+        << "plans fields and times, enters results, and prints and exports plans and tables.\n\n";
+    writeCommandList(out);
+    out << '\n' << CommandHelpHint;
+    return 0;
 }
 } // namespace
 
@@ -62,12 +85,21 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
 #endif
     QCoreApplication::setApplicationName(QStringLiteral("korvane-cli"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(KorvaneVersion));
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2)
         return printUsage();
+    if (arguments.at(1) == QLatin1String("--version")) {
+        QTextStream(stdout) << "korvane-cli " << KorvaneVersion << Qt::endl;
+        return 0;
+    }
+    if (arguments.at(1) == QLatin1String("--help") || arguments.at(1) == QLatin1String("-h"))
+        return printHelp();
     const auto command = commands().find(arguments.at(1));
     if (command == commands().end())
         return printUsage();
-    arguments.removeAt(1); // keep the program name first, as QCommandLineParser expects
+    // QCommandLineParser expects the program first; its help names "korvane-cli COMMAND".
+    arguments.removeAt(1);
+    arguments.first() = QStringLiteral("korvane-cli ") + command->first;
     return command->second(arguments);
 }

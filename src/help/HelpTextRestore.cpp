@@ -1,5 +1,6 @@
 #include "help/HelpTextRestore.h"
 
+#include "model/DataFiles.h"
 #include "model/Prompter.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ bool RestoreOriginalHelpText(const QString& workDir, const QString& programDir, 
         return false;
 
     // Without a readable backup the user's help text must not be deleted.
-    const QString backupPath = QDir(programDir).filePath(HelpBackupFileName);
+    const QString backupPath = FindDataFile(programDir, HelpBackupFileName);
     if (QFile backup(backupPath); !backup.open(QIODevice::ReadOnly)) {
         prompter.inform(InfoCaption, QStringLiteral("Handbuch Direkthilfe kann nicht geladen werden"));
         return false;

@@ -14,7 +14,8 @@ inline const QString HelpBackupFileName = QStringLiteral("hb508.bak");
 using HelpTextReplacer = std::function<bool(const QString& backupPath, const QString& workingCopyPath)>;
 
 // "Original-Diekthilfe": after the user's Yes, the help text in `workDir` is replaced by the
-// delivered backup from `programDir`, dropping the user's own notes. Returns true when the
-// working copy now holds the backup's text. Without a replacer the file is copied byte for byte.
+// delivered backup (found through the data folders of `programDir`), dropping the user's own
+// notes. Returns true when the working copy now holds the backup's text. Without a replacer the
+// file is copied byte for byte.
 bool RestoreOriginalHelpText(const QString& workDir, const QString& programDir, Prompter& prompter,
                              const HelpTextReplacer& replace = {});

@@ -1,5 +1,6 @@
 #include "model/WorkingDir.h"
 
+#include "model/DataFiles.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 
@@ -17,7 +18,7 @@ void copyMissingDefaultFiles(const QString& workDir, const QString& programDir, 
     for (const QString& name : DefaultWorkFiles) {
         const QString target = QDir(workDir).filePath(name);
         if (!platform.fileExists(target))
-            platform.copyFile(QDir(programDir).filePath(name), target); // a failed copy stays silent
+            platform.copyFile(FindDataFile(programDir, name), target); // a failed copy stays silent
     }
 }
 } // namespace
@@ -109,17 +110,8 @@ void StartUpTournament(TournamentState& state, const QString& programDir, Prompt
     state.DefaultGameLength = 10;
     state.NamePoolCount = 0;
     state.IsSaved = true;
-    state.Pairings.LoadPairingTable(QDir(programDir).filePath(QString::fromLatin1(PairingTable::FileName)),
+    state.Pairings.LoadPairingTable(FindDataFile(programDir, QString::fromLatin1(PairingTable::FileName)),
                                     prompter);
     state.AutoLoadPending = true;
     state.StartingUp = false;
-}
-
-bool ConfirmExit(TournamentState& state, Prompter& prompter)
-{
-    if (!state.IsSaved &&
-        prompter.askYesNo(InfoCaption, QStringLiteral("Korvane ist nicht gespeichert. Trotzdem Ende ?")) ==
-            Prompter::Answer::Yes)
-        state.IsSaved = true;
-    return state.IsSaved;
 }

@@ -44,17 +44,14 @@ public:
 QString WorkDirPath(const WorkDirPlatform& platform);
 
 // The first start-up steps: forms state.WorkDir, creates it, makes it current, copies the
-// missing default files from `programDir` and removes a left-over "setup.exe". Failures are
+// missing default files from the data folders of `programDir` (the folder of the executable,
+// see DataFiles.h) and removes a left-over "setup.exe". Failures are
 // reported through `prompter` and start-up goes on. Returns true when WorkDir is current.
 bool PrepareWorkDir(TournamentState& state, const QString& programDir, Prompter& prompter);
 bool PrepareWorkDir(TournamentState& state, const QString& programDir, Prompter& prompter,
                     WorkDirPlatform& platform);
 
 // The start-up steps on the tournament: reset, the one-group default tournament, the time frame,
-// the pairing table from "Daten1.dat" in `programDir`; ends with AutoLoadPending set and
+// the pairing table from "Daten1.dat" found through `programDir`; ends with AutoLoadPending set and
 // StartingUp cleared. The window does the rest (caption, input fields, help history, refresh).
 void StartUpTournament(TournamentState& state, const QString& programDir, Prompter& prompter);
-
-// The exit command's question while the tournament is unsaved. Returns true when the program
-// may end (IsSaved, possibly after the answer Yes).
-bool ConfirmExit(TournamentState& state, Prompter& prompter);

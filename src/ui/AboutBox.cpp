@@ -1,6 +1,9 @@
 #include "ui/AboutBox.h"
 
+#include "ui/ProgramIdentity.h"
 #include "ui/WidgetNames.h"
+
+#include "BuildInfo.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,7 +16,11 @@ void ShowAboutBox(QWidget* parent)
     QDialog box(parent);
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(QStringLiteral("Info"));
-    auto* title = Named(new QLabel(QStringLiteral("Korvane 5.08")), "versionLabel");
+    auto* icon = new QLabel;
+    icon->setPixmap(ProgramIcon().pixmap(64, 64));
+    icon->setAlignment(Qt::AlignCenter);
+    auto* title =
+        Named(new QLabel(QStringLiteral("Korvane ") + QString::fromLatin1(KorvaneVersion)), "versionLabel");
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
@@ -24,6 +31,7 @@ void ShowAboutBox(QWidget* parent)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     auto* layout = new QVBoxLayout(&box);
     layout->setContentsMargins(32, 24, 32, 16);
+    layout->addWidget(icon);
     layout->addWidget(title);
     layout->addSpacing(16);
     layout->addWidget(buttons);

@@ -2,6 +2,8 @@
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 
+#include "BuildInfo.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -27,6 +29,22 @@ TEST(CliFileCommands, SaveOfTheExampleGivesAByteIdenticalFile)
     const CliRun again = RunCli({QStringLiteral("save"), DataFile(QStringLiteral("normal.auf")), out});
     EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
     EXPECT_EQ(FileContents(out), FileContents(DataFile(QStringLiteral("normal.auf"))));
+}
+
+TEST(CliFileCommands, VersionAndHelpNameTheProgramAndTheCommand)
+{
+    const CliRun version = RunCliCommand(QStringLiteral("--version"), {});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(version.out),
+              QStringLiteral("korvane-cli %1\n").arg(QLatin1String(KorvaneVersion)));
+    EXPECT_EQ(RunCliCommand(QStringLiteral("--help"), {}).exitCode, 0);
+
+    for (const char* command : {"plan", "result"}) {
+        const CliRun help = RunCli({QLatin1String(command), QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.startsWith("Usage: korvane-cli " + QByteArray(command) + " [options] FILE"))
+            << help.out.toStdString();
+    }
 }
 
 TEST(CliFileCommands, InfoSummarisesTheExample)

@@ -1,10 +1,14 @@
 #include "model/WorkingDir.h"
+#include "model/DataFiles.h"
+#include "model/StartArguments.h"
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include "BuildInfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,6 +148,52 @@ TEST_F(WorkDirTest, LeftOverSetupProgramIsDeleted)
     EXPECT_TRUE(m_prompter.shown().empty());
 }
 
+TEST_F(WorkDirTest, InstalledProgramTakesItsFilesFromTheDataFolderUnlessOneLiesBesideIt)
+{
+    QTemporaryDir prefix;
+    const QDir bin(prefix.filePath(QStringLiteral("bin")));
+    const QDir installed(bin.filePath(QString::fromLatin1(KorvaneDataFromProgram)));
+    ASSERT_TRUE(QDir().mkpath(bin.path()) && QDir().mkpath(installed.path()));
+    for (const QString& name : DefaultWorkFiles)
+        ASSERT_TRUE(writeFile(installed.filePath(name), "installed " + name.toUtf8()));
+    ASSERT_TRUE(QFile::copy(DataFile(QStringLiteral("Daten1.dat")),
+                            installed.filePath(QStringLiteral("Daten1.dat"))));
+    ASSERT_TRUE(writeFile(bin.filePath(QStringLiteral("urkunde.rtf")), "own template"));
+
+    EXPECT_TRUE(PrepareWorkDir(*m_state, bin.path(), m_prompter));
+    EXPECT_EQ(FileContents(workFile(QStringLiteral("normal.auf"))), "installed normal.auf");
+    EXPECT_EQ(FileContents(workFile(QStringLiteral("urkunde.rtf"))), "own template");
+    EXPECT_EQ(FindDataFile(bin.path(), QStringLiteral("fehlt.dat")),
+              bin.filePath(QStringLiteral("fehlt.dat")));
+
+    StartUpTournament(*m_state, bin.path(), m_prompter);
+    EXPECT_EQ(m_state->Pairings, BuildPairingTable());
+
+    // The pairing file of an older program, put beside the executable, is the one read.
+    PairingTable older = BuildPairingTable();
+    older.setEntry(1, {2, 1});
+    ASSERT_TRUE(writeFile(bin.filePath(QStringLiteral("Daten1.dat")), older.toRecords()));
+    StartUpTournament(*m_state, bin.path(), m_prompter);
+    EXPECT_EQ(m_state->Pairings, older);
+    EXPECT_TRUE(m_prompter.shown().empty());
+}
+
+TEST(StartArguments, FileNamedRelativeToTheLaunchFolderIsMadeAbsoluteThere)
+{
+    // Start-up makes the working folder current before it loads the file.
+    QTemporaryDir launchDir;
+    const QString program = QStringLiteral("/usr/bin/korvane");
+    const QString name = QStringLiteral("Pfingsten Grün.auf");
+    ASSERT_TRUE(writeFile(launchDir.filePath(name), "tournament"));
+    EXPECT_EQ(WithAbsoluteStartFile({program, name}, launchDir.path()),
+              (QStringList{program, launchDir.filePath(name)}));
+    // A name only the working folder holds is left to it; absolute paths and no file stay.
+    for (const QStringList& unchanged :
+         {QStringList{program, QStringLiteral("normal.auf")},
+          QStringList{program, QStringLiteral("/tmp/x.auf")}, QStringList{program}})
+        EXPECT_EQ(WithAbsoluteStartFile(unchanged, launchDir.path()), unchanged);
+}
+
 TEST_F(WorkDirTest, UncreatableFolderIsReportedAndStartUpGoesOnInTheOldCurrentDir)
 {
     const QString blocker = m_root.filePath(QStringLiteral("plain-file"));
@@ -250,26 +300,4 @@ TEST(StartUpTournament, MissingPairingDataIsReportedAndStartUpStillFinishes)
     EXPECT_TRUE(state->SetsWord.isEmpty());
     EXPECT_TRUE(state->AutoLoadPending);
     EXPECT_FALSE(state->StartingUp);
-}
-
-TEST(ConfirmExit, AsksOnlyWhileUnsavedAndEndsOnlyOnYes)
-{
-    auto state = std::make_unique<TournamentState>();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(ConfirmExit(*state, prompter));
-    EXPECT_TRUE(prompter.shown().empty());
-
-    state->IsSaved = false;
-    prompter.answer({Prompter::Answer::No});
-    EXPECT_FALSE(ConfirmExit(*state, prompter));
-    EXPECT_FALSE(state->IsSaved);
-
-    prompter.answer({Prompter::Answer::Yes});
-    EXPECT_TRUE(ConfirmExit(*state, prompter));
-    EXPECT_TRUE(state->IsSaved);
-
-    ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
-    EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Korvane ist nicht gespeichert. Trotzdem Ende ?"));
 }

@@ -1,9 +1,12 @@
 #include "UiTestSupport.h"
 
+#include "ui/ProgramIdentity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 namespace {
 const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
@@ -49,13 +52,31 @@ TEST_F(MainWindowTest, SecondLaunchKeepsTheUsersStartFile)
 
 TEST_F(MainWindowTest, FileOnTheCommandLineIsLoadedInsteadOfTheStartFile)
 {
-    launch({ExampleFile});
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: beispiel.auf           Korvane 5.08"));
+    // As the file manager passes a double-clicked file: a path with blanks and umlauts.
+    QTemporaryDir documents;
+    const QString folder = documents.filePath(QStringLiteral("Turniere 2026"));
+    const QString file = folder + QStringLiteral("/Pfingsten Grün-Weiß.auf");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(ExampleFile, file));
+
+    launch({file});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: Pfingsten Grün-Weiß.auf           Korvane 5.08"));
     EXPECT_EQ(text("tournamentNameEdit"), ExampleName);
     EXPECT_EQ(QApplication::applicationDisplayName(), ExampleName);
     EXPECT_EQ(text("startTimeEdit"), QStringLiteral("9:00"));
     EXPECT_EQ(text("gameLengthEdit"), QStringLiteral("12"));
-    EXPECT_EQ(state->RememberedFileName, ExampleFile);
+    EXPECT_EQ(state->RememberedFileName, file);
+}
+
+TEST_F(MainWindowTest, EveryWindowShowsTheProgramIconInEveryThemeSize)
+{
+    SetUpProgramIdentity();
+    launch();
+    const QIcon icon = QApplication::windowIcon();
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_EQ(top->windowIcon().cacheKey(), icon.cacheKey()) << top->objectName().toStdString();
 }
 
 TEST_F(MainWindowTest, MissingStartFileIsReportedAndTheDefaultTournamentStays)
