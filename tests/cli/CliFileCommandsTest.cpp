@@ -125,6 +125,7 @@ TEST(CliFileCommands, DamagedFilesEndQuicklyWithTheirCauseOrLoadWithinTheLimits)
          1,
          QStringLiteral("\\x1B]0;gehackt\\x07"),
          QStringLiteral("\x1b")},
+        {{QStringLiteral("info"), fixture("steuerzeichen-im-namen.auf")}, 0, {}, QStringLiteral("\x1b")},
         // A name of 600 characters is cut to 200 where it enters.
         {{QStringLiteral("tables"), fixture("name-zu-lang.auf")},
          0,
