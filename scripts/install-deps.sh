@@ -17,6 +17,7 @@ packages=(
     help2man dpkg-dev lintian man-db
     desktop-file-utils appstream libxml2-utils shared-mime-info
     libglib2.0-bin xdotool x11-utils
+    clang libclang-rt-dev
 )
 
 missing=()

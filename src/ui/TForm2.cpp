@@ -7,6 +7,7 @@
 #include "results/ScheduleGrid.h"
 #include "structure/Referrals.h"
 #include "structure/ScheduleCheck.h"
+#include "ui/AllocationProgressDialog.h"
 #include "ui/ChangeGroupDialog.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
@@ -380,7 +381,10 @@ void TForm2::recalculateAllocation()
 
 void TForm2::runAllocation()
 {
-    RunAllocation(m_state, *m_output, m_prompter);
+    AllocationProgressDialog progress(this);
+    AllocationOptions options;
+    options.Progress = progress.callback();
+    RunAllocation(m_state, *m_output, m_prompter, options);
     m_planView->reload();
     showMessages();
     emit scheduleChanged(); // a new time plan: the display and the live pages follow

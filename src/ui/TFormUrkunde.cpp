@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/Certificate.h"
+#include "output/FileReplace.h"
 #include "output/RtfReader.h"
 #include "output/RtfWriter.h"
 #include "ui/DocumentPrinting.h"
@@ -203,14 +204,9 @@ void TFormUrkunde::saveTemplate()
                                               templatePath(), SaveFilter, QStringLiteral("rtf")},
                                              m_prompter);
     if (!path.isEmpty()) {
-        const QByteArray rtf = WriteRtf(FromTextDocument(*m_editor->document()));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(rtf) == rtf.size()) {
+        if (WriteExportFile(WriteRtf(FromTextDocument(*m_editor->document())), path, m_prompter)) {
             m_state.Settings.CertificateTemplate = path;
             m_state.IsSaved = false;
-        } else {
-            m_prompter.inform(QStringLiteral("Fehler"), QStringLiteral("Speichern der Datei ") + path +
-                                                            QStringLiteral(" nicht möglich"));
         }
     }
     m_prompter.inform(QStringLiteral("Info"),

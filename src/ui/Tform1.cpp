@@ -237,6 +237,7 @@ QWidget* Tform1::buildNameRow()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_tournamentName = Named(new QLineEdit(m_state.TournamentName), "tournamentNameEdit");
+    m_tournamentName->setMaxLength(Limits::InputTextLength);
     m_tournamentName->setToolTip(QStringLiteral("Korvanename (kann geändert werden)"));
     auto* nameLabel = new QLabel(QStringLiteral("Korvane:"));
     nameLabel->setBuddy(m_tournamentName);

@@ -29,10 +29,10 @@ protected:
         schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
     }
-    QString gameListFile(const QString& team) const
+    QString gameListFile(int team, const QString& name) const
     {
         return QDir(workFile(QStringLiteral("Spiellisten")))
-            .filePath(TeamGameListFileName(team, state->TournamentName, 1));
+            .filePath(TeamGameListFileName(team, name, state->TournamentName, 1));
     }
 
     TForm2* schedule = nullptr;
@@ -57,7 +57,7 @@ TEST_F(OutputDialogsTest, GameListDialogClampsTheRoundAndWritesAFilePerTeam)
 
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
     EXPECT_EQ(state->Settings.GameListTarget, GameListDestination::FilePerTeam);
-    EXPECT_TRUE(QFileInfo::exists(gameListFile(state->NameTable[1][1])));
+    EXPECT_TRUE(QFileInfo::exists(gameListFile(1, state->NameTable[1][1])));
 }
 
 TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnClosing)

@@ -186,6 +186,33 @@ TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
+TEST_F(ScheduleWindowTest, ALongAllocationShowsItsProgressAndCancelsKeepingThePreviousPlan)
+{
+    openExample();
+    auto* tabs = schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(1);
+    const TextGrid previousPlan = schedule->allocationOutput().TimePlan;
+    tabs->setCurrentIndex(0);
+    // More fields than groups and the deepest search the settings allow: seconds of work.
+    state->FieldsInRound[1] = 5;
+    state->Settings.SearchDepth = QStringLiteral("99999");
+    bool shown = false;
+    WhenModalShows("QProgressDialog", [&shown](QWidget* progress) {
+        shown = true;
+        EXPECT_EQ(progress->objectName(), QStringLiteral("dlgPlatzverteilungFortschritt"));
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    tabs->setCurrentIndex(1);
+
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(schedule->allocationOutput().TimePlan, previousPlan);
+    EXPECT_FALSE(state->TimePlanCurrent);
+    EXPECT_EQ(
+        ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
+        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
+                                   "nicht neu berechnet.")});
+}
+
 // Not a test: how long the largest tournament takes in the window. Run it with
 // --gtest_also_run_disabled_tests --gtest_filter=*LargestTournament*.
 TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
