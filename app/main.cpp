@@ -3,6 +3,7 @@
 #include "ui/FileChooser.h"
 #include "ui/ProgramIdentity.h"
 #include "ui/QtPrompter.h"
+#include "ui/QtTranslations.h"
 #include "ui/Tform1.h"
 
 #include "BuildInfo.h"
@@ -44,13 +45,13 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     SetUpProgramIdentity();
+    InstallGermanQtTranslations(app);
 
     QtPrompter prompter;
     QtFileChooser files;
     auto state = std::make_unique<TournamentState>();
     Tform1 window(*state, prompter, files, QCoreApplication::applicationDirPath(),
                   WithAbsoluteStartFile(QCoreApplication::arguments(), QDir::currentPath()));
-    window.resize(1100, 680);
     window.show();
     return app.exec();
 }
