@@ -3,9 +3,9 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/Certificate.h"
+#include "output/RtfEdit.h"
 #include "output/RtfReader.h"
-#include "output/RtfWriter.h"
-#include "ui/DocumentPrinting.h"
+#include "ui/CertificatePrinting.h"
 #include "ui/FileChooser.h"
 #include "ui/HelpTopics.h"
 #include "ui/RtfTextDocument.h"
@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QToolBar>
@@ -135,13 +136,28 @@ void TFormUrkunde::ShowCertificate(const QString& cellText)
     FillTemplate(CertificateName(cellText));
 }
 
+// A template that cannot be read leaves the certificate shown, with its placeholders filled.
 void TFormUrkunde::FillTemplate(const QString& text)
 {
-    RtfDocument shown = FromTextDocument(*m_editor->document());
-    ::FillTemplate(shown, templatePath(), text, m_prompter);
+    const std::optional<QByteArray> templateRtf = ReadCertificateTemplate(templatePath(), m_prompter);
+    showRtf(FillCertificate(templateRtf ? *templateRtf : currentRtf(), text));
+}
+
+void TFormUrkunde::showRtf(const QByteArray& rtf)
+{
+    m_rtf = rtf;
+    const RtfSourceDocument source = ReadRtfSource(rtf);
     m_editor->setUpdatesEnabled(false);
-    FillTextDocument(*m_editor->document(), shown);
+    FillTextDocument(*m_editor->document(), source.document);
     m_editor->setUpdatesEnabled(true);
+    // The editor's own view of the text is what later edits are compared with.
+    m_shown = FromTextDocument(*m_editor->document());
+    CopySpans(source.document, m_shown);
+}
+
+QByteArray TFormUrkunde::currentRtf() const
+{
+    return MergeIntoRtf(m_rtf, m_shown, FromTextDocument(*m_editor->document()));
 }
 
 bool TFormUrkunde::loadTemplate(const QString& path)
@@ -151,7 +167,7 @@ bool TFormUrkunde::loadTemplate(const QString& path)
         m_prompter.inform(QStringLiteral("Fehler"), TemplateNotLoadedText(path));
         return false;
     }
-    FillTextDocument(*m_editor->document(), ReadRtf(file.readAll()));
+    showRtf(file.readAll());
     return true;
 }
 
@@ -167,7 +183,7 @@ void TFormUrkunde::chooseFont()
 
 void TFormUrkunde::print()
 {
-    PrintDocuments({m_editor->document()}, QStringLiteral("Korvane Urkunde"), m_prompter, [this] {
+    PrintCertificate(currentRtf(), QStringLiteral("Korvane Urkunde"), m_office, m_prompter, [this] {
         return ChoosePdfPath(m_files, this, m_state.WorkDir, QStringLiteral("Urkunde.pdf"), m_prompter);
     });
 }
@@ -203,9 +219,9 @@ void TFormUrkunde::saveTemplate()
                                               templatePath(), SaveFilter, QStringLiteral("rtf")},
                                              m_prompter);
     if (!path.isEmpty()) {
-        const QByteArray rtf = WriteRtf(FromTextDocument(*m_editor->document()));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(rtf) == rtf.size()) {
+        const QByteArray rtf = currentRtf();
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit()) {
             m_state.Settings.CertificateTemplate = path;
             m_state.IsSaved = false;
         } else {

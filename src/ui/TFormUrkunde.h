@@ -1,5 +1,9 @@
 #pragma once
 
+#include "output/OfficeConverter.h"
+#include "output/RtfDocument.h"
+
+#include <QByteArray>
 #include <QMainWindow>
 
 #include <functional>
@@ -30,6 +34,10 @@ private:
     void buildMenus();
     QWidget* buildButtons();
     bool loadTemplate(const QString& path);
+    // Shows the RTF in the editor; what the editor cannot show stays in the file.
+    void showRtf(const QByteArray& rtf);
+    // The file shown with the organiser's edits put in place.
+    QByteArray currentRtf() const;
     void chooseFont();
     void print();
     void newTemplate();
@@ -42,4 +50,7 @@ private:
     FileChooser& m_files;
     QTextEdit* m_editor = nullptr;
     std::function<std::optional<QFont>(const QFont&)> m_chooseFont;
+    OfficeConverter m_office;
+    QByteArray m_rtf;    // the certificate's file as filled or loaded
+    RtfDocument m_shown; // the editor's view of it right after showing
 };
