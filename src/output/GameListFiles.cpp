@@ -10,20 +10,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 constexpr int PageHeadLines = 7; // three blanks, tournament, round, team, one blank
 const QString TeamPrefix = QStringLiteral("Mannschaft: ");
 
-// Saves the page when it may replace the file; a failure is shown and the caller goes on.
-void SavePage(const QString& path, const QStringList& lines, Prompter& prompter, bool& written)
+// Saves the pages when they may replace the file; a failure is shown and the caller goes on.
+void SavePages(const QString& path, const QList<QStringList>& pages, Prompter& prompter, bool& written)
 {
     if (!MayReplaceFile(path, prompter))
         return;
-    const QByteArray rtf = WriteRtf(GameListDocument(lines));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(rtf) != rtf.size() ||
-        !file.flush()) {
+    const QByteArray rtf = WriteRtf(GameListDocument(pages));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
         prompter.inform(QStringLiteral("Fehler"),
                         QStringLiteral("Speichern oder Druckausgabe nicht möglich"));
         return;
@@ -32,16 +32,21 @@ void SavePage(const QString& path, const QStringList& lines, Prompter& prompter,
 }
 } // namespace
 
-RtfDocument GameListDocument(const QStringList& lines)
+RtfDocument GameListDocument(const QList<QStringList>& pages)
 {
     RtfCharFormat format;
     format.fontFamily = QStringLiteral("MS Sans Serif");
     format.pointSize = 8;
     RtfDocument document;
-    for (const QString& line : lines) {
-        RtfParagraph paragraph;
-        paragraph.Append(line, format);
-        document.paragraphs.append(paragraph);
+    document.page = RtfPage::A4(1134);
+    for (const QStringList& lines : pages) {
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            RtfParagraph paragraph;
+            paragraph.Append(lines[line], format);
+            paragraph.pageBreakBefore = line == 0 && !document.paragraphs.isEmpty();
+            paragraph.keepWithNext = line + 1 < lines.size(); // a team's list is never split
+            document.paragraphs.append(paragraph);
+        }
     }
     return document;
 }
@@ -71,7 +76,7 @@ QString AllGameListsFileName(const QString& tournamentName, int round)
 }
 
 bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists, int round, bool filePerTeam,
-                        const QString& workDir, Prompter& prompter)
+                        const QString& workDir, Prompter& prompter, const QString& folderInMessage)
 {
     const QString folder = QDir(workDir).filePath(QStringLiteral("Spiellisten"));
     bool written = false;
@@ -80,22 +85,18 @@ bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists
         prompter.inform(QStringLiteral("Fehler"),
                         QStringLiteral("Speichern oder Druckausgabe nicht möglich"));
     } else if (filePerTeam) {
-        qsizetype start = 0;
-        for (int team = 1; start + PageHeadLines <= pages.size(); ++team) {
-            const qsizetype length = PageHeadLines + lists.count(team);
-            const QStringList page = pages.mid(start, length);
-            start += length;
+        for (const QStringList& page : GameListPagesPerTeam(pages, lists)) {
             const QString teamName = page[5].mid(TeamPrefix.size());
             const QString path =
                 QDir(folder).filePath(TeamGameListFileName(teamName, state.TournamentName, round));
-            SavePage(path, page, prompter, written);
+            SavePages(path, {page}, prompter, written);
         }
     } else if (!pages.isEmpty()) {
-        SavePage(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)), pages, prompter,
-                 written);
+        SavePages(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)),
+                  GameListPagesPerTeam(pages, lists), prompter, written);
     }
     prompter.inform(QStringLiteral("Info"),
-                    written ? QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")
+                    written ? QStringLiteral("Spiellisten im Ordner %1 gespeichert").arg(folderInMessage)
                             : QStringLiteral("Spiellisten nicht gespeichert"));
     return written;
 }

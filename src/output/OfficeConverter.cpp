@@ -35,16 +35,18 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
 }
 } // namespace
 
-OfficeConverter::OfficeConverter() : m_executable(FindOffice()) {}
+OfficeConverter::OfficeConverter() : OfficeConverter(FindOffice()) {}
 
-// A profile of its own in the temporary folder, so that a running office window neither takes
-// the job over nor is disturbed by it.
+OfficeConverter::OfficeConverter(QString executable)
+    : m_executable(std::move(executable)), m_profile(std::make_shared<QTemporaryDir>())
+{
+}
+
 bool OfficeConverter::Run(const QStringList& arguments, const QString& workDir) const
 {
     QProcess process;
     process.setWorkingDirectory(workDir);
-    const QString profile =
-        QUrl::fromLocalFile(QDir(workDir).filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded);
+    const QString profile = QUrl::fromLocalFile(m_profile->path()).toString(QUrl::FullyEncoded);
     process.start(m_executable, QStringList{QStringLiteral("-env:UserInstallation=") + profile,
                                             QStringLiteral("--headless"), QStringLiteral("--norestore")} +
                                     arguments);

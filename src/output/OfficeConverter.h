@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
 
 // Lays out RTF documents with the office suite installed on the machine (LibreOffice in its
 // headless mode): the one engine that renders a certificate template's page border, spacing and
@@ -10,7 +13,7 @@ class OfficeConverter {
 public:
     // Finds "soffice" (or "libreoffice") on the PATH, on Windows also in the usual program folder.
     OfficeConverter();
-    explicit OfficeConverter(QString executable) : m_executable(std::move(executable)) {}
+    explicit OfficeConverter(QString executable);
 
     bool isAvailable() const { return !m_executable.isEmpty(); }
 
@@ -23,4 +26,7 @@ private:
     bool Run(const QStringList& arguments, const QString& workDir) const;
 
     QString m_executable;
+    // A profile of its own, made at the first run and used by the later ones, so that a running
+    // office window neither takes the jobs over nor is disturbed by them.
+    std::shared_ptr<QTemporaryDir> m_profile;
 };
