@@ -227,7 +227,11 @@ void ScheduleWindowOutput::ShowCertificate()
 {
     if (!m_certificate)
         m_certificate = new TFormUrkunde(m_state, m_prompter, m_files, &m_window);
-    m_certificate->ShowCertificate(activeTab().grid.cell(m_state.SelectedCol, m_state.SelectedRow));
+    const TextGrid& grid = activeTab().grid;
+    // A team's or group's cell is tagged with its group's number first.
+    const int group =
+        grid.tag(m_state.SelectedCol, m_state.SelectedRow).section(QLatin1Char(' '), 0, 0).toInt();
+    m_certificate->ShowCertificate(grid.cell(m_state.SelectedCol, m_state.SelectedRow), group);
 }
 
 bool ScheduleWindowOutput::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/TFormUrkunde.h"
 
+#include "model/Limits.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/Certificate.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSpinBox>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QToolBar>
@@ -111,6 +113,17 @@ QWidget* TFormUrkunde::buildButtons()
     layout->addSpacing(16);
     for (QPushButton* button : {left, centre, right})
         layout->addWidget(button);
+    layout->addSpacing(16);
+    auto* placed = Button(QStringLiteral("für &Platz 1–N der Gruppe"), "btPlaetze");
+    placed->setToolTip(QStringLiteral("je eine Urkunde für die Mannschaften auf den Plätzen 1 bis N der "
+                                      "Gruppe der gewählten Zelle, in einem Ausdruck"));
+    m_places = Named(new QSpinBox, "sePlaetze");
+    m_places->setRange(1, Limits::NameSlots - 1);
+    m_places->setValue(3);
+    m_places->setPrefix(QStringLiteral("N = "));
+    layout->addWidget(placed);
+    layout->addWidget(m_places);
+    connect(placed, &QPushButton::clicked, this, &TFormUrkunde::printPlacedTeams);
     layout->addStretch(1);
 
     connect(font, &QPushButton::clicked, this, &TFormUrkunde::chooseFont);
@@ -128,8 +141,9 @@ QString TFormUrkunde::templatePath() const
     return ResolveCertificateTemplate(m_state.Settings.CertificateTemplate, m_state.WorkDir);
 }
 
-void TFormUrkunde::ShowCertificate(const QString& cellText)
+void TFormUrkunde::ShowCertificate(const QString& cellText, int group)
 {
+    m_group = group;
     show();
     raise();
     activateWindow();
@@ -185,6 +199,26 @@ void TFormUrkunde::print()
 {
     PrintCertificate(currentRtf(), QStringLiteral("Korvane Urkunde"), m_office, m_prompter, [this] {
         return ChoosePdfPath(m_files, this, m_state.WorkDir, QStringLiteral("Urkunde.pdf"), m_prompter);
+    });
+}
+
+// One certificate per placed team from the template, all in one printout.
+void TFormUrkunde::printPlacedTeams()
+{
+    const QList<PlacedTeam> teams = PlacedTeams(m_state, m_group, m_places->value());
+    if (teams.isEmpty()) {
+        m_prompter.inform(QStringLiteral("Info"),
+                          QStringLiteral("Bitte zuerst im Spielplan eine Mannschaft oder Gruppe wählen"));
+        return;
+    }
+    const std::optional<QByteArray> templateRtf = ReadCertificateTemplate(templatePath(), m_prompter);
+    if (!templateRtf)
+        return;
+    QList<QByteArray> certificates;
+    for (const PlacedTeam& team : teams)
+        certificates << FillCertificate(*templateRtf, team.name);
+    PrintCertificate(JoinRtf(certificates), QStringLiteral("Korvane Urkunden"), m_office, m_prompter, [this] {
+        return ChoosePdfPath(m_files, this, m_state.WorkDir, QStringLiteral("Urkunden.pdf"), m_prompter);
     });
 }
 

@@ -11,6 +11,7 @@
 
 class FileChooser;
 class Prompter;
+class QSpinBox;
 class QTextEdit;
 struct TournamentState;
 
@@ -21,8 +22,9 @@ class TFormUrkunde : public QMainWindow {
 public:
     TFormUrkunde(TournamentState& state, Prompter& prompter, FileChooser& files, QWidget* parent = nullptr);
 
-    // Shows the window with the template filled with the name found in the cell's text.
-    void ShowCertificate(const QString& cellText);
+    // Shows the window with the template filled with the name found in the cell's text; the
+    // cell's group (0: none) is the one "für Platz 1–N der Gruppe" prints for.
+    void ShowCertificate(const QString& cellText, int group = 0);
     // Loads the template into the editor and puts the text in place of every "#name".
     void FillTemplate(const QString& text);
 
@@ -40,6 +42,7 @@ private:
     QByteArray currentRtf() const;
     void chooseFont();
     void print();
+    void printPlacedTeams();
     void newTemplate();
     void loadNewTemplate();
     void saveTemplate();
@@ -51,6 +54,8 @@ private:
     QTextEdit* m_editor = nullptr;
     std::function<std::optional<QFont>(const QFont&)> m_chooseFont;
     OfficeConverter m_office;
+    QSpinBox* m_places = nullptr;
+    int m_group = 0;
     QByteArray m_rtf;    // the certificate's file as filled or loaded
     RtfDocument m_shown; // the editor's view of it right after showing
 };
