@@ -8,6 +8,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # Qt's own dialogs and menus in German
     qt6-translations-l10n
+    # The live server; Qt HttpServer's CMake package asks for WebSockets' without depending on it.
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+    # The live server's browser test.
+    chromium chromium-driver python3-selenium
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache
