@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 constexpr int PageHeadLines = 7; // three blanks, tournament, round, team, one blank
@@ -22,12 +23,12 @@ struct SavedFiles {
     int failed = 0;
 };
 
-// Saves the page when it may replace the file; a failure is shown and the caller goes on.
-void SavePage(const QString& path, const QStringList& lines, Prompter& prompter, SavedFiles& saved)
+// Saves the pages when they may replace the file; a failure is shown and the caller goes on.
+void SavePages(const QString& path, const QList<QStringList>& pages, Prompter& prompter, SavedFiles& saved)
 {
     if (!MayReplaceFile(path, prompter))
         return;
-    const QString error = ReplaceFileContent(path, WriteRtf(GameListDocument(lines)));
+    const QString error = ReplaceFileContent(path, WriteRtf(GameListDocument(pages)));
     if (!error.isEmpty()) {
         prompter.inform(QStringLiteral("Fehler"), FailureText + QStringLiteral("\n") +
                                                       QDir::toNativeSeparators(path) + QStringLiteral(": ") +
@@ -38,12 +39,12 @@ void SavePage(const QString& path, const QStringList& lines, Prompter& prompter,
     ++saved.written;
 }
 
-QString EndText(const SavedFiles& saved)
+QString EndText(const SavedFiles& saved, const QString& folderInMessage)
 {
     if (saved.written == 0)
         return QStringLiteral("Spiellisten nicht gespeichert");
     if (saved.failed == 0)
-        return QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert");
+        return QStringLiteral("Spiellisten im Ordner %1 gespeichert").arg(folderInMessage);
     return QStringLiteral(
                "Spiellisten nur zum Teil gespeichert: %1 von %2 Dateien ließen sich nicht schreiben.")
         .arg(saved.failed)
@@ -51,16 +52,21 @@ QString EndText(const SavedFiles& saved)
 }
 } // namespace
 
-RtfDocument GameListDocument(const QStringList& lines)
+RtfDocument GameListDocument(const QList<QStringList>& pages)
 {
     RtfCharFormat format;
     format.fontFamily = QStringLiteral("MS Sans Serif");
     format.pointSize = 8;
     RtfDocument document;
-    for (const QString& line : lines) {
-        RtfParagraph paragraph;
-        paragraph.Append(line, format);
-        document.paragraphs.append(paragraph);
+    document.page = RtfPage::A4(1134);
+    for (const QStringList& lines : pages) {
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            RtfParagraph paragraph;
+            paragraph.Append(lines[line], format);
+            paragraph.pageBreakBefore = line == 0 && !document.paragraphs.isEmpty();
+            paragraph.keepWithNext = line + 1 < lines.size(); // a team's list is never split
+            document.paragraphs.append(paragraph);
+        }
     }
     return document;
 }
@@ -92,7 +98,7 @@ QString AllGameListsFileName(const QString& tournamentName, int round)
 }
 
 bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists, int round, bool filePerTeam,
-                        const QString& workDir, Prompter& prompter)
+                        const QString& workDir, Prompter& prompter, const QString& folderInMessage)
 {
     const QString folder = QDir(workDir).filePath(QStringLiteral("Spiellisten"));
     SavedFiles saved;
@@ -102,21 +108,19 @@ bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists
                         FailureText + QStringLiteral("\n") + QDir::toNativeSeparators(folder));
         ++saved.failed;
     } else if (filePerTeam) {
-        qsizetype start = 0;
-        for (int team = 1; start + PageHeadLines <= pages.size(); ++team) {
-            const qsizetype length = PageHeadLines + lists.count(team);
-            const QStringList page = pages.mid(start, length);
-            start += length;
+        int team = 0;
+        for (const QStringList& page : GameListPagesPerTeam(pages, lists)) {
+            ++team;
             const QString teamName = page[5].mid(TeamPrefix.size());
             const QString path =
                 QDir(folder).filePath(TeamGameListFileName(team, teamName, state.TournamentName, round));
-            SavePage(path, page, prompter, saved);
+            SavePages(path, {page}, prompter, saved);
         }
     } else if (!pages.isEmpty()) {
-        SavePage(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)), pages, prompter,
-                 saved);
+        SavePages(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)),
+                  GameListPagesPerTeam(pages, lists), prompter, saved);
     }
-    prompter.inform(QStringLiteral("Info"), EndText(saved));
+    prompter.inform(QStringLiteral("Info"), EndText(saved, folderInMessage));
     return saved.written > 0 && saved.failed == 0;
 }
 

@@ -10,8 +10,9 @@ struct TournamentState;
 
 // The game lists of a round as RTF files in the folder "Spiellisten" of the working directory.
 
-// One paragraph per line in MS Sans Serif 8 pt.
-RtfDocument GameListDocument(const QStringList& lines);
+// One paragraph per line in MS Sans Serif 8 pt on A4; every page (one team's list) begins a new
+// sheet and is kept together.
+RtfDocument GameListDocument(const QList<QStringList>& pages);
 
 // The name as a piece of a file name: folder separators, characters file systems refuse and
 // control characters become "_", ".." becomes "__", an empty name becomes "ohne Namen", and a
@@ -28,11 +29,13 @@ QString AllGameListsFileName(const QString& tournamentName, int round);
 // the folder; each file is written whole or not at all. An existing file is only replaced after
 // "Warnung" is answered with Yes. A file that cannot be written shows "Speichern oder
 // Druckausgabe nicht möglich" with the file and the cause, and the other teams still follow.
-// Ends with "Spiellisten im Ordner SPIELLISTEN gespeichert" when every file was written (those
+// Ends with "Spiellisten im Ordner SPIELLISTEN gespeichert" (the folder as named by
+// folderInMessage) when every file was written (those
 // declined aside), "Spiellisten nicht gespeichert" when none was, and says how many failed
 // otherwise. Returns true when files were written and none failed.
 bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists, int round, bool filePerTeam,
-                        const QString& workDir, Prompter& prompter);
+                        const QString& workDir, Prompter& prompter,
+                        const QString& folderInMessage = QStringLiteral("SPIELLISTEN"));
 
 // The pages of GameListPages cut into one list of lines per team, in team order.
 QList<QStringList> GameListPagesPerTeam(const QStringList& pages, const GameListTable& lists);

@@ -172,7 +172,7 @@ void GameListDialog::printGameLists(int round)
     QList<const QTextDocument*> printed;
     for (const QStringList& page : pages) {
         documents.push_back(std::make_unique<QTextDocument>());
-        FillTextDocument(*documents.back(), GameListDocument(page));
+        FillTextDocument(*documents.back(), GameListDocument({page}));
         printed.append(documents.back().get());
     }
     const bool done = PrintDocuments(printed, QStringLiteral("Korvane Spielliste"), m_prompter, [this] {

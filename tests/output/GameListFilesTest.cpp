@@ -93,8 +93,19 @@ TEST(WriteGameListFiles, WritesAllPagesIntoOneFileOrReportsNothingSaved)
     QTemporaryDir workDir;
     ScriptedPrompter prompter;
     ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, false, workDir.path(), prompter));
-    EXPECT_EQ(ParagraphTexts(workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"))),
-              GameListPages(*state, output.GameLists, 1));
+    const QString path = workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"));
+    EXPECT_EQ(ParagraphTexts(path), GameListPages(*state, output.GameLists, 1));
+    // On A4, every team's list on a new sheet and kept together.
+    const RtfDocument document = ReadRtf(FileContents(path));
+    EXPECT_EQ(document.page, RtfPage::A4(1134));
+    qsizetype first = 0;
+    for (int team = 1; team <= 4; ++team) {
+        const qsizetype length = 7 + output.GameLists.count(team);
+        EXPECT_EQ(document.paragraphs[first].pageBreakBefore, team > 1) << team;
+        EXPECT_TRUE(document.paragraphs[first + length - 2].keepWithNext) << team;
+        EXPECT_FALSE(document.paragraphs[first + length - 1].keepWithNext) << team;
+        first += length;
+    }
 
     ScriptedPrompter empty;
     EXPECT_FALSE(WriteGameListFiles(*state, output.GameLists, 2, false, workDir.path(), empty));
