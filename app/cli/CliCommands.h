@@ -16,6 +16,7 @@ int RunGameLists(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunLeague(const QStringList& arguments);
 int RunPublish(const QStringList& arguments);
+int RunMail(const QStringList& arguments);
 #ifdef KORVANE_CLI_PDF
 // Needs QtGui: built only with the GUI.
 int RunPrint(const QStringList& arguments);

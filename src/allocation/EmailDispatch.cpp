@@ -1,13 +1,41 @@
 #include "allocation/EmailDispatch.h"
 
+#include "allocation/MailAddress.h"
 #include "model/Limits.h"
-#include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/GameListFiles.h"
 
 #include <QDir>
 
 #include <algorithm>
+
+namespace {
+// The row's addresses in the form a server takes; every address that is none is named.
+QList<MailAddressee> RowAddressees(const EmailRow& row, QList<MailSkip>& skipped)
+{
+    QList<MailAddressee> addressees;
+    const QStringList addresses = SplitMailAddresses(row.Email);
+    if (addresses.isEmpty())
+        skipped.append({row.Name, QStringLiteral("keine E-Mail-Adresse")});
+    for (const QString& address : addresses) {
+        if (const std::optional<QString> wire = WireMailAddress(address))
+            addressees.append({row.Name, *wire});
+        else
+            skipped.append({row.Name, QStringLiteral("Adresse ungültig (%1)").arg(address)});
+    }
+    return addressees;
+}
+
+MailMessage MessageOf(const EmailJob& job, const QString& attachmentPath)
+{
+    MailMessage message;
+    message.From = job.Sender;
+    message.Subject = job.Subject;
+    message.Body = EmailBody(job.BodyLines);
+    message.AttachmentPath = attachmentPath;
+    return message;
+}
+} // namespace
 
 QList<EmailRow> ReadEmailRows(const TournamentState& state)
 {
@@ -32,6 +60,11 @@ void WriteEmailRows(TournamentState& state, const QList<EmailRow>& rows)
     state.NamePoolCount = count;
 }
 
+QString AllTeamsLabel()
+{
+    return QStringLiteral("alle Mannschaften");
+}
+
 QString EmailSubject(const QString& tournamentName)
 {
     return QStringLiteral("Info zum Korvane ") + tournamentName;
@@ -53,7 +86,7 @@ QString EmailBody(const QStringList& lines)
 {
     QString body;
     for (const QString& line : lines)
-        body += line + QLatin1Char('\r');
+        body += line + QStringLiteral("\r\n");
     return body;
 }
 
@@ -63,43 +96,45 @@ QString GameListAttachmentPath(const QString& workDir, const QString& teamName, 
         .filePath(TeamGameListFileName(teamName, tournamentName, 1));
 }
 
-QList<OutgoingMail> PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
+MailPlan PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
 {
-    const QString body = EmailBody(job.BodyLines);
-    QList<OutgoingMail> mails;
-    if (job.Mode == EmailMode::OneToAll) {
-        QString recipient;
-        for (const EmailRow& row : rows)
-            if (row.Checked)
-                recipient += row.Email + job.Separator;
-        mails.append({job.AttachmentPath, job.Subject, body, recipient});
-        return mails;
-    }
+    MailPlan plan;
+    PlannedMail toAll{AllTeamsLabel(), {}, MessageOf(job, job.AttachmentPath)};
+    toAll.Message.To = {job.Sender};
     for (const EmailRow& row : rows) {
         if (!row.Checked)
             continue;
-        const QString path = job.Mode == EmailMode::SeparateGameList
-                                 ? GameListAttachmentPath(job.WorkDir, row.Name, job.TournamentName)
-                                 : job.AttachmentPath;
-        mails.append({path, job.Subject, body, row.Email});
+        ++plan.TeamCount;
+        const QList<MailAddressee> addressees = RowAddressees(row, plan.Skipped);
+        if (addressees.isEmpty())
+            continue;
+        if (job.Mode == EmailMode::OneToAll) {
+            toAll.Teams.append(row.Name);
+            toAll.Message.Bcc += addressees;
+            continue;
+        }
+        const QString attachment = job.Mode == EmailMode::SeparateGameList
+                                       ? GameListAttachmentPath(job.WorkDir, row.Name, job.TournamentName)
+                                       : job.AttachmentPath;
+        PlannedMail mail{row.Name, {row.Name}, MessageOf(job, attachment)};
+        mail.Message.To = addressees;
+        plan.Mails.append(mail);
     }
-    return mails;
+    if (!toAll.Teams.isEmpty())
+        plan.Mails.append(toAll);
+    return plan;
 }
 
-QString EmailErrorBoxText(const QString& error)
+MailPlan TestMailPlan(const MailAddressee& sender)
 {
-    return QStringLiteral("Die Datei konnte nicht per E-Mail versendet werden!\n\r\n\rMeldung:\n\r") + error;
-}
-
-int SendEmails(const QList<OutgoingMail>& mails, MailTransport& transport, Prompter& prompter)
-{
-    int sent = 0;
-    for (const OutgoingMail& mail : mails) {
-        const QString error = SendMail(transport, mail);
-        if (error.isEmpty())
-            ++sent;
-        else
-            prompter.inform(QStringLiteral("Fehler"), EmailErrorBoxText(error));
-    }
-    return sent;
+    MailMessage message;
+    message.From = sender;
+    message.To = {sender};
+    message.Subject = QStringLiteral("Testnachricht von Korvane");
+    message.Body = EmailBody({QStringLiteral("Diese Nachricht hat Korvane über das eingerichtete Konto "
+                                             "verschickt. Der E-Mail-Versand funktioniert.")});
+    MailPlan plan;
+    plan.Mails.append({sender.Address, {sender.Address}, message});
+    plan.TeamCount = 1;
+    return plan;
 }

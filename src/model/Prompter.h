@@ -12,6 +12,12 @@ public:
 
     // A question with the buttons Yes and No; the answer is Yes or No.
     virtual Answer askYesNo(const QString& caption, const QString& text) = 0;
+    // A question whose safe answer is No (trusting a certificate, for one): No is the default
+    // button, so Enter does not say Yes. Elsewhere the same as askYesNo.
+    virtual Answer askYesNoDefaultNo(const QString& caption, const QString& text)
+    {
+        return askYesNo(caption, text);
+    }
     // A question with the buttons Yes, No and Cancel.
     virtual Answer askYesNoCancel(const QString& caption, const QString& text) = 0;
     // A notice with an OK button.

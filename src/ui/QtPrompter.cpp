@@ -31,18 +31,20 @@ QPushButton* addGermanButton(QMessageBox& box, QMessageBox::StandardButton butto
     return pushButton;
 }
 
-Prompter::Answer ask(QWidget* parent, const QString& caption, const QString& text, bool withCancel)
+enum class Buttons { YesNo, YesNoDefaultNo, YesNoCancel };
+
+Prompter::Answer ask(QWidget* parent, const QString& caption, const QString& text, Buttons buttons)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, boxParent(parent));
     addGermanButton(box, QMessageBox::Yes, QStringLiteral("Ja"));
     QPushButton* no = addGermanButton(box, QMessageBox::No, QStringLiteral("Nein"));
-    if (withCancel) {
+    if (buttons == Buttons::YesNoCancel) {
         QPushButton* cancel = addGermanButton(box, QMessageBox::Cancel, QStringLiteral("Abbrechen"));
         box.setEscapeButton(cancel);
     } else {
         box.setEscapeButton(no);
     }
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Prompter::Answer::Yes;
@@ -58,12 +60,17 @@ QtPrompter::QtPrompter(QWidget* parent) : m_parent(parent) {}
 
 Prompter::Answer QtPrompter::askYesNo(const QString& caption, const QString& text)
 {
-    return ask(m_parent, caption, text, false);
+    return ask(m_parent, caption, text, Buttons::YesNo);
+}
+
+Prompter::Answer QtPrompter::askYesNoDefaultNo(const QString& caption, const QString& text)
+{
+    return ask(m_parent, caption, text, Buttons::YesNoDefaultNo);
 }
 
 Prompter::Answer QtPrompter::askYesNoCancel(const QString& caption, const QString& text)
 {
-    return ask(m_parent, caption, text, true);
+    return ask(m_parent, caption, text, Buttons::YesNoCancel);
 }
 
 void QtPrompter::inform(const QString& caption, const QString& text)

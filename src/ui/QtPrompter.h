@@ -11,6 +11,7 @@ public:
     explicit QtPrompter(QWidget* parent = nullptr);
 
     Answer askYesNo(const QString& caption, const QString& text) override;
+    Answer askYesNoDefaultNo(const QString& caption, const QString& text) override;
     Answer askYesNoCancel(const QString& caption, const QString& text) override;
     void inform(const QString& caption, const QString& text) override;
 
