@@ -190,8 +190,9 @@ TEST_F(OutputDialogsTest, HtmlDialogPutsThePageOnTheClipboardAndSavesIt)
     ChildNamed<QPushButton>(dialog, "btHTMLClipboard")->click();
     EXPECT_FALSE(dialog->isVisible());
     const QString page = QApplication::clipboard()->text();
-    EXPECT_TRUE(page.startsWith(QStringLiteral("<html>\r\n"))) << page.left(80).toStdString();
-    EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\"width=")));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>\r\n"))) << page.left(80).toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("<title>Pfingstturnier SV Grün-Weiß Lindenau</title>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\" width=")));
 
     trigger("sbHTML");
     files.answer(workFile(QStringLiteral("plan.html")));
