@@ -16,6 +16,8 @@ int RunGameLists(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunLeague(const QStringList& arguments);
 int RunPublish(const QStringList& arguments);
+// Runs until the process is ended: the live plan of a file on the local network.
+int RunServe(const QStringList& arguments);
 int RunMail(const QStringList& arguments);
 #ifdef KORVANE_CLI_PDF
 // Needs QtGui: built only with the GUI.

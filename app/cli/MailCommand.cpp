@@ -170,8 +170,8 @@ QStringList BodyLines(const QCommandLineParser& parser, const MailOptions& optio
 // folder they go to is a temporary one.
 class GameListNotices : public Prompter {
 public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::Yes; }
-    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Yes; }
+    Answer askYesNo(const QString&, const QString&, Answer) override { return Answer::Yes; }
+    Answer askYesNoCancel(const QString&, const QString&, Answer) override { return Answer::Yes; }
     void inform(const QString&, const QString& text) override { m_notices.append(text); }
     void show() const
     {

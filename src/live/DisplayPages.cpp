@@ -78,10 +78,8 @@ std::vector<DisplayPage> Paginate(const std::vector<DisplayBlock>& blocks, int l
     }
     return pages;
 }
+} // namespace
 
-// Keeps `kept` finished games before the field's next game (all of them when kept < 0); once the
-// field has played everything, its last `kept` games. Of the games from the next one on, keeps
-// `upcoming` (all when upcoming < 0).
 void TrimFieldGames(LiveField& field, int kept, int upcoming)
 {
     const int next = NextGameIndex(field);
@@ -105,7 +103,6 @@ void TrimFieldGames(LiveField& field, int kept, int upcoming)
     }
     field.Games = std::move(games);
 }
-} // namespace
 
 int DisplayBlockLines(const DisplayBlock& block)
 {

@@ -50,3 +50,8 @@ DisplayModel BuildDisplayModel(const TournamentState& state, const TextGrid& tim
 
 // The first game of a field that has no result yet; -1 when every game has one.
 int NextGameIndex(const LiveField& field);
+
+// Keeps `kept` finished games before the field's next game (all of them when kept < 0); once the
+// field has played everything, its last `kept` games. Of the games from the next one on, keeps
+// `upcoming` (all when upcoming < 0).
+void TrimFieldGames(LiveField& field, int kept, int upcoming);

@@ -8,8 +8,10 @@
 #include "results/ScheduleGrid.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 // A position without a team yet, on the display and the web pages.
@@ -60,11 +62,11 @@ QString GroupTitle(const TournamentState& state, int group)
     return name.isEmpty() ? QStringLiteral("Gruppe %1").arg(group) : name;
 }
 
-// The result of a game as the schedule grid's goals (and sets) cells show it now.
-void ReadResult(const TournamentState& state, LiveGame& game)
+// The result of a game as the schedule grid's goals (and sets) cells show it now; `block` is
+// the game's group block.
+void ReadResult(const TournamentState& state, const GroupBlock& block, LiveGame& game)
 {
-    const GroupBlock block = LocateGroupBlock(state, game.Group);
-    if (block.Group == 0 || game.Game < 1)
+    if (block.Group == 0 || block.Group != game.Group || game.Game < 1)
         return;
     const TextGrid& grid = state.ScheduleGrid;
     const int row = block.gameRow(game.Game);
@@ -74,8 +76,26 @@ void ReadResult(const TournamentState& state, LiveGame& game)
         game.Sets = grid.cell(block.Column + 2, row).trimmed();
 }
 
+// Where each group's rows lie, found once per group: a round's time plan has many games of each.
+class GroupBlocks {
+public:
+    explicit GroupBlocks(const TournamentState& state) : m_state(state) {}
+    const GroupBlock& of(int group)
+    {
+        auto found = m_blocks.find(group);
+        if (found == m_blocks.end())
+            found = m_blocks.emplace(group, LocateGroupBlock(m_state, group)).first;
+        return found->second;
+    }
+
+private:
+    const TournamentState& m_state;
+    std::map<int, GroupBlock> m_blocks;
+};
+
 // The game that field f plays on a game line of the time plan; Game 0 when the field is free.
-LiveGame TimePlanGame(const TournamentState& state, const TextGrid& plan, int row, int field)
+LiveGame TimePlanGame(const TournamentState& state, const TextGrid& plan, int row, int field,
+                      GroupBlocks& blocks)
 {
     const int col = 3 * (field - 1);
     LiveGame game;
@@ -92,7 +112,7 @@ LiveGame TimePlanGame(const TournamentState& state, const TextGrid& plan, int ro
     const RowTag referee = ReadRowTag(plan, col + 3, row + 1);
     game.Referee = referee.Kind == TagKind::Schiri ? TeamName(state, referee.Group, referee.Number)
                                                    : plan.cell(col + 3, row + 1).trimmed();
-    ReadResult(state, game);
+    ReadResult(state, blocks.of(game.Group), game);
     return game;
 }
 } // namespace
@@ -142,6 +162,7 @@ std::vector<LiveGame> GroupGames(const TournamentState& state, int group)
     if (!IsGroupIndex(group))
         return games;
     const int count = GroupGameCount(state, group);
+    const GroupBlock block = LocateGroupBlock(state, group);
     for (int number = 1; number <= count; ++number) {
         GamePositions positions;
         if (!PositionsOfGame(state, group, number, positions))
@@ -151,7 +172,7 @@ std::vector<LiveGame> GroupGames(const TournamentState& state, int group)
         game.Game = number;
         game.TeamA = TeamName(state, group, positions.first);
         game.TeamB = TeamName(state, group, positions.second);
-        ReadResult(state, game);
+        ReadResult(state, block, game);
         games.push_back(game);
     }
     return games;
@@ -166,16 +187,57 @@ std::vector<LiveField> RoundFields(const TournamentState& state, const TextGrid&
     for (int field = 1; field <= fieldCount; ++field)
         fields.push_back({field, QStringLiteral("Platz %1").arg(field), {}});
     const QString roundText = QString::number(round);
+    GroupBlocks blocks(state);
     for (int row = 0; row < timePlan.rowCount(); ++row) {
         if (timePlan.cell(0, row) != roundText || timePlan.cell(1, row).isEmpty())
             continue;
         for (LiveField& field : fields) {
-            LiveGame game = TimePlanGame(state, timePlan, row, field.Field);
+            LiveGame game = TimePlanGame(state, timePlan, row, field.Field, blocks);
             if (game.Game != 0)
                 field.Games.push_back(std::move(game));
         }
     }
     return fields;
+}
+
+QString RoundStatusText(const TournamentState& state, int round)
+{
+    int games = 0;
+    int stored = 0;
+    for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group) {
+        if (!IsGroupIndex(group))
+            continue;
+        const int count = GroupGameCount(state, group);
+        games += count;
+        stored += std::min(CountGroupResults(state, group), count);
+    }
+    const QString count = QStringLiteral(" (%1 von %2 Ergebnissen)").arg(stored).arg(games);
+    if (games > 0 && stored == games)
+        return QStringLiteral("abgeschlossen") + count;
+    if (round == RoundInPlay(state))
+        return QStringLiteral("läuft") + count;
+    return stored > 0 ? QStringLiteral("begonnen") + count : QStringLiteral("noch offen") + count;
+}
+
+QStringList TeamNames(const TournamentState& state)
+{
+    QStringList names;
+    QSet<QString> seen;
+    const int groups = std::min(TotalGroups(state), int(Limits::MaxGroups));
+    for (int group = 1; group <= groups; ++group)
+        for (int position = 1; position <= state.TeamsInGroup[group] && position < Limits::NameSlots;
+             ++position) {
+            const bool referred =
+                position <= Limits::MaxReferralIndex && state.ReferralTable[group][position].FromGroup != 0;
+            const QString name = state.NameTable[group][position].trimmed();
+            if (!referred && name.size() > 1 && !seen.contains(name)) {
+                seen.insert(name);
+                names << name;
+            }
+        }
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
+    return names;
 }
 
 bool HoldsTimePlan(const TextGrid& timePlan)

@@ -64,3 +64,9 @@ std::vector<LiveGame> GroupGames(const TournamentState& state, int group);
 std::vector<LiveField> RoundFields(const TournamentState& state, const TextGrid& timePlan, int round);
 // True when the time plan grid holds a game of any round.
 bool HoldsTimePlan(const TextGrid& timePlan);
+
+// "läuft (3 von 10 Ergebnissen)", "abgeschlossen (...)", "begonnen (...)" or "noch offen (...)".
+QString RoundStatusText(const TournamentState& state, int round);
+// The teams of the tournament by name, each once, in alphabetical order: every named position
+// that no referral fills, so the placeholders of later rounds are not among them.
+QStringList TeamNames(const TournamentState& state);

@@ -58,30 +58,6 @@ QString Navigation(const TournamentState& state, int currentRound)
     return nav + QStringLiteral("</nav>");
 }
 
-int StoredResults(const TournamentState& state, int round, int& games)
-{
-    int stored = 0;
-    games = 0;
-    for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group)
-        for (const LiveGame& game : GroupGames(state, group)) {
-            ++games;
-            stored += game.finished() ? 1 : 0;
-        }
-    return stored;
-}
-
-QString RoundStatus(const TournamentState& state, int round)
-{
-    int games = 0;
-    const int stored = StoredResults(state, round, games);
-    const QString count = QStringLiteral(" (%1 von %2 Ergebnissen)").arg(stored).arg(games);
-    if (games > 0 && stored == games)
-        return QStringLiteral("abgeschlossen") + count;
-    if (round == RoundInPlay(state))
-        return QStringLiteral("läuft") + count;
-    return stored > 0 ? QStringLiteral("begonnen") + count : QStringLiteral("noch offen") + count;
-}
-
 QStringList IndexPage(const TournamentState& state)
 {
     QStringList lines = PageStart(state.TournamentName, state.TournamentName);
@@ -93,7 +69,7 @@ QStringList IndexPage(const TournamentState& state)
               << QStringLiteral("<h2>") +
                      Link(PublishedRoundName(round), QStringLiteral("Runde %1").arg(round)) +
                      QStringLiteral("</h2>")
-              << QStringLiteral("<p class=\"state\">") + Escaped(RoundStatus(state, round)) +
+              << QStringLiteral("<p class=\"state\">") + Escaped(RoundStatusText(state, round)) +
                      QStringLiteral("</p>")
               << QStringLiteral("<ul>");
         for (const LiveTable& table : RoundTables(state, round))
@@ -171,7 +147,8 @@ QStringList RoundPage(const TournamentState& state, const TextGrid& timePlan, in
     const QString title = QStringLiteral("Runde %1").arg(round);
     QStringList lines = PageStart(title + QStringLiteral(" – ") + state.TournamentName, state.TournamentName);
     lines << QStringLiteral("<p class=\"status\">") +
-                 Escaped(title + QStringLiteral(": ") + RoundStatus(state, round)) + QStringLiteral("</p>")
+                 Escaped(title + QStringLiteral(": ") + RoundStatusText(state, round)) +
+                 QStringLiteral("</p>")
           << Navigation(state, round) << QStringLiteral("</header>") << QStringLiteral("<main>");
 
     const std::vector<LiveTable> tables = RoundTables(state, round);

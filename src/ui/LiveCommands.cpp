@@ -4,14 +4,18 @@
 #include "live/PublishedPlan.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
+#include "net/LiveServer.h"
 #include "ui/HelpTopics.h"
 #include "ui/LiveDisplayWindow.h"
+#include "ui/LiveNetDialog.h"
 #include "ui/TForm2.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
@@ -48,12 +52,15 @@ LiveCommands::LiveCommands(TForm2& form, TournamentState& state, Prompter& promp
     display->setObjectName(QStringLiteral("actionHallenanzeige"));
     QAction* publish = menu->addAction(QStringLiteral("Plan veröffentlichen..."));
     publish->setObjectName(QStringLiteral("actionPlanVeroeffentlichen"));
+    QAction* liveNet = menu->addAction(QStringLiteral("Live im Netz..."));
+    liveNet->setObjectName(QStringLiteral("actionLiveImNetz"));
     QAction* button = speedButtons->addAction(DisplayIcon(), QStringLiteral("Hallenanzeige"));
     button->setObjectName(QStringLiteral("sbHallenanzeige"));
     SetHelpTopic(speedButtons->widgetForAction(button), HelpTopic::ScheduleCommands);
     connect(display, &QAction::triggered, this, &LiveCommands::showDisplay);
     connect(button, &QAction::triggered, this, &LiveCommands::showDisplay);
     connect(publish, &QAction::triggered, this, &LiveCommands::publishPlan);
+    connect(liveNet, &QAction::triggered, this, &LiveCommands::showLiveNet);
 }
 
 void LiveCommands::ensureTimePlan()
@@ -88,4 +95,26 @@ bool LiveCommands::publishPlan()
                       QStringLiteral("Plan veröffentlicht: ") +
                           QDir::toNativeSeparators(QDir(folder).filePath(PublishedIndexName())));
     return true;
+}
+
+void LiveCommands::showLiveNet()
+{
+    if (!m_liveNet) {
+        m_server = new LiveServer([this] { return LiveSource{&m_state, &m_state.FieldPlan}; }, this);
+        connect(&m_form, &TForm2::scheduleChanged, m_server, &LiveServer::tournamentChanged);
+        m_liveNet = new LiveNetDialog(
+            *m_server, m_state, m_prompter, [this] { ensureTimePlan(); }, &m_form);
+        m_liveStatus = new QLabel;
+        m_liveStatus->setObjectName(QStringLiteral("lbLiveImNetz"));
+        m_liveStatus->setTextFormat(Qt::PlainText);
+        m_form.statusBar()->addPermanentWidget(m_liveStatus, 1);
+        m_form.statusBar()->hide();
+        connect(m_liveNet, &LiveNetDialog::statusChanged, this, [this](const QString& text) {
+            m_liveStatus->setText(text);
+            m_form.statusBar()->setVisible(!text.isEmpty());
+        });
+    }
+    m_liveNet->show();
+    m_liveNet->raise();
+    m_liveNet->activateWindow();
 }

@@ -6,16 +6,19 @@
 #include <functional>
 
 class LiveDisplayWindow;
+class LiveNetDialog;
+class LiveServer;
 class Prompter;
+class QLabel;
 class QMenuBar;
 class QToolBar;
 class QWidget;
 class TForm2;
 struct TournamentState;
 
-// The schedule window's commands beyond the desk: the menu "&Anzeige" with "&Hallenanzeige" and
-// "Plan veröffentlichen...", and a speed button for the display. The display follows every
-// render of the schedule, so a confirmed result shows at once.
+// The schedule window's commands beyond the desk: the menu "&Anzeige" with "&Hallenanzeige",
+// "Plan veröffentlichen..." and "Live im Netz...", and a speed button for the display. The display
+// and the live server follow every render of the schedule, so a confirmed result shows at once.
 class LiveCommands : public QObject {
     Q_OBJECT
 public:
@@ -28,8 +31,12 @@ public:
     void showDisplay();
     // Asks for the folder, then writes the plan there; false when cancelled or not written.
     bool publishPlan();
+    // "Live im Netz...": the window that starts and ends the live server.
+    void showLiveNet();
 
     LiveDisplayWindow* display() const { return m_display; }
+    LiveNetDialog* liveNet() const { return m_liveNet; }
+    LiveServer* liveServer() const { return m_server; }
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
 private:
@@ -40,6 +47,9 @@ private:
     TournamentState& m_state;
     Prompter& m_prompter;
     LiveDisplayWindow* m_display = nullptr;
+    LiveServer* m_server = nullptr;
+    LiveNetDialog* m_liveNet = nullptr;
+    QLabel* m_liveStatus = nullptr; // in the schedule window's status line while the server runs
     FolderChooser m_chooseFolder;
     QString m_folder; // the last folder published to
 };

@@ -33,9 +33,8 @@ MailReport RunMailSession(QWidget* parent, const MailPlan& plan, const MailAccou
             QMetaObject::invokeMethod(
                 &progress,
                 [&] {
-                    trusted =
-                        prompter.askYesNoDefaultNo(QStringLiteral("Obacht !"),
-                                                   CertificateQuestion(details)) == Prompter::Answer::Yes;
+                    trusted = prompter.askYesNo(QStringLiteral("Obacht !"), CertificateQuestion(details),
+                                                Prompter::Answer::No) == Prompter::Answer::Yes;
                 },
                 Qt::BlockingQueuedConnection);
             return trusted;

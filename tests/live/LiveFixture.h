@@ -2,11 +2,13 @@
 
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
+#include "model/TournamentStorage.h"
 #include "results/ResultEntry.h"
 #include "results/ResultsTestSupport.h"
 #include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +68,21 @@ inline void EnterThroughDialog(TournamentState& state, int group, int game, cons
                 return;
             }
     ADD_FAILURE() << "no goals cell for game " << game << " of group " << group;
+}
+
+// The example tournament as a server shows it: loaded, rendered twice (the first render carries
+// completed groups on), its time plan in FieldPlan.
+inline std::unique_ptr<TournamentState> ServedExample()
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Pairings = BuildPairingTable();
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
+    RenderScheduleGrid(*state);
+    RenderScheduleGrid(*state);
+    auto output = std::make_unique<AllocationOutput>();
+    EXPECT_TRUE(RunAllocation(*state, *output, prompter));
+    return state;
 }
 
 } // namespace live_test
