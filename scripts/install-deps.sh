@@ -12,6 +12,11 @@ packages=(
     qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
     # The live server's browser test.
     chromium chromium-driver python3-selenium
+    # Mail: messages and SMTP through vmime over GnuTLS, the password in the keychain (QtKeychain);
+    # the tests' SMTP server and mail parser
+    libvmime-dev libgnutls28-dev qtkeychain-qt6-dev python3-aiosmtpd python3-cryptography
+    # The exports read by the programs organisers use: LibreOffice Calc and a strict HTML5 parser
+    libreoffice-calc-nogui python3-html5lib
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache

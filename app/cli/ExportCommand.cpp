@@ -58,8 +58,9 @@ int RunExport(const QStringList& arguments)
         return 1;
     const QString outputPath = parser.value(outputOption);
     if (format == u"html") {
-        const bool saved =
-            SaveHtmlTable(BuildHtmlTable(*loaded.grid, GridAppearance{}, border), outputPath, prompter);
+        const bool saved = SaveHtmlTable(
+            BuildHtmlTable(*loaded.grid, GridAppearance{}, border, loaded.state->TournamentName), outputPath,
+            prompter);
         return saved ? 0 : 1;
     }
     const QByteArray bytes =

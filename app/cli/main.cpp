@@ -34,6 +34,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("league"), cli::RunLeague},
         {QStringLiteral("publish"), cli::RunPublish},
         {QStringLiteral("serve"), cli::RunServe},
+        {QStringLiteral("mail"), cli::RunMail},
 #ifdef KORVANE_CLI_PDF
         {QStringLiteral("print"), cli::RunPrint},
 #endif

@@ -1,7 +1,7 @@
 #include "allocation/EmailDispatch.h"
 
+#include "allocation/MailAddress.h"
 #include "model/Limits.h"
-#include "model/Prompter.h"
 #include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "output/GameListFiles.h"
@@ -9,6 +9,34 @@
 #include <QDir>
 
 #include <algorithm>
+
+namespace {
+// The row's addresses in the form a server takes; every address that is none is named.
+QList<MailAddressee> RowAddressees(const EmailRow& row, QList<MailSkip>& skipped)
+{
+    QList<MailAddressee> addressees;
+    const QStringList addresses = SplitMailAddresses(row.Email);
+    if (addresses.isEmpty())
+        skipped.append({row.Name, QStringLiteral("keine E-Mail-Adresse")});
+    for (const QString& address : addresses) {
+        if (const std::optional<QString> wire = WireMailAddress(address))
+            addressees.append({row.Name, *wire});
+        else
+            skipped.append({row.Name, QStringLiteral("Adresse ungültig (%1)").arg(address)});
+    }
+    return addressees;
+}
+
+MailMessage MessageOf(const EmailJob& job, const QString& attachmentPath)
+{
+    MailMessage message;
+    message.From = job.Sender;
+    message.Subject = job.Subject;
+    message.Body = EmailBody(job.BodyLines);
+    message.AttachmentPath = attachmentPath;
+    return message;
+}
+} // namespace
 
 QList<EmailRow> ReadEmailRows(const TournamentState& state)
 {
@@ -33,6 +61,11 @@ void WriteEmailRows(TournamentState& state, const QList<EmailRow>& rows)
     state.NamePoolCount = count;
 }
 
+QString AllTeamsLabel()
+{
+    return QStringLiteral("alle Mannschaften");
+}
+
 QString EmailSubject(const QString& tournamentName)
 {
     return QStringLiteral("Info zum Korvane ") + tournamentName;
@@ -54,7 +87,7 @@ QString EmailBody(const QStringList& lines)
 {
     QString body;
     for (const QString& line : lines)
-        body += line + QLatin1Char('\r');
+        body += line + QStringLiteral("\r\n");
     return body;
 }
 
@@ -77,59 +110,53 @@ int GameListTeamOfRow(const QList<EmailRow>& rows, qsizetype row, const QStringL
     return 0;
 }
 
-namespace {
-OutgoingMail GameListMail(const QList<EmailRow>& rows, qsizetype row, const EmailJob& job,
-                          const QString& body)
+MailPlan PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
 {
-    OutgoingMail mail{QString(), job.Subject, body, rows[row].Email, QString()};
-    const int team = GameListTeamOfRow(rows, row, job.RoundOneTeams);
-    if (team == 0)
-        mail.Problem = QStringLiteral("No team of round 1 is named \"") + VisibleText(rows[row].Name) +
-                       QStringLiteral("\"!");
-    else
-        mail.AttachmentPath =
-            GameListAttachmentPath(job.WorkDir, team, job.RoundOneTeams[team - 1], job.TournamentName);
-    return mail;
-}
-} // namespace
-
-QList<OutgoingMail> PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
-{
-    const QString body = EmailBody(job.BodyLines);
-    QList<OutgoingMail> mails;
-    if (job.Mode == EmailMode::OneToAll) {
-        QString recipient;
-        for (const EmailRow& row : rows)
-            if (row.Checked)
-                recipient += row.Email + job.Separator;
-        mails.append({job.AttachmentPath, job.Subject, body, recipient, QString()});
-        return mails;
-    }
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        if (!rows[row].Checked)
+    MailPlan plan;
+    PlannedMail toAll{AllTeamsLabel(), {}, MessageOf(job, job.AttachmentPath)};
+    toAll.Message.To = {job.Sender};
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const EmailRow& row = rows[index];
+        if (!row.Checked)
             continue;
-        if (job.Mode == EmailMode::SeparateGameList)
-            mails.append(GameListMail(rows, row, job, body));
-        else
-            mails.append({job.AttachmentPath, job.Subject, body, rows[row].Email, QString()});
+        ++plan.TeamCount;
+        const QList<MailAddressee> addressees = RowAddressees(row, plan.Skipped);
+        if (addressees.isEmpty())
+            continue;
+        if (job.Mode == EmailMode::OneToAll) {
+            toAll.Teams.append(row.Name);
+            toAll.Message.Bcc += addressees;
+            continue;
+        }
+        QString attachment = job.AttachmentPath;
+        if (job.Mode == EmailMode::SeparateGameList) {
+            const int team = GameListTeamOfRow(rows, index, job.RoundOneTeams);
+            if (team == 0) {
+                plan.Skipped.append({row.Name, QStringLiteral("keine Mannschaft der 1. Runde heißt so")});
+                continue;
+            }
+            attachment =
+                GameListAttachmentPath(job.WorkDir, team, job.RoundOneTeams[team - 1], job.TournamentName);
+        }
+        PlannedMail mail{row.Name, {row.Name}, MessageOf(job, attachment)};
+        mail.Message.To = addressees;
+        plan.Mails.append(mail);
     }
-    return mails;
+    if (!toAll.Teams.isEmpty())
+        plan.Mails.append(toAll);
+    return plan;
 }
 
-QString EmailErrorBoxText(const QString& error)
+MailPlan TestMailPlan(const MailAddressee& sender)
 {
-    return QStringLiteral("Die Datei konnte nicht per E-Mail versendet werden!\n\r\n\rMeldung:\n\r") + error;
-}
-
-int SendEmails(const QList<OutgoingMail>& mails, MailTransport& transport, Prompter& prompter)
-{
-    int sent = 0;
-    for (const OutgoingMail& mail : mails) {
-        const QString error = SendMail(transport, mail);
-        if (error.isEmpty())
-            ++sent;
-        else
-            prompter.inform(QStringLiteral("Fehler"), EmailErrorBoxText(error));
-    }
-    return sent;
+    MailMessage message;
+    message.From = sender;
+    message.To = {sender};
+    message.Subject = QStringLiteral("Testnachricht von Korvane");
+    message.Body = EmailBody({QStringLiteral("Diese Nachricht hat Korvane über das eingerichtete Konto "
+                                             "verschickt. Der E-Mail-Versand funktioniert.")});
+    MailPlan plan;
+    plan.Mails.append({sender.Address, {sender.Address}, message});
+    plan.TeamCount = 1;
+    return plan;
 }

@@ -1,51 +1,49 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
-// One message as the e-mail dialog hands it over: exactly one recipient entry (which may hold
-// several separator-joined addresses), at most one attachment, no compose window.
-struct OutgoingMail {
-    QString AttachmentPath; // empty: no attachment
+// One person or team a message is addressed to; the address in the form a server takes (see
+// WireMailAddress).
+struct MailAddressee {
+    QString Name;
+    QString Address;
+
+    bool operator==(const MailAddressee&) const = default;
+};
+
+// One finished message. Bcc recipients get the message without appearing in its headers.
+struct MailMessage {
+    MailAddressee From;
+    QList<MailAddressee> To;
+    QList<MailAddressee> Bcc;
     QString Subject;
-    QString Body; // lines each ended by a carriage return
-    QString Recipient;
-    // Set when the message cannot go out: the error text it is reported with instead.
-    QString Problem = {};
+    QString Body;           // lines ended by LF or CR LF
+    QString AttachmentPath; // empty: no attachment
 
-    bool operator==(const OutgoingMail&) const = default;
+    bool operator==(const MailMessage&) const = default;
 };
 
-// The results a mail transport reports, numbered as the mail interface of the Windows desk
-// numbers them, so every transport shows the same English texts.
-enum class MailResult {
-    Success = 0,
-    UserAbort = 1,
-    Failure = 2,
-    LoginFailure = 3,
-    InsufficientMemory = 5,
-    TooManyFiles = 9,
-    TooManyRecipients = 10,
-    AttachmentNotFound = 11,
-    AttachmentOpenFailure = 12,
-    UnknownRecipient = 14,
-    BadRecipientType = 15,
-    TextTooLarge = 18,
-    AmbiguousRecipient = 21,
+// What became of one message.
+struct MailDelivery {
+    enum class Outcome {
+        Sent,
+        Failed,        // this message did not go out; the next one may
+        SessionFailed, // the server cannot be used (not reached, login or certificate refused):
+                       // no further message is tried
+    };
+    Outcome outcome = Outcome::Sent;
+    QString reason; // why it was not sent, in German for the organiser
+
+    static MailDelivery Sent() { return {}; }
+    static MailDelivery Failed(const QString& reason) { return {Outcome::Failed, reason}; }
+    static MailDelivery SessionFailed(const QString& reason) { return {Outcome::SessionFailed, reason}; }
 };
 
-// The English text of a result; empty for a success and for a number outside the table.
-QString MailResultText(int result);
-
-// Hands one finished message to the system's mail transport.
+// Hands messages to a mail server or program. One transport serves one sending session: it may
+// keep its connection from one message to the next. A transport is used by one thread at a time.
 class MailTransport {
 public:
     virtual ~MailTransport() = default;
-    virtual MailResult Deliver(const OutgoingMail& mail) = 0;
+    virtual MailDelivery Deliver(const MailMessage& mail) = 0;
 };
-
-// "File "<path>" not found!": the text for an attachment that is not there.
-QString AttachmentNotFoundText(const QString& path);
-
-// Sends one message and returns its error text (empty when sent). A message with a problem and a
-// named attachment that does not exist are reported before the transport is involved.
-QString SendMail(MailTransport& transport, const OutgoingMail& mail);

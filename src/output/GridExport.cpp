@@ -5,6 +5,8 @@
 #include "model/Windows1252.h"
 #include "output/FileReplace.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <vector>
 
@@ -14,8 +16,21 @@ QChar separatorOf(GridTextFormat format)
     return format == GridTextFormat::Xls ? QChar(u'\t') : QChar(u',');
 }
 
-QString csvField(const QString& text)
+// A spreadsheet reads a cell that starts with "=", "+", "-" or "@" as a formula (and one that
+// starts with a tab or carriage return may turn into one): a leading apostrophe keeps such a team
+// name text. A plain number ("-3", "+2") is no formula and stays a number.
+QString spreadsheetText(const QString& text)
 {
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
+    const bool formulaStart = !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front());
+    if (!formulaStart || plainNumber.match(text).hasMatch())
+        return text;
+    return u'\'' + text;
+}
+
+QString csvField(const QString& cell)
+{
+    const QString text = spreadsheetText(cell);
     const bool needsQuotes =
         text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
     if (!needsQuotes)
@@ -76,11 +91,12 @@ QString GridTextLines(const TextGrid& grid, GridTextFormat format)
 {
     const QChar separator = separatorOf(format);
     QString text;
-    for (int row = 1; row <= grid.rowCount(); ++row) {
-        for (int col = 1; col <= grid.columnCount(); ++col) {
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        for (int col = 1; col < grid.columnCount(); ++col) {
             const QString& cell = grid.cell(col, row);
-            text += format == GridTextFormat::Csv ? csvField(cell) : tabField(cell);
-            text += separator;
+            if (col > 1)
+                text += separator;
+            text += format == GridTextFormat::Csv ? csvField(cell) : tabField(spreadsheetText(cell));
         }
         text += QStringLiteral("\r\n");
     }
@@ -102,8 +118,9 @@ QString GridClipboardText(const TextGrid& grid)
     QString text;
     for (int row = 0; row < grid.rowCount(); ++row) {
         for (int col = 0; col < grid.columnCount(); ++col) {
-            text += grid.cell(col, row);
-            text += u'\t';
+            if (col > 0)
+                text += u'\t';
+            text += spreadsheetText(grid.cell(col, row));
         }
         text += u'\r';
     }

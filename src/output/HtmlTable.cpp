@@ -16,32 +16,36 @@ QString ColorToHtml(std::uint32_t rgb)
     return QStringLiteral("%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
 }
 
-QStringList BuildHtmlTable(const TextGrid& grid, const GridAppearance& appearance, int border)
+QStringList BuildHtmlTable(const TextGrid& grid, const GridAppearance& appearance, int border,
+                           const QString& title)
 {
+    // The end tags in the reverse order of the start tags, so the tags nest.
     QString open;
     QString close;
     if (appearance.bold) {
         open += QStringLiteral("<b>");
-        close += QStringLiteral("</b>");
+        close.prepend(QStringLiteral("</b>"));
     }
     if (appearance.italic) {
         open += QStringLiteral("<i>");
-        close += QStringLiteral("</i>");
+        close.prepend(QStringLiteral("</i>"));
     }
     if (appearance.underline) {
         open += QStringLiteral("<u>");
-        close += QStringLiteral("</u>");
+        close.prepend(QStringLiteral("</u>"));
     }
     const QString fontStart = QStringLiteral("\"><font color=\"#") + ColorToHtml(appearance.fontColour) +
                               QStringLiteral("\" face=\"") + appearance.fontName.toHtmlEscaped() +
                               QStringLiteral("\">") + open;
     const int width = appearance.Width(grid);
 
-    QStringList lines{QStringLiteral("<html>"),
-                      QStringLiteral("<head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                     "charset=utf-8\"></head>"),
+    // A page needs a title; a tournament without a name still gets one.
+    const QString pageTitle = title.trimmed().isEmpty() ? QStringLiteral("Korvane") : title.trimmed();
+    QStringList lines{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html lang=\"de\">"),
+                      QStringLiteral("<head><meta charset=\"utf-8\"><title>") + pageTitle.toHtmlEscaped() +
+                          QStringLiteral("</title></head>"),
                       QStringLiteral("<body>"),
-                      QStringLiteral(" <table border=\"") + Number(border) + QStringLiteral("\"width=\"") +
+                      QStringLiteral(" <table border=\"") + Number(border) + QStringLiteral("\" width=\"") +
                           Number(2 * width) + QStringLiteral("\" height=\"") + Number(width) +
                           QStringLiteral("\">")};
     for (int row = 0; row < grid.rowCount(); ++row) {

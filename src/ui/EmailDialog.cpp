@@ -1,22 +1,28 @@
 #include "ui/EmailDialog.h"
 
 #include "allocation/GameListPages.h"
-#include "allocation/SendmailTransport.h"
+#include "allocation/MailAddress.h"
+#include "mail/KeychainPasswordStore.h"
+#include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "ui/FileChooser.h"
 #include "ui/GameListDialog.h"
 #include "ui/HelpTopics.h"
+#include "ui/MailAccountDialog.h"
+#include "ui/MailSessionRun.h"
 #include "ui/WidgetNames.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -35,8 +41,15 @@ QPushButton* Button(const QString& caption, const char* name)
 
 EmailDialog::EmailDialog(TournamentState& state, Prompter& prompter, FileChooser& files,
                          GameListDialog& gameLists, QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter), m_files(files), m_gameLists(gameLists)
+    : QDialog(parent), m_state(state), m_prompter(prompter), m_files(files), m_gameLists(gameLists),
+      m_keychain(std::make_unique<KeychainPasswordStore>()), m_passwords(m_keychain.get())
 {
+    m_askPassword = [this](const QString& text) -> std::optional<QString> {
+        bool ok = false;
+        const QString password = QInputDialog::getText(this, QStringLiteral("E-Mail-Versand"), text,
+                                                       QLineEdit::Password, QString(), &ok);
+        return ok ? std::optional<QString>(password) : std::nullopt;
+    };
     setObjectName(QStringLiteral("EmailDialog"));
     setWindowTitle(QStringLiteral("Emails verschicken"));
     setModal(true);
@@ -45,6 +58,16 @@ EmailDialog::EmailDialog(TournamentState& state, Prompter& prompter, FileChooser
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildListPart());
     layout->addWidget(buildMessagePart(), 1);
+}
+
+EmailDialog::~EmailDialog() = default;
+
+void EmailDialog::setPasswordSources(PasswordStore& passwords, PasswordQuestion askPassword)
+{
+    m_passwords = &passwords;
+    m_askPassword = std::move(askPassword);
+    delete m_accountDialog;
+    m_accountDialog = nullptr;
 }
 
 QWidget* EmailDialog::buildListPart()
@@ -89,7 +112,12 @@ QWidget* EmailDialog::buildMessagePart()
     m_attachment->setToolTip(QStringLiteral("Dateiname E-Mail-Anhang"));
     m_separator = Named(new QLineEdit(m_state.Settings.EmailSeparator), "edTrennzeichen");
     m_separator->setMaximumWidth(40);
+    m_separator->setToolTip(QStringLiteral("Mehrere Adressen einer Mannschaft trennen Komma, Semikolon oder "
+                                           "Leerzeichen, gleich welches Zeichen hier steht."));
     m_oneToAll = Named(new QRadioButton(QStringLiteral("eine E-Mail an alle (Adressen CC:)")), "RBanAlle");
+    m_oneToAll->setToolTip(
+        QStringLiteral("Eine E-Mail an die eigene Adresse, alle Mannschaften als Blindkopie "
+                       "(Bcc): kein Verein sieht die Adressen der anderen."));
     m_separate = Named(new QRadioButton(QStringLiteral("jede Mannschaft seprarate E-Mail")), "RBseparat");
     m_sameAttachment = Named(new QRadioButton(QStringLiteral("gleicher Anhang für alle (zB Spielplan)")),
                              "RBgleicherAnhang");
@@ -110,6 +138,8 @@ QWidget* EmailDialog::buildMessagePart()
     m_createGameLists = Button(QStringLiteral("Spiellisten erzeugen"), "btSpiellistenErzeugen");
     SetHelpTopic(m_createGameLists, HelpTopic::GameLists);
     auto* send = Button(QStringLiteral("E-Mail an selektierte Mannschaften senden"), "btSenden");
+    auto* account = Button(QStringLiteral("E-Mail-&Versand..."), "btVersand");
+    account->setToolTip(QStringLiteral("Absender, SMTP-Server und Anmeldung für den Versand"));
     auto* close = Button(QStringLiteral("&schliessen"), "btSchliessen");
 
     auto* part = new QWidget;
@@ -126,14 +156,16 @@ QWidget* EmailDialog::buildMessagePart()
     layout->addWidget(modes, 4, 0, 1, 3);
     layout->addWidget(attachments, 5, 0, 1, 2);
     layout->addWidget(m_createGameLists, 5, 2, Qt::AlignTop);
-    layout->addWidget(send, 6, 0, 1, 2);
-    layout->addWidget(close, 6, 2);
+    layout->addWidget(account, 6, 0);
+    layout->addWidget(send, 7, 0, 1, 2);
+    layout->addWidget(close, 7, 2);
 
     for (QRadioButton* mode : {m_oneToAll, m_separate, m_sameAttachment, m_gameList})
         connect(mode, &QRadioButton::toggled, this, &EmailDialog::applyEnablingRule);
     connect(m_attachmentButton, &QPushButton::clicked, this, &EmailDialog::chooseAttachment);
     connect(m_createGameLists, &QPushButton::clicked, this, &EmailDialog::createGameLists);
     connect(send, &QPushButton::clicked, this, &EmailDialog::send);
+    connect(account, &QPushButton::clicked, this, &EmailDialog::editMailAccount);
     connect(close, &QPushButton::clicked, this, &EmailDialog::reject);
     connect(m_separator, &QLineEdit::textEdited, this, [this](const QString& separator) {
         m_state.Settings.EmailSeparator = separator;
@@ -244,26 +276,53 @@ void EmailDialog::createGameLists()
     m_gameLists.execForEmail();
 }
 
-EmailJob EmailDialog::job() const
+void EmailDialog::editMailAccount()
+{
+    if (!m_accountDialog)
+        m_accountDialog = new MailAccountDialog(m_prompter, *m_passwords, m_askPassword, this);
+    m_accountDialog->exec();
+}
+
+EmailJob EmailDialog::job(const MailAccount& account) const
 {
     EmailJob job;
     job.Mode = m_oneToAll->isChecked()   ? EmailMode::OneToAll
                : m_gameList->isChecked() ? EmailMode::SeparateGameList
                                          : EmailMode::SeparateSameAttachment;
+    job.Sender = {account.SenderName, WireMailAddress(account.SenderAddress).value_or(account.SenderAddress)};
     job.Subject = m_subject->text();
     job.BodyLines = m_body->toPlainText().split(QLatin1Char('\n'));
     job.AttachmentPath = m_attachment->text();
-    job.Separator = m_separator->text();
     job.WorkDir = m_state.WorkDir;
     job.TournamentName = m_state.TournamentName;
     job.RoundOneTeams = RoundTeamNames(m_state, 1);
     return job;
 }
 
+// The account must be complete first; then the plan names what cannot go out, the password is
+// fetched once for the session, and one summary ends it.
 void EmailDialog::send()
 {
-    SendmailTransport transport;
-    SendEmails(PlanEmails(rows(), job()), transport, m_prompter);
+    const MailAccount account = ReadMailAccount(*OpenProgramSettings());
+    if (const QString problem = MailAccountProblem(account); !problem.isEmpty()) {
+        m_prompter.inform(QStringLiteral("Benutzer-Info"), problem);
+        editMailAccount();
+        return;
+    }
+    const MailPlan plan = PlanEmails(rows(), job(account));
+    if (plan.TeamCount == 0) {
+        m_prompter.inform(QStringLiteral("Benutzer-Info"),
+                          QStringLiteral("Keine Mannschaft angehakt: bitte die Mannschaften anhaken, die die "
+                                         "E-Mail bekommen sollen."));
+        return;
+    }
+    const std::optional<QString> password = PasswordForSession(account, *m_passwords, m_askPassword);
+    if (!password)
+        return;
+    const MailReport report = RunMailSession(this, plan, account, *password, m_prompter);
+    const bool allSent = report.NotSent.isEmpty() && report.CancelledMails == 0;
+    m_prompter.inform(allSent ? QStringLiteral("Info") : QStringLiteral("Benutzer-Info"),
+                      MailSummary(report));
 }
 
 void EmailDialog::done(int result)

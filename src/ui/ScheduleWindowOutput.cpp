@@ -190,7 +190,7 @@ void ScheduleWindowOutput::ShowHtmlDialog()
     if (!m_htmlDialog) {
         m_htmlDialog = new TFormHTMLCode(
             [this] {
-                return TFormHTMLCode::Source{&activeTab().grid, activeAppearance()};
+                return TFormHTMLCode::Source{&activeTab().grid, activeAppearance(), m_state.TournamentName};
             },
             m_state.WorkDir, m_prompter, m_files, &m_window);
         connect(m_htmlDialog, &TFormHTMLCode::deactivated, this, &ScheduleWindowOutput::restoreScheduleFont);

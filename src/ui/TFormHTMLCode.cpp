@@ -68,7 +68,7 @@ bool TFormHTMLCode::buildIntoMemo()
     const Source source = m_activeGrid();
     if (!isNumber || !source.grid)
         return false;
-    m_lines = BuildHtmlTable(*source.grid, source.appearance, border);
+    m_lines = BuildHtmlTable(*source.grid, source.appearance, border, source.title);
     m_memo->setPlainText(m_lines.join(QLatin1Char('\n')));
     return true;
 }

@@ -21,6 +21,7 @@ public:
     struct Source {
         const TextGrid* grid = nullptr;
         GridAppearance appearance;
+        QString title; // the tournament's name
     };
 
     // activeGrid gives the grid of the active tab at the moment of the export.

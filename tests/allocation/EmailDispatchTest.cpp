@@ -1,194 +1,302 @@
 #include "allocation/EmailDispatch.h"
-#include "allocation/SendmailTransport.h"
+#include "allocation/MailAccount.h"
+#include "allocation/MailAddress.h"
+#include "allocation/MailCertificate.h"
+#include "allocation/MailSending.h"
+#include "allocation/PasswordStore.h"
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 namespace {
-// A sendmail stand-in: records its arguments and its standard input per call and exits with
-// the status given for that call (0 when none is given).
-class FakeSendmail {
-public:
-    explicit FakeSendmail(const QStringList& exitStatuses = {})
-    {
-        EXPECT_TRUE(m_dir.isValid());
-        QFile codes(path("codes"));
-        EXPECT_TRUE(codes.open(QIODevice::WriteOnly));
-        codes.write((exitStatuses.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        QFile script(program());
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\n"
-                                    "dir='%1'\n"
-                                    "n=$(ls \"$dir\" | grep -c '^mail-')\n"
-                                    "printf '%s\\n' \"$@\" > \"$dir/args-$n\"\n"
-                                    "cat > \"$dir/mail-$n\"\n"
-                                    "code=$(sed -n \"$((n+1))p\" \"$dir/codes\")\n"
-                                    "exit ${code:-0}\n")
-                         .arg(m_dir.path())
-                         .toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+const MailAddressee Organiser{QStringLiteral("Turnierleitung"), QStringLiteral("leitung@example.org")};
 
-    QString program() const { return path("sendmail"); }
-    int calls() const { return int(QDir(m_dir.path()).entryList({QStringLiteral("mail-*")}).size()); }
-    QByteArray mail(int call) const { return read(QStringLiteral("mail-%1").arg(call)); }
-    QByteArray arguments(int call) const { return read(QStringLiteral("args-%1").arg(call)); }
-
-private:
-    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
-    QByteArray read(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-};
-
-// The decoded base64 parts of a message, in order: the text, then the attachment.
-QList<QByteArray> DecodedParts(const QByteArray& mail)
-{
-    static const QRegularExpression part(
-        QStringLiteral("Content-Transfer-Encoding: base64\\n(?:[^\\n]+\\n)*\\n([A-Za-z0-9+/=\\n]*)"));
-    QList<QByteArray> parts;
-    for (const QRegularExpressionMatch& match : part.globalMatch(QString::fromLatin1(mail)))
-        parts << QByteArray::fromBase64(match.captured(1).toLatin1());
-    return parts;
-}
-
-QList<EmailRow> ThreeTicked()
+QList<EmailRow> FourRows()
 {
     return {{QStringLiteral("Adler"), QStringLiteral("adler@example.org"), true},
             {QStringLiteral("Bären"), QStringLiteral("baeren@example.org"), false},
-            {QStringLiteral("Cobras"), QStringLiteral("cobras@example.org"), true},
-            {QStringLiteral("Dachse"), QStringLiteral("dachse@example.org"), true}};
+            {QStringLiteral("Cobras"), QStringLiteral("c1@example.org; c2@example.org,c3@bad"), true},
+            {QStringLiteral("Dachse"), QStringLiteral("dachse@bücken.de"), true}};
 }
 
-EmailJob JobFor(EmailMode mode, const QString& workDir)
+EmailJob JobFor(EmailMode mode, const QString& workDir = {})
 {
     EmailJob job;
     job.Mode = mode;
+    job.Sender = Organiser;
     job.Subject = EmailSubject(QStringLiteral("Stadtpokal"));
     job.BodyLines = DefaultEmailBody();
     job.WorkDir = workDir;
     job.TournamentName = QStringLiteral("Stadtpokal");
     return job;
 }
+
+QStringList Addresses(const QList<MailAddressee>& addressees)
+{
+    QStringList addresses;
+    for (const MailAddressee& addressee : addressees)
+        addresses.append(addressee.Address);
+    return addresses;
+}
+
+// Answers every message with the next outcome of its script (Sent when the script is empty).
+class ScriptedTransport : public MailTransport {
+public:
+    explicit ScriptedTransport(std::deque<MailDelivery> outcomes = {}) : m_outcomes(std::move(outcomes)) {}
+    MailDelivery Deliver(const MailMessage& mail) override
+    {
+        delivered.append(mail);
+        if (onDeliver)
+            onDeliver();
+        if (m_outcomes.empty())
+            return MailDelivery::Sent();
+        const MailDelivery next = m_outcomes.front();
+        m_outcomes.pop_front();
+        return next;
+    }
+    QList<MailMessage> delivered;
+    std::function<void()> onDeliver;
+
+private:
+    std::deque<MailDelivery> m_outcomes;
+};
+
+class FixedPasswordStore : public PasswordStore {
+public:
+    explicit FixedPasswordStore(Lookup lookup) : m_lookup(std::move(lookup)) {}
+    Lookup read(const QString& key) override
+    {
+        readKeys.append(key);
+        return m_lookup;
+    }
+    bool write(const QString&, const QString&, QString&) override { return false; }
+    QStringList readKeys;
+
+private:
+    Lookup m_lookup;
+};
 } // namespace
 
-TEST(SendEmails, OneMessageToAllCarriesTheJoinedAddressesTheTextAndTheAttachment)
+TEST(MailAddresses, SplitAtCommasSemicolonsAndBlanksAndGoOutInTheirAsciiForm)
 {
-    QTemporaryDir work;
-    const QString attachment = QDir(work.path()).filePath(QStringLiteral("Spielplan Jugend.csv"));
-    QFile file(attachment);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Zeit,Platz 1\r\n10:00,A-B\r\n");
-    file.close();
-    FakeSendmail sendmail;
-    SendmailTransport transport(sendmail.program());
-    ScriptedPrompter prompter;
-    EmailJob job = JobFor(EmailMode::OneToAll, work.path());
-    job.AttachmentPath = attachment;
+    EXPECT_EQ(SplitMailAddresses(QStringLiteral(" a@x.de;b@x.de ,, c@x.de\td@x.de; ")),
+              QStringList({QStringLiteral("a@x.de"), QStringLiteral("b@x.de"), QStringLiteral("c@x.de"),
+                           QStringLiteral("d@x.de")}));
+    EXPECT_TRUE(SplitMailAddresses(QStringLiteral(" ; , ")).isEmpty());
 
-    EXPECT_EQ(SendEmails(PlanEmails(ThreeTicked(), job), transport, prompter), 1);
-
-    EXPECT_TRUE(prompter.shown().empty());
-    ASSERT_EQ(sendmail.calls(), 1);
-    EXPECT_EQ(sendmail.arguments(0), "-t\n-i\n");
-    const QByteArray mail = sendmail.mail(0);
-    EXPECT_TRUE(mail.startsWith("To: adler@example.org,cobras@example.org,dachse@example.org,\n"
-                                "Subject: Info zum Korvane Stadtpokal\nMIME-Version: 1.0\n"))
-        << mail.toStdString();
-    EXPECT_TRUE(mail.contains("filename=\"Spielplan Jugend.csv\""));
-    const QList<QByteArray> parts = DecodedParts(mail);
-    ASSERT_EQ(parts.size(), 2);
-    EXPECT_EQ(QString::fromUtf8(parts[0]),
-              QStringLiteral("Liebe Sportfreunde,\n\nhiermit senden wir Euch die neuesten Informationen zu "
-                             "unserem geplanten Korvane.\n\nMit sportlichem Gruß,\n\n\n"));
-    EXPECT_EQ(parts[1], "Zeit,Platz 1\r\n10:00,A-B\r\n");
+    const struct {
+        const char* address;
+        const char* wire; // empty: not an address
+    } cases[] = {
+        {"trainer@tsv-ueberau.de", "trainer@tsv-ueberau.de"},
+        {"fussball@tsv-überau.de", "fussball@xn--tsv-berau-t9a.de"},
+        {"first.last+turnier@Sub.Example.ORG", "first.last+turnier@sub.example.org"},
+        {"o'brien@example.ie", "o'brien@example.ie"},
+        {"jugend.borussia-suederfeld.de", ""},
+        {"a@@b.de", ""},
+        {"a@b@c.de", ""},
+        {"@example.org", ""},
+        {"a..b@example.org", ""},
+        {".a@example.org", ""},
+        {"jürgen@example.org", ""},
+        {"a b@example.org", ""},
+        {"a@localhost", ""},
+        {"a@example.123", ""},
+        {"a@-example.org", ""},
+        {"a@example..org", ""},
+        {"a@", ""},
+    };
+    for (const auto& test : cases) {
+        const std::optional<QString> wire = WireMailAddress(QString::fromUtf8(test.address));
+        EXPECT_EQ(wire.value_or(QString()), QString::fromUtf8(test.wire)) << test.address;
+    }
 }
 
-TEST(SendEmails, ShowsOneErrorBoxPerFailedMessageAndGoesOn)
+TEST(PlanEmails, OneToAllGoesToTheSenderWithEveryValidAddressInBccAndNamesTheInvalidOnes)
+{
+    const MailPlan plan = PlanEmails(FourRows(), JobFor(EmailMode::OneToAll));
+
+    EXPECT_EQ(plan.TeamCount, 3);
+    ASSERT_EQ(plan.Mails.size(), 1);
+    const PlannedMail& mail = plan.Mails[0];
+    EXPECT_EQ(mail.Label, QStringLiteral("alle Mannschaften"));
+    EXPECT_EQ(mail.Teams,
+              QStringList({QStringLiteral("Adler"), QStringLiteral("Cobras"), QStringLiteral("Dachse")}));
+    EXPECT_EQ(mail.Message.From, Organiser);
+    EXPECT_EQ(mail.Message.To, QList<MailAddressee>{Organiser});
+    EXPECT_EQ(Addresses(mail.Message.Bcc),
+              QStringList({QStringLiteral("adler@example.org"), QStringLiteral("c1@example.org"),
+                           QStringLiteral("c2@example.org"), QStringLiteral("dachse@xn--bcken-kva.de")}));
+    EXPECT_EQ(mail.Message.Subject, QStringLiteral("Info zum Korvane Stadtpokal"));
+    EXPECT_TRUE(mail.Message.Body.startsWith(QStringLiteral("Liebe Sportfreunde,\r\n\r\nhiermit")));
+    EXPECT_EQ(plan.Skipped,
+              QList<MailSkip>({{QStringLiteral("Cobras"), QStringLiteral("Adresse ungültig (c3@bad)")}}));
+
+    QList<EmailRow> none = FourRows();
+    for (EmailRow& row : none)
+        row.Checked = false;
+    EXPECT_EQ(PlanEmails(none, JobFor(EmailMode::OneToAll)).TeamCount, 0);
+    EXPECT_TRUE(PlanEmails(none, JobFor(EmailMode::OneToAll)).Mails.isEmpty());
+}
+
+TEST(PlanEmails, SeparateMessagesCarryTheCommonAttachmentOrTheTeamsOwnGameList)
+{
+    QList<EmailRow> rows = FourRows();
+    rows[3].Email.clear();
+    EmailJob same = JobFor(EmailMode::SeparateSameAttachment, QStringLiteral("/work"));
+    same.AttachmentPath = QStringLiteral("/work/plan.pdf");
+
+    const MailPlan common = PlanEmails(rows, same);
+    EmailJob gameListJob = JobFor(EmailMode::SeparateGameList, QStringLiteral("/work"));
+    gameListJob.RoundOneTeams = {QStringLiteral("Dachse"), QStringLiteral("Adler")};
+    const MailPlan gameLists = PlanEmails(rows, gameListJob);
+
+    ASSERT_EQ(common.Mails.size(), 2);
+    EXPECT_EQ(common.Mails[1].Label, QStringLiteral("Cobras"));
+    EXPECT_EQ(common.Mails[1].Message.To,
+              QList<MailAddressee>({{QStringLiteral("Cobras"), QStringLiteral("c1@example.org")},
+                                    {QStringLiteral("Cobras"), QStringLiteral("c2@example.org")}}));
+    EXPECT_TRUE(common.Mails[1].Message.Bcc.isEmpty());
+    EXPECT_EQ(common.Mails[1].Message.AttachmentPath, QStringLiteral("/work/plan.pdf"));
+    EXPECT_EQ(common.Skipped.last(),
+              (MailSkip{QStringLiteral("Dachse"), QStringLiteral("keine E-Mail-Adresse")}));
+    // The game list is found by the team's number in round 1; a name no team of round 1 has gets none.
+    ASSERT_EQ(gameLists.Mails.size(), 1);
+    EXPECT_EQ(gameLists.Mails[0].Message.AttachmentPath,
+              QStringLiteral("/work/Spiellisten/02 Adler Stadtpokal Rd1 Spielliste.rtf"));
+    EXPECT_TRUE(gameLists.Skipped.contains(
+        MailSkip{QStringLiteral("Cobras"), QStringLiteral("keine Mannschaft der 1. Runde heißt so")}));
+    const MailPlan test = TestMailPlan(Organiser);
+    EXPECT_EQ(test.Mails[0].Message.To, QList<MailAddressee>{Organiser});
+    EXPECT_EQ(test.Mails[0].Message.Subject, QStringLiteral("Testnachricht von Korvane"));
+}
+
+TEST(SendPlannedMails, GoesOnAfterAFailedMessageStopsAfterAFailedSessionAndSummarisesOnce)
 {
     QTemporaryDir work;
-    FakeSendmail sendmail({QStringLiteral("67"), QStringLiteral("0"), QStringLiteral("75")});
-    SendmailTransport transport(sendmail.program());
-    ScriptedPrompter prompter;
-    const EmailJob job = JobFor(EmailMode::SeparateSameAttachment, work.path()); // empty path: no attachment
+    QList<EmailRow> rows = FourRows();
+    rows[1].Checked = true;
+    rows.append({QStringLiteral("Elche"), QStringLiteral("elche@example.org"), true});
+    EmailJob job = JobFor(EmailMode::SeparateSameAttachment, work.path());
+    const MailPlan plan = PlanEmails(rows, job);
+    ASSERT_EQ(plan.Mails.size(), 5);
+    const std::atomic<bool> notCancelled = false;
+    ScriptedTransport transport({MailDelivery::Sent(),
+                                 MailDelivery::Failed(QStringLiteral("Empfänger abgelehnt")),
+                                 MailDelivery::SessionFailed(QStringLiteral("Server weg\nEinzelheiten"))});
+    QStringList lines;
 
-    EXPECT_EQ(SendEmails(PlanEmails(ThreeTicked(), job), transport, prompter), 1);
+    const MailReport report = SendPlannedMails(
+        plan, transport, notCancelled, [&lines](const PlannedMail& mail, const MailDelivery& delivery) {
+            lines.append(MailOutcomeLine(mail, delivery));
+        });
 
-    ASSERT_EQ(sendmail.calls(), 3);
-    EXPECT_TRUE(sendmail.mail(1).startsWith("To: cobras@example.org\n"));
-    EXPECT_FALSE(sendmail.mail(1).contains("multipart"));
+    EXPECT_EQ(transport.delivered.size(), 3); // nothing is tried after the session failed
+    EXPECT_EQ(lines, QStringList({QStringLiteral("verschickt: Adler (adler@example.org)"),
+                                  QStringLiteral("nicht verschickt: Bären – Empfänger abgelehnt"),
+                                  QStringLiteral("nicht verschickt: Cobras – Server weg\nEinzelheiten"),
+                                  QStringLiteral("nicht verschickt: Dachse – Server weg"),
+                                  QStringLiteral("nicht verschickt: Elche – Server weg")}));
+    EXPECT_EQ(MailSummary(report),
+              QStringLiteral("1 von 5 E-Mails verschickt; nicht verschickt: Cobras – Adresse "
+                             "ungültig (c3@bad); Bären – Empfänger abgelehnt; Cobras, Dachse, "
+                             "Elche – Server weg\nEinzelheiten"));
+
+    // A missing attachment fails its own message before the transport sees it; a cancel stops the rest.
+    job.AttachmentPath = QDir(work.path()).filePath(QStringLiteral("fehlt.pdf"));
+    std::atomic<bool> cancelled = false;
+    ScriptedTransport none;
+    const MailReport missing = SendPlannedMails(PlanEmails(rows, job), none, cancelled);
+    EXPECT_TRUE(none.delivered.isEmpty());
+    EXPECT_EQ(missing.NotSent.last().Reason, QStringLiteral("Anhang nicht gefunden: ") + job.AttachmentPath);
+    EXPECT_TRUE(MailSummary(missing).contains(QStringLiteral("alle Mannschaften – Anhang nicht gefunden")));
+    job.AttachmentPath.clear();
+    ScriptedTransport cancelling;
+    cancelling.onDeliver = [&cancelled] { cancelled = true; };
     EXPECT_EQ(
-        prompter.texts(),
-        QStringList({QStringLiteral("Die Datei konnte nicht per E-Mail versendet werden!\n\r\n\rMeldung:\n\r"
-                                    "A recipient did not appear in the address list!"),
-                     EmailErrorBoxText(QStringLiteral("One or more unspecified errors occurred!"))}));
+        MailSummary(SendPlannedMails(PlanEmails(rows, job), cancelling, cancelled)),
+        QStringLiteral("1 von 5 E-Mails verschickt; abgebrochen, 4 nicht mehr versucht; nicht verschickt: "
+                       "Cobras – Adresse ungültig (c3@bad)"));
 }
 
-TEST(SendEmails, ReportsMissingGameListsAndAMissingSendmailWithoutSending)
+TEST(MailAccount, SaysWhatIsMissingAndLivesInTheProgramSettings)
 {
-    QTemporaryDir work;
-    FakeSendmail sendmail;
-    SendmailTransport transport(sendmail.program());
-    ScriptedPrompter prompter;
-    EmailJob job = JobFor(EmailMode::SeparateGameList, work.path());
-    job.RoundOneTeams = {QStringLiteral("Dachse"), QStringLiteral("Adler")};
-    const QList<OutgoingMail> mails = PlanEmails(ThreeTicked(), job);
+    MailAccount account;
+    account.SenderName = QStringLiteral("Turnierleitung");
+    account.SenderAddress = QStringLiteral("leitung@example.org");
+    account.Server = QStringLiteral("smtp.example.org");
+    const struct {
+        std::function<void(MailAccount&)> change;
+        const char* problem;
+    } cases[] = {
+        {[](MailAccount&) {}, ""},
+        {[](MailAccount& a) { a.SenderName.clear(); }, "Absendername und Absenderadresse"},
+        {[](MailAccount& a) { a.SenderAddress = QStringLiteral("leitung"); }, "keine gültige E-Mail-Adresse"},
+        {[](MailAccount& a) { a.Server = QStringLiteral(" "); }, "den SMTP-Server eintragen"},
+        {[](MailAccount& a) { a.Security = MailSecurity::None; }, "Ohne Verschlüsselung"},
+        {[](MailAccount& a) { a.Security = MailSecurity::None, a.Server = QStringLiteral("127.0.0.1"); }, ""},
+        {[](MailAccount& a) { a.Security = MailSecurity::None, a.Server = QStringLiteral("localhost"); }, ""},
+        {[](MailAccount& a) { a.Route = MailRoute::Sendmail, a.Server.clear(); }, ""},
+    };
+    for (const auto& test : cases) {
+        MailAccount changed = account;
+        test.change(changed);
+        const QString problem = MailAccountProblem(changed);
+        EXPECT_EQ(problem.isEmpty(), *test.problem == 0) << test.problem;
+        EXPECT_TRUE(problem.contains(QString::fromUtf8(test.problem))) << problem.toStdString();
+    }
 
-    EXPECT_EQ(SendEmails(mails, transport, prompter), 0);
-
-    EXPECT_EQ(sendmail.calls(), 0);
-    EXPECT_EQ(prompter.texts(),
-              QStringList(
-                  {EmailErrorBoxText(QStringLiteral("File \"") + work.path() +
-                                     QStringLiteral("/Spiellisten/02 Adler Stadtpokal Rd1 Spielliste.rtf\" "
-                                                    "not found!")),
-                   EmailErrorBoxText(QStringLiteral("No team of round 1 is named \"Cobras\"!")),
-                   EmailErrorBoxText(QStringLiteral("File \"") + work.path() +
-                                     QStringLiteral("/Spiellisten/01 Dachse Stadtpokal Rd1 Spielliste.rtf\" "
-                                                    "not found!"))}));
-
-    SendmailTransport missing(QDir(work.path()).filePath(QStringLiteral("no-sendmail")));
-    EXPECT_EQ(SendMail(missing, {QString(), QStringLiteral("s"), QString(), QStringLiteral("a@b")}),
-              QStringLiteral("One or more unspecified errors occurred!"));
-    qputenv("KORVANE_SENDMAIL", "/opt/mta/bin/sendmail");
-    EXPECT_EQ(SendmailTransport::SendmailProgram(), QStringLiteral("/opt/mta/bin/sendmail"));
-    qunsetenv("KORVANE_SENDMAIL");
-    EXPECT_EQ(SendmailTransport::SendmailProgram(), QStringLiteral("/usr/sbin/sendmail"));
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("korvane.conf")), QSettings::IniFormat);
+    EXPECT_EQ(ReadMailAccount(settings).Port, 587);
+    account.Security = MailSecurity::Tls;
+    account.Port = 465;
+    account.User = QStringLiteral("leitung");
+    WriteMailAccount(settings, account);
+    EXPECT_EQ(ReadMailAccount(settings), account);
+    RememberTrustedFingerprint(settings, QStringLiteral("SMTP.example.org"), 465, QStringLiteral("AB CD:EF"));
+    EXPECT_EQ(TrustedFingerprint(settings, QStringLiteral("smtp.example.org"), 465),
+              QStringLiteral("ab:cd:ef"));
 }
 
-TEST(SendEmails, KeepsSubjectAndRecipientOnOneHeaderLine)
+TEST(PasswordForSession, TakesTheKeychainsPasswordOrAsksWhenItHasNone)
 {
-    FakeSendmail sendmail;
-    SendmailTransport transport(sendmail.program());
-    const OutgoingMail mail{QString(), QStringLiteral("Info zum Korvane Süd\r\nBcc: alle@example.org"),
-                            QStringLiteral("Text\r"), QStringLiteral("a@example.org\nCc: b@example.org")};
+    MailAccount account;
+    account.User = QStringLiteral("leitung");
+    account.Server = QStringLiteral("smtp.example.org");
+    QStringList asked;
+    const PasswordQuestion ask = [&asked](const QString& text) -> std::optional<QString> {
+        asked.append(text);
+        return QStringLiteral("getippt");
+    };
+    FixedPasswordStore found({PasswordStore::Status::Found, QStringLiteral("gespeichert"), QString()});
+    FixedPasswordStore unavailable(
+        {PasswordStore::Status::Unavailable, QString(), QStringLiteral("kein Dienst")});
 
-    EXPECT_EQ(SendMail(transport, mail), QString());
-
-    const QList<QByteArray> lines = sendmail.mail(0).split('\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], "To: a@example.org Cc: b@example.org");
-    EXPECT_TRUE(lines[1].startsWith("Subject: =?UTF-8?B?"));
-    EXPECT_FALSE(sendmail.mail(0).contains("\nBcc:"));
-    EXPECT_FALSE(sendmail.mail(0).contains("\nCc:"));
+    EXPECT_EQ(PasswordForSession(account, found, ask), QStringLiteral("gespeichert"));
+    EXPECT_EQ(found.readKeys, QStringList{QStringLiteral("leitung@smtp.example.org")});
+    EXPECT_EQ(PasswordForSession(account, unavailable, ask), QStringLiteral("getippt"));
+    EXPECT_EQ(asked, QStringList{QStringLiteral(
+                         "Passwort für leitung am Server smtp.example.org:\n(Kein "
+                         "Schlüsselbund verfügbar: das Passwort gilt nur für diesen Versand.)")});
+    EXPECT_EQ(PasswordForSession(account, unavailable, [](const QString&) { return std::nullopt; }),
+              std::nullopt);
+    account.User.clear();
+    EXPECT_EQ(PasswordForSession(account, unavailable, ask), QString());
 }
 
 TEST(EmailRows, GoBackIntoThePoolCutToFortyCharactersWithTheirMarkers)
 {
     auto state = std::make_unique<TournamentState>();
-    QList<EmailRow> rows = ThreeTicked();
+    QList<EmailRow> rows = FourRows();
     rows[1].Email = QString(50, QLatin1Char('x'));
     WriteEmailRows(*state, rows);
 

@@ -4,6 +4,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,27 +25,84 @@ TextGrid smallGrid()
 }
 } // namespace
 
-TEST(ExportGridText, WritesRowsAndColumnsFromOneWithATrailingSeparatorAndALastEmptyLine)
+TEST(ExportGridText, WritesTheCellsFromRowAndColumnOneWithoutATrailingSeparator)
 {
     TextGrid grid = smallGrid();
-    grid.setCell(2, 1, QStringLiteral("Tab\tund\r\nZeilen\r"));
-    // A tab or line break inside a cell would open another field or row: it becomes a blank.
-    EXPECT_EQ(GridTextLines(grid, GridTextFormat::Xls), QStringLiteral("Comets, Inc.\tTab und Zeilen \t\t\r\n"
-                                                                       "zwei Zeilen\t  3 : 1\t\t\r\n"
-                                                                       "\t\t\t\r\n"));
-}
-
-TEST(ExportGridText, QuotesCsvFieldsThatWouldOtherwiseSplit)
-{
-    const TextGrid grid = smallGrid();
+    // A tab or line break inside a cell of the tab text would open another field or row: it becomes a blank.
+    EXPECT_EQ(GridTextLines(grid, GridTextFormat::Xls), QStringLiteral("Comets, Inc.\tSay \"hi\"\r\n"
+                                                                       "zwei Zeilen\t  3 : 1\r\n"));
     EXPECT_EQ(GridTextLines(grid, GridTextFormat::Csv),
-              QStringLiteral("\"Comets, Inc.\",\"Say \"\"hi\"\"\",,\r\n"
-                             "\"zwei\nZeilen\",  3 : 1,,\r\n"
-                             ",,,\r\n"));
+              QStringLiteral("\"Comets, Inc.\",\"Say \"\"hi\"\"\"\r\n"
+                             "\"zwei\nZeilen\",  3 : 1\r\n"));
     TextGrid plain(2, 2);
     plain.setCell(1, 1, QStringLiteral("1) Adler; \t'x'"));
-    EXPECT_EQ(GridTextLines(plain, GridTextFormat::Csv), QStringLiteral("1) Adler; \t'x',,\r\n,,\r\n"));
+    EXPECT_EQ(GridTextLines(plain, GridTextFormat::Csv), QStringLiteral("1) Adler; \t'x'\r\n"));
     EXPECT_EQ(GridTextLines(TextGrid(), GridTextFormat::Csv), QString());
+}
+
+// A spreadsheet runs a cell starting with "=", "+", "-" or "@" as a formula.
+TEST(ExportGridText, KeepsTextsThatLookLikeFormulasText)
+{
+    struct Case {
+        QString cell, csv, tabText;
+    };
+    const Case cases[] = {
+        {QStringLiteral("=2+3 Kicker"), QStringLiteral("'=2+3 Kicker"), QStringLiteral("'=2+3 Kicker")},
+        {QStringLiteral("+49 Team"), QStringLiteral("'+49 Team"), QStringLiteral("'+49 Team")},
+        {QStringLiteral("-Team"), QStringLiteral("'-Team"), QStringLiteral("'-Team")},
+        {QStringLiteral("@home"), QStringLiteral("'@home"), QStringLiteral("'@home")},
+        {QStringLiteral("=HYPERLINK(\"x\",1)"), QStringLiteral("\"'=HYPERLINK(\"\"x\"\",1)\""),
+         QStringLiteral("'=HYPERLINK(\"x\",1)")},
+        {QStringLiteral("\rA"), QStringLiteral("\"'\rA\""), QStringLiteral("'\rA")},
+        {QStringLiteral("-3"), QStringLiteral("-3"), QStringLiteral("-3")},
+        {QStringLiteral("+1,5"), QStringLiteral("\"+1,5\""), QStringLiteral("+1,5")},
+        {QStringLiteral("Team=1"), QStringLiteral("Team=1"), QStringLiteral("Team=1")},
+    };
+    for (const Case& c : cases) {
+        TextGrid grid(2, 2);
+        grid.setCell(1, 1, c.cell);
+        grid.setCell(0, 0, c.cell);
+        EXPECT_EQ(GridTextLines(grid, GridTextFormat::Csv), c.csv + QStringLiteral("\r\n"))
+            << c.cell.toStdString();
+        EXPECT_EQ(GridTextLines(grid, GridTextFormat::Xls), c.tabText + QStringLiteral("\r\n"))
+            << c.cell.toStdString();
+        EXPECT_TRUE(
+            GridClipboardText(grid).startsWith(QString(c.tabText).replace(u'\r', QStringLiteral("\r\n"))))
+            << c.cell.toStdString();
+    }
+}
+
+// What a spreadsheet program makes of the file: LibreOffice Calc reads it and writes the cells
+// it computed back as UTF-8 CSV.
+TEST(ExportGridText, TeamNamesStayTextInCalc)
+{
+    const QString calc = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (calc.isEmpty())
+        GTEST_SKIP() << "LibreOffice Calc (soffice) is not installed (Debian: libreoffice-calc-nogui)";
+    TextGrid grid(9, 3);
+    const QStringList names{QStringLiteral("=2+3 Kicker"),  QStringLiteral("+49 Team"),
+                            QStringLiteral("-Team"),        QStringLiteral("@home"),
+                            QStringLiteral("Bären, Löwen"), QStringLiteral("Say \"hi\""),
+                            QStringLiteral("zwei\nZeilen"), QStringLiteral("-3")};
+    for (int col = 1; col <= names.size(); ++col)
+        grid.setCell(col, 1, names[col - 1]);
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(SaveGridText(grid, dir.filePath(QStringLiteral("plan.csv")), prompter)); // Windows-1252
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    convert.start(
+        calc, {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+               QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:44,34,1"),
+               QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"),
+               QStringLiteral("--outdir"), dir.filePath(QStringLiteral("calc")), QStringLiteral("plan.csv")});
+    ASSERT_TRUE(convert.waitForFinished(300000)) << "LibreOffice did not finish";
+    // Calc quotes every text and writes numbers bare: a formula would show its result.
+    const QString computed =
+        QString::fromUtf8(FileContents(dir.filePath(QStringLiteral("calc/plan.csv")))).remove(u'\r');
+    EXPECT_EQ(computed,
+              QStringLiteral("\"'=2+3 Kicker\",\"'+49 Team\",\"'-Team\",\"'@home\",\"Bären, Löwen\","
+                             "\"Say \"\"hi\"\"\",\"zwei\nZeilen\",-3\n"));
 }
 
 TEST(ExportGridText, EncodesWindows1252UnlessATextNeedsUtf8)
@@ -51,10 +110,10 @@ TEST(ExportGridText, EncodesWindows1252UnlessATextNeedsUtf8)
     TextGrid umlauts(3, 2);
     umlauts.setCell(1, 1, QStringLiteral("Sätze"));
     umlauts.setCell(2, 1, QStringLiteral("€"));
-    EXPECT_EQ(ExportGridText(umlauts, GridTextFormat::Xls), QByteArray("S\xE4tze\t\x80\t\t\r\n\t\t\t\r\n"));
+    EXPECT_EQ(ExportGridText(umlauts, GridTextFormat::Xls), QByteArray("S\xE4tze\t\x80\r\n"));
     umlauts.setCell(2, 1, QStringLiteral("Łódź"));
     EXPECT_EQ(ExportGridText(umlauts, GridTextFormat::Xls),
-              QByteArray("\xEF\xBB\xBF") + QStringLiteral("Sätze\tŁódź\t\t\r\n\t\t\t\r\n").toUtf8());
+              QByteArray("\xEF\xBB\xBF") + QStringLiteral("Sätze\tŁódź\r\n").toUtf8());
 }
 
 TEST(ExportGridText, ChoosesTheSeparatorByTheFileName)
@@ -86,12 +145,12 @@ TEST(SaveGridText, WritesTheFileOrReportsThatItCannot)
 
 TEST(GridClipboardText, CarriesRowZeroAndColumnZeroAndEndsEveryLineWithCrLf)
 {
-    EXPECT_EQ(GridClipboardText(smallGrid()), QStringLiteral("kopf\t\t\t\r\n"
-                                                             "1\tComets, Inc.\tSay \"hi\"\t\r\n"
-                                                             "\tzwei\r\nZeilen\t  3 : 1\t\r\n"));
+    EXPECT_EQ(GridClipboardText(smallGrid()), QStringLiteral("kopf\t\t\r\n"
+                                                             "1\tComets, Inc.\tSay \"hi\"\r\n"
+                                                             "\tzwei\r\nZeilen\t  3 : 1\r\n"));
     TextGrid breaks(2, 1);
     breaks.setCell(0, 0, QStringLiteral("a\r\nb\rc"));
-    EXPECT_EQ(GridClipboardText(breaks), QStringLiteral("a\r\nb\r\nc\t\t\r\n"));
+    EXPECT_EQ(GridClipboardText(breaks), QStringLiteral("a\r\nb\r\nc\t\r\n"));
 }
 
 TEST(GridPlainText, AlignsColumnsAndDrawsSeparatorRowsAsLines)

@@ -32,27 +32,27 @@ TEST(BuildHtmlTable, WritesEveryCellInTheGridFontWithEscapedTexts)
 
     const QString cellStart = QStringLiteral("\"><font color=\"#800000\" face=\"Arial\"><b><u>");
     const QStringList expected{
-        QStringLiteral("<html>"),
-        QStringLiteral(
-            "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head>"),
+        QStringLiteral("<!DOCTYPE html>"),
+        QStringLiteral("<html lang=\"de\">"),
+        QStringLiteral("<head><meta charset=\"utf-8\"><title>Cup &lt;A&gt; &amp; B</title></head>"),
         QStringLiteral("<body>"),
-        QStringLiteral(" <table border=\"3\"width=\"280\" height=\"140\">"),
+        QStringLiteral(" <table border=\"3\" width=\"280\" height=\"140\">"),
         QStringLiteral("  <tr>"),
         QStringLiteral("    <td width=\"60\" height=\"20") + cellStart +
-            QStringLiteral("Zeit</b></u></font></td>"),
+            QStringLiteral("Zeit</u></b></font></td>"),
         QStringLiteral("    <td width=\"220\" height=\"20") + cellStart +
-            QStringLiteral("Feld &quot;A&quot;</b></u></font></td>"),
+            QStringLiteral("Feld &quot;A&quot;</u></b></font></td>"),
         QStringLiteral("  </tr>"),
         QStringLiteral("  <tr>"),
         QStringLiteral("    <td width=\"60\" height=\"24") + cellStart +
-            QStringLiteral(" </b></u></font></td>"),
+            QStringLiteral(" </u></b></font></td>"),
         QStringLiteral("    <td width=\"220\" height=\"24") + cellStart +
-            QStringLiteral("&lt;b&gt;Bären &amp; Co&lt;/b&gt;</b></u></font></td>"),
+            QStringLiteral("&lt;b&gt;Bären &amp; Co&lt;/b&gt;</u></b></font></td>"),
         QStringLiteral("  </tr>"),
         QStringLiteral("  </table>"),
         QStringLiteral("</body>"),
         QStringLiteral("</html>")};
-    const QStringList lines = BuildHtmlTable(grid, appearance, 3);
+    const QStringList lines = BuildHtmlTable(grid, appearance, 3, QStringLiteral(" Cup <A> & B"));
     ASSERT_EQ(lines.size(), expected.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
         EXPECT_EQ(lines[i], expected[i]) << "line " << i;

@@ -6,6 +6,7 @@
 #include "ui/EmailDialog.h"
 #include "ui/GameListDialog.h"
 #include "ui/GridView.h"
+#include "ui/MailAccountDialog.h"
 #include "ui/ScheduleWindowOutput.h"
 #include "ui/TForm2.h"
 #include "ui/TFormHTMLCode.h"
@@ -100,16 +101,25 @@ TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnC
             ChildNamed<QPushButton>(gameLists, "btOK")->click();
         });
         ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
+        WhenDialogShows<MailAccountDialog>([](MailAccountDialog* account) {
+            TypeInto(ChildNamed<QLineEdit>(account, "edAbsendername"), QStringLiteral("Turnierleitung"));
+            TypeInto(ChildNamed<QLineEdit>(account, "edAbsenderadresse"),
+                     QStringLiteral("leitung@example.org"));
+            ChildNamed<QRadioButton>(account, "rbSendmail")->click();
+            PressButton(account, "btOK");
+        });
+        ChildNamed<QPushButton>(dialog, "btVersand")->click();
         ChildNamed<QPushButton>(dialog, "btSenden")->click();
         ChildNamed<QPushButton>(dialog, "btSchliessen")->click();
     });
     trigger("sbEmails");
     qunsetenv("KORVANE_SENDMAIL");
 
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
+    EXPECT_EQ(prompter.texts(), QStringList({QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert"),
+                                             QStringLiteral("2 von 2 E-Mails verschickt")}));
     const QByteArray mails = ReadFileBytes(QDir(sendmailDir.path()).filePath(QStringLiteral("mails")));
     EXPECT_EQ(mails.count("----\n"), 2);
-    EXPECT_TRUE(mails.contains("To: zweite@example.org\n"));
+    EXPECT_TRUE(mails.contains("<zweite@example.org>\r\n"));
     EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 2);
     EXPECT_EQ(state->NamePoolCount, 3);
     EXPECT_EQ(state->NamePool[3].Marker, QStringLiteral("0"));
@@ -184,8 +194,9 @@ TEST_F(OutputDialogsTest, HtmlDialogPutsThePageOnTheClipboardAndSavesIt)
     ChildNamed<QPushButton>(dialog, "btHTMLClipboard")->click();
     EXPECT_FALSE(dialog->isVisible());
     const QString page = QApplication::clipboard()->text();
-    EXPECT_TRUE(page.startsWith(QStringLiteral("<html>\r\n"))) << page.left(80).toStdString();
-    EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\"width=")));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>\r\n"))) << page.left(80).toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("<title>Pfingstturnier SV Grün-Weiß Lindenau</title>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\" width=")));
 
     trigger("sbHTML");
     files.answer(workFile(QStringLiteral("plan.html")));

@@ -9,7 +9,8 @@ int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Window places the tests leave behind stay out of the user's settings.
+    // The program's settings of this computer (window places, the mail account, trusted
+    // certificates) stay out of the tests, and the tests leave none behind.
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
