@@ -6,6 +6,7 @@
 #include "structure/Advancement.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -72,6 +73,38 @@ QString rightTeamText(const TournamentState& state, int group, int position, boo
     return returnLeg ? text : QStringLiteral(": ") + text;
 }
 
+// The texts of a group's team cells, built once for each position and leg: every game line
+// shares them instead of building its own copy.
+class TeamTexts {
+public:
+    TeamTexts(const TournamentState& state, int group) : m_state(state), m_group(group) {}
+
+    QString left(int position, bool returnLeg) { return cached(m_left, position, returnLeg, leftTeamText); }
+    QString right(int position, bool returnLeg)
+    {
+        return cached(m_right, position, returnLeg, rightTeamText);
+    }
+
+private:
+    using Texts = std::array<std::array<QString, Limits::NameSlots>, 2>;
+    using Build = QString (*)(const TournamentState&, int, int, bool);
+
+    QString cached(Texts& texts, int position, bool returnLeg, Build build)
+    {
+        if (position < 0 || position >= Limits::NameSlots)
+            return build(m_state, m_group, position, returnLeg);
+        QString& text = texts[returnLeg ? 1 : 0][std::size_t(position)];
+        if (text.isNull()) // every built text holds at least the position's number
+            text = build(m_state, m_group, position, returnLeg);
+        return text;
+    }
+
+    const TournamentState& m_state;
+    const int m_group;
+    Texts m_left;
+    Texts m_right;
+};
+
 QString goalsText(const GameResult& result)
 {
     if (result.ScoreText == u"x")
@@ -126,13 +159,14 @@ void writeGames(TournamentState& state, const GroupBlock& block)
     const int h = block.FirstLegGames;
     const int gameCount = block.HasReturnLeg ? 2 * h : h;
     const std::vector<int> recordOfGame = findGroupResults(state, g, gameCount);
+    TeamTexts teamTexts(state, g);
     for (int k = 1; k <= gameCount; ++k) {
         const bool returnLeg = k > h;
         const PairingEntry pair = state.Pairings.PairingOf(block.TeamCount, k);
         const int row = block.gameRow(k);
         const QString gameTag = MakeRowTag(g, TagKind::Spiel, k);
-        writeTagged(grid, c, row, leftTeamText(state, g, pair.first, returnLeg), gameTag);
-        writeTagged(grid, c + 1, row, rightTeamText(state, g, pair.second, returnLeg), gameTag);
+        writeTagged(grid, c, row, teamTexts.left(pair.first, returnLeg), gameTag);
+        writeTagged(grid, c + 1, row, teamTexts.right(pair.second, returnLeg), gameTag);
         grid.setTag(c + 2, row, MakeRowTag(g, TagKind::Satz, k));
         grid.setTag(c + 3, row, MakeRowTag(g, TagKind::Tore, k));
         if (const int record = recordOfGame[std::size_t(k)]; record != 0) {
@@ -196,6 +230,55 @@ int lastUsableGroupOfRound(const TournamentState& state, int round)
 {
     return std::min(LastGroupOfRound(state, round), Limits::MaxGroups);
 }
+
+int plannedRowCount(const TournamentState& state)
+{
+    int rowCount = 4;
+    for (int round = 1; round <= roundsInUse(state); ++round)
+        rowCount += RoundBlockHeight(state, round);
+    return rowCount;
+}
+
+// The group and every group that one of its places feeds or whose positions it fills.
+std::vector<int> groupAndFedGroups(const TournamentState& state, int group)
+{
+    std::vector<int> groups{group};
+    const int lastGroup = std::min(TotalGroups(state), Limits::MaxGroups);
+    for (int other = 1; other <= lastGroup; ++other) {
+        bool fed = false;
+        for (int slot = 1; slot <= Limits::MaxPositions; ++slot) {
+            fed = fed || state.ReferralTable[std::size_t(other)][std::size_t(slot)].FromGroup == group ||
+                  state.ReferralTable[std::size_t(group)][std::size_t(slot)].ToGroup == other;
+        }
+        if (fed && other != group)
+            groups.push_back(other);
+    }
+    return groups;
+}
+
+// The grid holds the blocks of the current layout: the right size and the group's name and table
+// head where the layout puts them.
+bool blockInPlace(const TournamentState& state, const GroupBlock& block)
+{
+    const TextGrid& grid = state.ScheduleGrid;
+    return block.Group != 0 &&
+           grid.tag(block.Column, block.TopRow) == MakeRowTag(block.Group, TagKind::KopfName, 0) &&
+           grid.tag(block.Column, block.tableHeadRow()) == MakeRowTag(block.Group, TagKind::TabellenKopf, 0);
+}
+
+// Empties the block's five columns from its top row to the row above the round's separator.
+void clearBlock(TournamentState& state, const GroupBlock& block)
+{
+    TextGrid& grid = state.ScheduleGrid;
+    const int round = RoundOfGroup(state, block.Group);
+    const int lastRow = RoundFirstRow(state, round) + RoundBlockHeight(state, round) - 2;
+    for (int row = block.TopRow; row <= lastRow; ++row) {
+        for (int col = block.Column; col < block.Column + 5; ++col) {
+            grid.setCell(col, row, QString());
+            grid.setTag(col, row, QString());
+        }
+    }
+}
 } // namespace
 
 int MaxGroupsInRound(const TournamentState& state)
@@ -239,18 +322,17 @@ GroupBlock LocateGroupBlock(const TournamentState& state, int group)
 void SetupScheduleGrid(TournamentState& state)
 {
     TextGrid& grid = state.ScheduleGrid;
-    int rowCount = 4;
-    for (int round = 1; round <= roundsInUse(state); ++round)
-        rowCount += RoundBlockHeight(state, round);
-    grid.resize(5 * MaxGroupsInRound(state) + 1, rowCount);
+    grid.resize(5 * MaxGroupsInRound(state) + 1, plannedRowCount(state));
     grid.setColumnWidth(0, RoundColumnWidth);
     for (int col = 1; col < grid.columnCount(); ++col)
         grid.setColumnWidth(col, GroupColumnWidths[(col - 1) % 5]);
     // Row 0 and column 0 keep their texts; every highlight goes with the old layout.
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (int col = 1; col < grid.columnCount(); ++col) {
-            grid.setCell(col, row, QString());
-            grid.setTag(col, row, QString());
+            if (!grid.cell(col, row).isNull())
+                grid.setCell(col, row, QString());
+            if (!grid.tag(col, row).isNull())
+                grid.setTag(col, row, QString());
         }
     }
     grid.clearColours();
@@ -286,4 +368,32 @@ void RenderScheduleGrid(TournamentState& state)
         state.JustLoaded = false;
     }
     state.TimePlanCurrent = false;
+}
+
+void RenderAfterResult(TournamentState& state, int group)
+{
+    const std::vector<int> groups = groupAndFedGroups(state, group);
+    std::vector<GroupBlock> blocks;
+    for (const int g : groups)
+        blocks.push_back(LocateGroupBlock(state, g));
+    // Without "keep the plan updated" other parts of the grid may wait for a full render.
+    const bool patchable = state.Settings.KeepPlanUpdated && !state.JustLoaded &&
+                           state.ScheduleGrid.columnCount() == 5 * MaxGroupsInRound(state) + 1 &&
+                           state.ScheduleGrid.rowCount() == plannedRowCount(state) &&
+                           std::all_of(blocks.begin(), blocks.end(),
+                                       [&](const GroupBlock& b) { return blockInPlace(state, b); });
+    if (!patchable) {
+        RenderScheduleGrid(state);
+        return;
+    }
+    state.TimePlanCurrent = false;
+    for (const GroupBlock& block : blocks) {
+        clearBlock(state, block);
+        writeHeadAndTeams(state, block);
+        writeGames(state, block);
+        writeEmptyTable(state, block);
+    }
+    state.ScheduleGrid.clearColours();
+    state.TablesToGrid = true;
+    ComputeAllStandings(state);
 }
