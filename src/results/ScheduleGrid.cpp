@@ -1,6 +1,7 @@
 #include "results/ScheduleGrid.h"
 
 #include "model/TournamentState.h"
+#include "results/ResultTable.h"
 #include "results/RowTags.h"
 #include "results/Standings.h"
 #include "structure/Advancement.h"
@@ -113,19 +114,15 @@ QString goalsText(const GameResult& result)
            QString::number(result.GoalsSecond);
 }
 
-// recordOfGame[k]: the first record of game k of the group, found the way the table is kept:
-// in group order, so the scan ends at the first record of a later group.
-std::vector<int> findGroupResults(const TournamentState& state, int group, int gameCount)
+// recordOfGame[k]: the first of the group's records (RecordsOfGroup) for game k.
+std::vector<int> firstRecordOfEveryGame(const TournamentState& state, const std::vector<int>& records,
+                                        int gameCount)
 {
     std::vector<int> recordOfGame(std::size_t(gameCount) + 1, 0);
-    const int resultCount = std::clamp(state.ResultCount, 0, Limits::MaxResults);
-    for (int index = 1; index <= resultCount; ++index) {
-        const GameResult& result = state.ResultTable[std::size_t(index)];
-        if (result.Group > group)
-            break;
-        if (result.Group == group && result.Game >= 1 && result.Game <= gameCount &&
-            recordOfGame[std::size_t(result.Game)] == 0)
-            recordOfGame[std::size_t(result.Game)] = index;
+    for (const int index : records) {
+        const int game = state.ResultTable[std::size_t(index)].Game;
+        if (game >= 1 && game <= gameCount && recordOfGame[std::size_t(game)] == 0)
+            recordOfGame[std::size_t(game)] = index;
     }
     return recordOfGame;
 }
@@ -151,14 +148,14 @@ void writeHeadAndTeams(TournamentState& state, const GroupBlock& block)
     grid.setCell(c + 3, block.headerRow(), QStringLiteral("Tore"));
 }
 
-void writeGames(TournamentState& state, const GroupBlock& block)
+void writeGames(TournamentState& state, const GroupBlock& block, const std::vector<int>& records)
 {
     TextGrid& grid = state.ScheduleGrid;
     const int g = block.Group;
     const int c = block.Column;
     const int h = block.FirstLegGames;
     const int gameCount = block.HasReturnLeg ? 2 * h : h;
-    const std::vector<int> recordOfGame = findGroupResults(state, g, gameCount);
+    const std::vector<int> recordOfGame = firstRecordOfEveryGame(state, records, gameCount);
     TeamTexts teamTexts(state, g);
     for (int k = 1; k <= gameCount; ++k) {
         const bool returnLeg = k > h;
@@ -342,13 +339,14 @@ void LayOutScheduleGrid(TournamentState& state)
 {
     SetupScheduleGrid(state);
     state.ScheduleGrid.setCell(1, 1, state.TournamentName);
+    const std::vector<std::vector<int>> records = RecordsOfEveryGroup(state, Limits::MaxGroups);
     for (int round = 1; round <= roundsInUse(state); ++round) {
         const int top = RoundFirstRow(state, round);
         const int first = FirstGroupOfRound(state, round);
         for (int g = std::max(1, first); g <= lastUsableGroupOfRound(state, round); ++g) {
             const GroupBlock block = blockAt(state, g, 5 * (g - first) + 1, top);
             writeHeadAndTeams(state, block);
-            writeGames(state, block);
+            writeGames(state, block, records[std::size_t(g)]);
             writeEmptyTable(state, block);
         }
         writeRoundColumn(state, round);
@@ -390,7 +388,7 @@ void RenderAfterResult(TournamentState& state, int group)
     for (const GroupBlock& block : blocks) {
         clearBlock(state, block);
         writeHeadAndTeams(state, block);
-        writeGames(state, block);
+        writeGames(state, block, RecordsOfGroup(state, block.Group));
         writeEmptyTable(state, block);
     }
     state.ScheduleGrid.clearColours();
