@@ -370,22 +370,25 @@ void RenderScheduleGrid(TournamentState& state)
 
 void RenderAfterResult(TournamentState& state, int group)
 {
-    const std::vector<int> groups = groupAndFedGroups(state, group);
-    std::vector<GroupBlock> blocks;
-    for (const int g : groups)
-        blocks.push_back(LocateGroupBlock(state, g));
-    // Without "keep the plan updated" other parts of the grid may wait for a full render.
-    const bool patchable = state.Settings.KeepPlanUpdated && !state.JustLoaded &&
-                           state.ScheduleGrid.columnCount() == 5 * MaxGroupsInRound(state) + 1 &&
-                           state.ScheduleGrid.rowCount() == plannedRowCount(state) &&
-                           std::all_of(blocks.begin(), blocks.end(),
-                                       [&](const GroupBlock& b) { return blockInPlace(state, b); });
+    // Every group's name and table head where the current layout puts them: no group changed its
+    // size since the last render. Without "keep the plan updated" other parts may wait for a full render.
+    bool patchable = state.Settings.KeepPlanUpdated && !state.JustLoaded &&
+                     state.ScheduleGrid.columnCount() == 5 * MaxGroupsInRound(state) + 1 &&
+                     state.ScheduleGrid.rowCount() == plannedRowCount(state);
+    const int lastGroup = std::min(TotalGroups(state), Limits::MaxGroups);
+    for (int g = 1; patchable && g <= lastGroup; ++g) {
+        const GroupBlock block = LocateGroupBlock(state, g);
+        patchable = block.Group == 0 ? g != group : blockInPlace(state, block);
+    }
     if (!patchable) {
         RenderScheduleGrid(state);
         return;
     }
     state.TimePlanCurrent = false;
-    for (const GroupBlock& block : blocks) {
+    for (const int g : groupAndFedGroups(state, group)) {
+        const GroupBlock block = LocateGroupBlock(state, g);
+        if (block.Group == 0)
+            continue;
         clearBlock(state, block);
         writeHeadAndTeams(state, block);
         writeGames(state, block, RecordsOfGroup(state, block.Group));

@@ -308,21 +308,22 @@ TEST(RenderAfterResult, GivesTheGridOfAFullRender)
         state->Settings.KeepPlanUpdated = c.keepPlanUpdated;
         state->ReferralTable[3][1] = {1, 1, 0, 0}; // the winner of group 1 plays the final
         state->ReferralTable[1][1] = {0, 0, 3, 1};
+        state->NameTable[1][2] = QStringLiteral("Bären");
         RenderScheduleGrid(*state);
         state->ScheduleGrid.setColour(2, 10, 0x123456); // a highlight goes with every render
         if (c.widenGroupTwo)
             state->TeamsInGroup[2] = 3;
         // Group 1 gets its last games: completed, its winner goes on into the final.
-        for (const int game : {2, 3, 6})
+        for (const int game : {2, 3, 5, 6})
             StoreResult(*state, GameResult{1, game, QString(), 0, 0, game, 1});
         ComputeStandings(*state, 1);
         UpdateGroupCompletion(*state, 1);
         ASSERT_TRUE(state->GroupCompleted[1]);
         state->TimePlanCurrent = true;
-        RenderAfterResult(*state, 1);
-
         auto expected = std::make_unique<TournamentState>(*state);
         RenderScheduleGrid(*expected);
+        RenderAfterResult(*state, 1);
+
         EXPECT_FALSE(state->TimePlanCurrent);
         EXPECT_TRUE(state->ScheduleGrid == expected->ScheduleGrid);
         EXPECT_EQ(state->ScheduleGrid.cell(1, LocateGroupBlock(*state, 3).teamRow(1)),
