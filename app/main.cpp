@@ -3,6 +3,7 @@
 #include "ui/FileChooser.h"
 #include "ui/ProgramIdentity.h"
 #include "ui/QtPrompter.h"
+#include "ui/QtTranslations.h"
 #include "ui/Tform1.h"
 
 #include "BuildInfo.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     SetUpProgramIdentity();
+    InstallGermanQtTranslations(app);
 
     QtPrompter prompter;
     QtFileChooser files;
@@ -53,7 +55,6 @@ int main(int argc, char* argv[])
     // Only the main window ends the program; the queue lets its closing finish first.
     QObject::connect(
         &window, &Tform1::programEnds, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    window.resize(1100, 680);
     window.show();
     return app.exec();
 }

@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own dialogs and menus in German.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The install step installs what the target korvane_deb built, not every test and benchmark.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)

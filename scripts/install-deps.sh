@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # Qt's own dialogs and menus in German
+    qt6-translations-l10n
     # The live server; Qt HttpServer's CMake package asks for WebSockets' without depending on it.
     qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
     # The live server's browser test.
@@ -13,10 +15,13 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
     poppler-utils ccache
+    # the tests open printouts, certificates and game lists as the organisers do
+    libreoffice-writer-nogui
     # manual pages, the Debian package and the checks of the installed program
     help2man dpkg-dev lintian man-db
     desktop-file-utils appstream libxml2-utils shared-mime-info
     libglib2.0-bin xdotool x11-utils
+    clang libclang-rt-dev
 )
 
 missing=()

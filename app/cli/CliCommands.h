@@ -13,6 +13,7 @@ int RunCheck(const QStringList& arguments);
 int RunResult(const QStringList& arguments);
 int RunPlan(const QStringList& arguments);
 int RunGameLists(const QStringList& arguments);
+int RunCertificates(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunLeague(const QStringList& arguments);
 int RunPublish(const QStringList& arguments);

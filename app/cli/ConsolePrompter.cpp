@@ -1,12 +1,25 @@
 #include "ConsolePrompter.h"
 
+#include "model/TextUtil.h"
+
+#include <QStringList>
 #include <QTextStream>
 
 namespace {
+// Control characters quoted from a file must not steer the terminal; the message's own line
+// breaks stay.
+QString terminalText(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = VisibleText(line);
+    return lines.join(u'\n');
+}
+
 void printToStderr(const QString& caption, const QString& text, const QString& answer = {})
 {
     QTextStream err(stderr);
-    err << caption << ": " << text;
+    err << caption << ": " << terminalText(text);
     if (!answer.isEmpty())
         err << " -> " << answer;
     err << Qt::endl;

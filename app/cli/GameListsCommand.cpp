@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <optional>
@@ -64,7 +65,10 @@ int RunGameLists(const QStringList& arguments)
         return 1;
     const QString workDir =
         parser.isSet(dirOption) ? parser.value(dirOption) : QFileInfo(file).absolutePath();
-    return WriteGameListFiles(*state, output->GameLists, round, target == u"per-team", workDir, prompter) ? 0
-                                                                                                          : 1;
+    const QString folder = QDir::toNativeSeparators(QDir(workDir).filePath(QStringLiteral("Spiellisten")));
+    return WriteGameListFiles(*state, output->GameLists, round, target == u"per-team", workDir, prompter,
+                              folder)
+               ? 0
+               : 1;
 }
 } // namespace cli

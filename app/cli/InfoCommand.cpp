@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "CliSupport.h"
 
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 
 #include <QCommandLineParser>
@@ -52,7 +53,8 @@ int RunInfo(const QStringList& arguments)
         return 1;
 
     QTextStream out(stdout);
-    out << "Name: " << state->TournamentName << '\n';
+    // The name comes from the file: its control characters are shown, not sent to the terminal.
+    out << "Name: " << VisibleText(state->TournamentName) << '\n';
     out << "Runden: " << state->RoundCount << '\n';
     out << "Gruppen je Runde: " << PerRound(*state, OneGroup) << '\n';
     out << "Mannschaften je Runde: " << PerRound(*state, TeamsOfGroup) << '\n';

@@ -6,6 +6,7 @@
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "allocation/GameListPages.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "output/GridExport.h"
 
@@ -87,8 +88,12 @@ std::optional<int> parseArguments(const QStringList& arguments, PlanArguments& p
     }
     if (parser.isSet(depthOption)) {
         plan.depth = parser.value(depthOption);
-        if (!ParseSearchDepth(*plan.depth)) {
-            cli::PrintError(QStringLiteral("plan: --depth needs a whole number, not ") + *plan.depth);
+        const std::optional<int> depth = ParseSearchDepth(*plan.depth);
+        if (!depth || *depth < Limits::MinSearchDepth || *depth > Limits::MaxSearchDepth) {
+            cli::PrintError(QStringLiteral("plan: --depth needs a whole number from %1 to %2, not ")
+                                .arg(Limits::MinSearchDepth)
+                                .arg(Limits::MaxSearchDepth) +
+                            VisibleText(*plan.depth));
             return 2;
         }
     }

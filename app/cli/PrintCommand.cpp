@@ -11,6 +11,7 @@
 #include "ui/GridPdf.h"
 
 #include <QCommandLineParser>
+#include <QDateTime>
 
 #include <QTextStream>
 #include <optional>
@@ -44,8 +45,24 @@ int RunPrint(const QStringList& arguments)
     if (!loaded.grid)
         return 1;
     const QString path = parser.value(outputOption);
-    if (PrintGridToPdf(*loaded.grid, GridAppearance{}, path))
+    const bool timePlan = grid == u"timeplan";
+    const PrintHeading heading{loaded.state->TournamentName,
+                               timePlan ? QStringLiteral("Zeitplan / Platzverteilung")
+                                        : QStringLiteral("Spielplan / Tabellen"),
+                               QDateTime::currentDateTime()};
+    const GridPrintStructure structure =
+        timePlan ? TimePlanPrintStructure(*loaded.grid) : SchedulePrintStructure(*loaded.grid);
+    const GridPrintLayout layout = PrintGridToPdf(*loaded.grid, structure, heading, GridAppearance{}, path);
+    if (!layout.sheets.empty()) {
+        QTextStream(stdout) << QStringLiteral("%1 Seiten, Schrift %2 pt, %3 Zellen abgeschnitten, %4 % der "
+                                              "Seitenbreite genutzt")
+                                   .arg(layout.sheets.size())
+                                   .arg(layout.fontSize, 0, 'f', 1)
+                                   .arg(layout.clippedCells)
+                                   .arg(qRound(layout.widthShare * 100))
+                            << Qt::endl;
         return 0;
+    }
     PrintError(QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
     return 1;
 }

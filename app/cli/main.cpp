@@ -29,6 +29,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("result"), cli::RunResult},
         {QStringLiteral("plan"), cli::RunPlan},
         {QStringLiteral("gamelists"), cli::RunGameLists},
+        {QStringLiteral("urkunde"), cli::RunCertificates},
         {QStringLiteral("export"), cli::RunExport},
         {QStringLiteral("league"), cli::RunLeague},
         {QStringLiteral("publish"), cli::RunPublish},

@@ -14,6 +14,7 @@
 #include "allocation/SlotTable.h"
 #include "allocation/TimePlan.h"
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ bool SearchDepthNeeded(const TournamentState& state, bool optimise)
 
 QString DepthErrorText(const QString& depth)
 {
-    return QStringLiteral("Die Rechentiefe \"") + depth +
+    return QStringLiteral("Die Rechentiefe \"") + VisibleText(depth) +
            QStringLiteral(
                "\" ist keine ganze Zahl. Die Platzverteilung wurde nicht berechnet. Bitte in den "
                "Einstellungen bei \"Rechentiefe Platzverteilung\" eine Zahl eingeben (Standard ist 50).");
@@ -53,8 +54,9 @@ QString DepthErrorText(const QString& depth)
 // The working tables of one run, allocated once and reused for every round.
 class RoundAllocator {
 public:
-    RoundAllocator(const TournamentState& state, SearchMethod method, int depth, bool optimise)
-        : m_state(state), m_method(method), m_depth(depth), m_optimise(optimise)
+    RoundAllocator(const TournamentState& state, SearchMethod method, int depth, bool optimise,
+                   SearchSteps& steps)
+        : m_state(state), m_method(method), m_depth(depth), m_optimise(optimise), m_steps(steps)
     {
     }
 
@@ -75,6 +77,7 @@ private:
     SearchMethod m_method;
     int m_depth;
     bool m_optimise;
+    SearchSteps& m_steps;
     SlotTable m_table;
     PlanOptimiser m_optimiser;
     SlotPresence m_presence;
@@ -117,14 +120,14 @@ int RoundAllocator::improve(const RoundTeams& teams)
     }
     m_presence.build(m_table, slotCount, fields);
     RepairBackToBack(m_table, m_presence, slotCount, fields);
-    return RandomSearch(m_table, m_presence, slotCount, fields, teams.TeamCount, m_depth);
+    return RandomSearch(m_table, m_presence, slotCount, fields, teams.TeamCount, m_depth, &m_steps);
 }
 
 int RoundAllocator::optimise(const RoundTeams& teams, int penalty)
 {
     const OptimisedRound round{m_table.slotCount(), fieldCount(teams), teams.TeamCount,
                                m_state.OneFieldPerGroup[std::size_t(teams.Round)], m_depth};
-    return m_optimiser.improve(m_table, round, penalty);
+    return m_optimiser.improve(m_table, round, penalty, &m_steps);
 }
 
 int RoundAllocator::penaltyOfTable(const RoundTeams& teams)
@@ -148,6 +151,17 @@ void RoundAllocator::packRound(const RoundTeams& teams)
     if (!m_state.OneFieldPerGroup[std::size_t(teams.Round)])
         PackSlots(m_table, fieldCount(teams));
 }
+
+// The steps of a whole run: the searched rounds' depth, the optimiser's depth on every round, and
+// one step per round for all the rest.
+long long StepsOfRound(const TournamentState& state, int round, int depth, bool optimise)
+{
+    const long long searchDepth = std::max(0, depth);
+    return 1 + (RoundIsSearched(state, round) ? searchDepth : 0) + (optimise ? searchDepth : 0);
+}
+
+const QString CancelledText = QStringLiteral(
+    "Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde nicht neu berechnet.");
 
 // The persisted field plan takes the time plan, on a grid at least as large as the schedule grid
 // and never smaller than the time plan, so that no cell of the plan is lost.
@@ -183,15 +197,31 @@ bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& p
         depth = *parsed;
     }
 
+    long long totalSteps = 0;
+    for (int round = 1; round <= PlannedRounds(state); ++round)
+        totalSteps += StepsOfRound(state, round, depth, optimise);
+    SearchSteps steps(options.Progress, totalSteps);
+    // Only a run that can be cancelled needs the plan it may have to give back.
+    const TextGrid previousPlan = options.Progress ? output.TimePlan : TextGrid();
+
     output.Messages.clear();
     output.RoundPenalty.fill(-1);
     TimePlanWriter writer(state, output, prompter);
     writer.BeginTimePlan();
-    auto allocator = std::make_unique<RoundAllocator>(state, options.Method, depth, optimise);
+    auto allocator = std::make_unique<RoundAllocator>(state, options.Method, depth, optimise, steps);
+    long long stepsDone = 0;
     for (int round = 1; round <= PlannedRounds(state); ++round) {
         const RoundTeams teams = MakeRoundTeams(state, round);
         QString problem;
         const std::optional<int> penalty = allocator->planRound(teams, problem);
+        stepsDone += StepsOfRound(state, round, depth, optimise);
+        if (!steps.advanceTo(stepsDone)) {
+            output.TimePlan = previousPlan;
+            output.Messages.clear();
+            output.Messages.append(CancelledText);
+            output.GameListRound = 0;
+            return false;
+        }
         if (!penalty) {
             output.Messages.append(problem);
             continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "allocation/SearchSteps.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,6 +24,8 @@ struct AllocationOptions {
     std::function<void(int round)> WriteGameLists;
     // Replaces the tournament's "Platzverteilung optimieren" for this run.
     std::optional<bool> Optimise = std::nullopt;
+    // Told after every step of the searches; answering false cancels the run.
+    AllocationProgress Progress = {};
 };
 
 // The search depth as the integer its text holds; empty when the text is not an integer.
@@ -32,6 +36,8 @@ std::optional<int> ParseSearchDepth(const QString& text);
 // copies the time plan into state.FieldPlan. The same tournament always gives the same plan.
 // A round that does not fit the tables is left out with a line in output.Messages. When the
 // search depth is needed but is not an integer, the run tells so through the prompter and
-// stops before anything is changed; it then returns false.
+// stops before anything is changed; it then returns false. A run cancelled through
+// options.Progress returns false too: the tournament and the time plan stay as they were and the
+// message list says that the plan was not computed.
 bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& prompter,
                    const AllocationOptions& options = {});

@@ -2,6 +2,7 @@
 
 #include "model/Limits.h"
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "output/GameListFiles.h"
 
@@ -57,11 +58,40 @@ QString EmailBody(const QStringList& lines)
     return body;
 }
 
-QString GameListAttachmentPath(const QString& workDir, const QString& teamName, const QString& tournamentName)
+QString GameListAttachmentPath(const QString& workDir, int team, const QString& teamName,
+                               const QString& tournamentName)
 {
     return QDir(QDir(workDir).filePath(QStringLiteral("Spiellisten")))
-        .filePath(TeamGameListFileName(teamName, tournamentName, 1));
+        .filePath(TeamGameListFileName(team, teamName, tournamentName, 1));
 }
+
+int GameListTeamOfRow(const QList<EmailRow>& rows, qsizetype row, const QStringList& roundOneTeams)
+{
+    const QString& name = rows[row].Name;
+    qsizetype earlierRows = std::count_if(rows.begin(), rows.begin() + row,
+                                          [&name](const EmailRow& other) { return other.Name == name; });
+    for (qsizetype team = 0; team < roundOneTeams.size(); ++team) {
+        if (CutText(roundOneTeams[team], Limits::PoolTextLength) == name && earlierRows-- == 0)
+            return int(team) + 1;
+    }
+    return 0;
+}
+
+namespace {
+OutgoingMail GameListMail(const QList<EmailRow>& rows, qsizetype row, const EmailJob& job,
+                          const QString& body)
+{
+    OutgoingMail mail{QString(), job.Subject, body, rows[row].Email, QString()};
+    const int team = GameListTeamOfRow(rows, row, job.RoundOneTeams);
+    if (team == 0)
+        mail.Problem = QStringLiteral("No team of round 1 is named \"") + VisibleText(rows[row].Name) +
+                       QStringLiteral("\"!");
+    else
+        mail.AttachmentPath =
+            GameListAttachmentPath(job.WorkDir, team, job.RoundOneTeams[team - 1], job.TournamentName);
+    return mail;
+}
+} // namespace
 
 QList<OutgoingMail> PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
 {
@@ -72,16 +102,16 @@ QList<OutgoingMail> PlanEmails(const QList<EmailRow>& rows, const EmailJob& job)
         for (const EmailRow& row : rows)
             if (row.Checked)
                 recipient += row.Email + job.Separator;
-        mails.append({job.AttachmentPath, job.Subject, body, recipient});
+        mails.append({job.AttachmentPath, job.Subject, body, recipient, QString()});
         return mails;
     }
-    for (const EmailRow& row : rows) {
-        if (!row.Checked)
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (!rows[row].Checked)
             continue;
-        const QString path = job.Mode == EmailMode::SeparateGameList
-                                 ? GameListAttachmentPath(job.WorkDir, row.Name, job.TournamentName)
-                                 : job.AttachmentPath;
-        mails.append({path, job.Subject, body, row.Email});
+        if (job.Mode == EmailMode::SeparateGameList)
+            mails.append(GameListMail(rows, row, job, body));
+        else
+            mails.append({job.AttachmentPath, job.Subject, body, rows[row].Email, QString()});
     }
     return mails;
 }

@@ -39,6 +39,7 @@ struct EmailJob {
     QString Separator = QStringLiteral(",");
     QString WorkDir;
     QString TournamentName;
+    QStringList RoundOneTeams; // the names of round 1's teams, in round team order
 };
 
 // "Info zum Korvane " + the tournament name.
@@ -46,12 +47,17 @@ QString EmailSubject(const QString& tournamentName);
 QStringList DefaultEmailBody();
 // Every line followed by one carriage return.
 QString EmailBody(const QStringList& lines);
-// WorkDir/Spiellisten/<the team's round-1 game list>, the file the game-list dialog writes.
-QString GameListAttachmentPath(const QString& workDir, const QString& teamName,
+// WorkDir/Spiellisten/<the round-1 game list of team t>, the file the game-list dialog writes.
+QString GameListAttachmentPath(const QString& workDir, int team, const QString& teamName,
                                const QString& tournamentName);
+// The team of round 1 whose game list row `row` gets: the k-th row of a name takes the k-th team
+// of that name, and a pool name, which keeps 40 characters, stands for a longer team name that
+// begins with it. 0 when no team of round 1 has the name.
+int GameListTeamOfRow(const QList<EmailRow>& rows, qsizetype row, const QStringList& roundOneTeams);
 
 // The messages of the job over the ticked rows, in list order: one message whose recipient is
-// every address followed by the separator, or one message per ticked row.
+// every address followed by the separator, or one message per ticked row. A row whose name no
+// team of round 1 has gets no game list: its message carries that as its problem.
 QList<OutgoingMail> PlanEmails(const QList<EmailRow>& rows, const EmailJob& job);
 
 // The text of the error box for a message that did not go out.

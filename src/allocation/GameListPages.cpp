@@ -38,3 +38,12 @@ QStringList GameListPages(const TournamentState& state, const GameListTable& lis
     }
     return lines;
 }
+
+QStringList RoundTeamNames(const TournamentState& state, int round)
+{
+    const RoundTeams teams = MakeRoundTeams(state, round);
+    QStringList names;
+    for (int team = 1; team <= std::min(teams.TeamCount, AllocationLimits::MaxRoundTeams); ++team)
+        names << TeamName(state, teams, team);
+    return names;
+}

@@ -10,3 +10,5 @@ struct TournamentState;
 // one blank line, then per entry the clock, "  Platz:" + field and "  Gegner: " + opponent or
 // "  Schiedsrichter".
 QStringList GameListPages(const TournamentState& state, const GameListTable& lists, int round);
+// The names of the round's teams 1..T, in round team order.
+QStringList RoundTeamNames(const TournamentState& state, int round);

@@ -44,6 +44,8 @@ QString AttachmentNotFoundText(const QString& path)
 
 QString SendMail(MailTransport& transport, const OutgoingMail& mail)
 {
+    if (!mail.Problem.isEmpty())
+        return mail.Problem;
     if (!mail.AttachmentPath.isEmpty() && !QFileInfo(mail.AttachmentPath).isFile())
         return AttachmentNotFoundText(mail.AttachmentPath);
     return MailResultText(int(transport.Deliver(mail)));

@@ -9,6 +9,8 @@ struct OutgoingMail {
     QString Subject;
     QString Body; // lines each ended by a carriage return
     QString Recipient;
+    // Set when the message cannot go out: the error text it is reported with instead.
+    QString Problem = {};
 
     bool operator==(const OutgoingMail&) const = default;
 };
@@ -44,6 +46,6 @@ public:
 // "File "<path>" not found!": the text for an attachment that is not there.
 QString AttachmentNotFoundText(const QString& path);
 
-// Sends one message and returns its error text (empty when sent). A named attachment that does
-// not exist is reported before the transport is involved.
+// Sends one message and returns its error text (empty when sent). A message with a problem and a
+// named attachment that does not exist are reported before the transport is involved.
 QString SendMail(MailTransport& transport, const OutgoingMail& mail);

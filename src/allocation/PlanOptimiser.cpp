@@ -4,6 +4,7 @@
 #include "allocation/Penalty.h"
 #include "allocation/PlanLowerBound.h"
 #include "allocation/PlanRandom.h"
+#include "allocation/SearchSteps.h"
 #include "allocation/SlotTable.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ std::int64_t RunCost(int length)
 }
 } // namespace
 
-int PlanOptimiser::improve(SlotTable& table, const OptimisedRound& round, int penalty)
+int PlanOptimiser::improve(SlotTable& table, const OptimisedRound& round, int penalty, SearchSteps* steps)
 {
     m_round = round;
     if (round.Depth <= 0 || round.SlotCount < 2 || round.FieldCount < 1)
@@ -42,7 +43,7 @@ int PlanOptimiser::improve(SlotTable& table, const OptimisedRound& round, int pe
     const std::int64_t goal =
         LowerBoundOfRound(table, round.SlotCount, round.FieldCount, round.TeamCount).value();
     const std::vector<Placement> initial = m_placement;
-    anneal(round.Depth * TrialsPerDepth, goal);
+    anneal(round.Depth * TrialsPerDepth, goal, steps);
     writeBack(table);
     m_presence.build(table, table.slotCount(), round.FieldCount);
     const int optimised = BackToBackPenalty(m_presence, table.slotCount(), round.TeamCount);
@@ -89,13 +90,15 @@ void PlanOptimiser::load(const SlotTable& table)
     m_best = m_placement;
 }
 
-void PlanOptimiser::anneal(long long trials, std::int64_t goal)
+void PlanOptimiser::anneal(long long trials, std::int64_t goal, SearchSteps* steps)
 {
     PlanRandom random(1);
     std::int64_t bestCost = m_cost;
     const long long perCooling = std::max(1LL, trials / CoolingRounds);
     const double ratio = EndTemperature / StartTemperature;
     for (long long trial = 0; trial < trials && bestCost > goal; ++trial) {
+        if (steps && trial % TrialsPerDepth == TrialsPerDepth - 1 && !steps->step())
+            break;
         const long long step = trial % perCooling;
         if (step == 0 && trial > 0) {
             placeAll(m_best);

@@ -6,6 +6,7 @@
 #include <vector>
 
 class PlanRandom;
+class SearchSteps;
 class SlotTable;
 
 // The round as the optimising search sees it.
@@ -31,7 +32,8 @@ struct OptimisedRound {
 class PlanOptimiser {
 public:
     // `penalty` is the plan's penalty on entry; returns the penalty of the plan left in the table.
-    int improve(SlotTable& table, const OptimisedRound& round, int penalty);
+    // Every TrialsPerDepth trials are one of `steps`; the search ends early when they say stop.
+    int improve(SlotTable& table, const OptimisedRound& round, int penalty, SearchSteps* steps = nullptr);
 
     static constexpr int TrialsPerDepth = 10000;
 
@@ -42,7 +44,7 @@ private:
     };
 
     void load(const SlotTable& table);
-    void anneal(long long trials, std::int64_t goal);
+    void anneal(long long trials, std::int64_t goal, SearchSteps* steps);
     // One trial of each kind; true when it was made.
     bool tryFieldMove(PlanRandom& random, double temperature);
     bool tryFieldRotation(PlanRandom& random, double temperature);

@@ -2,6 +2,7 @@
 
 #include "allocation/IncrementalPenalty.h"
 #include "allocation/PlanRandom.h"
+#include "allocation/SearchSteps.h"
 #include "allocation/SlotPresence.h"
 #include "allocation/SlotTable.h"
 
@@ -78,7 +79,7 @@ int InvolvedTeams(const SlotEntry& first, const SlotEntry& second, std::array<in
 } // namespace
 
 int RandomSearch(SlotTable& table, SlotPresence& presence, int slotCount, int fieldCount, int teamCount,
-                 long long depth)
+                 long long depth, SearchSteps* steps)
 {
     PlanRandom random(1);
     IncrementalPenalty tracker;
@@ -114,6 +115,8 @@ int RandomSearch(SlotTable& table, SlotPresence& presence, int slotCount, int fi
             for (int t = 0; t < teamCountInvolved; ++t)
                 tracker.replace(teams[std::size_t(t)], after[std::size_t(t)], before[std::size_t(t)]);
         }
+        if (steps && !steps->step())
+            break;
     }
     return best;
 }

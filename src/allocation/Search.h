@@ -1,5 +1,6 @@
 #pragma once
 
+class SearchSteps;
 class SlotPresence;
 class SlotTable;
 
@@ -13,6 +14,7 @@ class SlotTable;
 void RepairBackToBack(SlotTable& table, SlotPresence& presence, int slotCount, int fieldCount);
 
 // depth x 1000 trials of exchanging two random cells; an exchange stays only when it lowers the
-// penalty. The generator starts from seed 1. Returns the best penalty.
+// penalty. The generator starts from seed 1. Returns the best penalty. Every thousand trials are
+// one of `steps`; the search ends early when they tell it to stop.
 int RandomSearch(SlotTable& table, SlotPresence& presence, int slotCount, int fieldCount, int teamCount,
-                 long long depth);
+                 long long depth, SearchSteps* steps = nullptr);

@@ -70,22 +70,32 @@ void TimePlanWriter::finish()
     m_output.TimePlan.setRowCount(m_rowCount);
 }
 
+// A break is a fixed stretch of the day. One that has ended by the time the clock reaches it has
+// passed (it lay before the start, or an earlier break or a game covered it) and is skipped; a
+// due break moves the clock to its end, so the clock never goes back.
 void TimePlanWriter::AdvanceClock(int round)
 {
-    m_clock =
-        FormatTimeText(ParseTimeText(m_clock, m_prompter) + m_state.GameLengthInRound[std::size_t(round)]);
-    if (m_state.PauseList.size() < m_breakIndex)
+    const int gameLength =
+        std::clamp(m_state.GameLengthInRound[std::size_t(round)], 0, Limits::MinutesPerDay);
+    m_clock = FormatTimeText(ParseTimeText(m_clock, m_prompter) + gameLength);
+    const int now = ParseTimeText(m_clock, m_prompter);
+    for (; m_breakIndex <= m_state.PauseList.size(); ++m_breakIndex) {
+        const QString line = m_state.PauseList.at(m_breakIndex - 1).left(PauseLineCut);
+        const int start = ParseTimeText(line.mid(0, 5), m_prompter);
+        const int duration =
+            std::min(ParseTimeText(line.mid(8, line.size() == ShortPauseLineLength ? 4 : 5), m_prompter),
+                     Limits::MinutesPerDay);
+        if (start + duration <= now)
+            continue;
+        if (start > now)
+            return;
+        AddOutputRows(2);
+        m_output.TimePlan.setCell(1, m_row, QStringLiteral("Pause"));
+        AddOutputRows(2);
+        m_clock = FormatTimeText(start + duration);
+        ++m_breakIndex;
         return;
-    const QString line = m_state.PauseList.at(m_breakIndex - 1).left(PauseLineCut);
-    const int start = ParseTimeText(line.mid(0, 5), m_prompter);
-    const int duration = ParseTimeText(line.mid(8, line.size() == ShortPauseLineLength ? 4 : 5), m_prompter);
-    if (start > ParseTimeText(m_clock, m_prompter))
-        return;
-    AddOutputRows(2);
-    m_output.TimePlan.setCell(1, m_row, QStringLiteral("Pause"));
-    AddOutputRows(2);
-    m_clock = FormatTimeText(start + duration);
-    ++m_breakIndex;
+    }
 }
 
 void TimePlanWriter::WriteRoundTimePlan(int round, const SlotTable& table, const RoundTeams& teams)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "output/RtfDocument.h"
+
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -19,3 +22,14 @@ QString HelpWordAt(const QString& line, qsizetype column);
 // digits at its very start (a number at the start of a line). None without digits or when the
 // number is too large.
 std::optional<int> ReferencedHelpTopic(const QString& word);
+
+// A topic marker taken out of the shown text: its digits, and where it stood in the text left.
+struct HelpMarker {
+    QString digits;
+    qsizetype position = 0; // paragraphs counted with one character for their end
+};
+// Takes every marker ("##" + digits, with one blank behind it) out of the document's text, the
+// characters' spans with them, so the reader never sees them and the file keeps them.
+QList<HelpMarker> TakeOutHelpMarkers(RtfDocument& document);
+// The marker of the topic as FindHelpTopic finds it ("1" also finds "10"); -1 when none.
+qsizetype FindHelpMarker(const QList<HelpMarker>& markers, int topic);

@@ -1,9 +1,10 @@
 #include "help/SettingsSnapshot.h"
 
+#include "model/Limits.h"
 #include "model/TournamentSettings.h"
 
 namespace {
-constexpr int NumberFieldLength = 5;
+constexpr int NumberFieldLength = Limits::SettingNumberLength;
 constexpr int MaxFieldsPerLineShown = 4;
 
 QChar flag(bool on)

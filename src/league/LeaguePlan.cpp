@@ -12,6 +12,9 @@ const QString BlankLine = QStringLiteral(" ");
 void AddMatchDay(QStringList& lines, const PairingTable& pairings, int& entry, int day,
                  const QStringList& names, const QString& resultColumn, bool homeFirst)
 {
+    qsizetype nameWidth = League::NameWidth;
+    for (const QString& name : names)
+        nameWidth = std::max(nameWidth, name.size());
     const int teamCount = int(names.size());
     const int gamesPerDay = (teamCount + 1) / 2;
     const auto isTeam = [teamCount](int position) { return position >= 1 && position <= teamCount; };
@@ -23,8 +26,8 @@ void AddMatchDay(QStringList& lines, const PairingTable& pairings, int& entry, i
         const int home = homeFirst ? pairing.first : pairing.second;
         const int away = homeFirst ? pairing.second : pairing.first;
         if (isTeam(home) && isTeam(away)) {
-            const QString left = names[home - 1].leftJustified(League::NameWidth);
-            lines << (left + QStringLiteral(" : ") + names[away - 1]).leftJustified(League::PairingWidth) +
+            const QString left = names[home - 1].leftJustified(nameWidth);
+            lines << (left + QStringLiteral(" : ") + names[away - 1]).leftJustified(2 * nameWidth + 3) +
                          resultColumn;
         } else if (isTeam(home) || isTeam(away)) {
             // Position n+1 of an odd team count is the bye of this match day.
@@ -46,8 +49,7 @@ QStringList LeagueTeamNames(const QStringList& listedNames, int teamCount)
 {
     QStringList names;
     for (int i = 1; i <= teamCount; ++i)
-        names << (i <= listedNames.size() ? listedNames[i - 1].left(League::NameWidth)
-                                          : QStringLiteral("n.n.") + QString::number(i));
+        names << (i <= listedNames.size() ? listedNames[i - 1] : QStringLiteral("n.n.") + QString::number(i));
     return names;
 }
 

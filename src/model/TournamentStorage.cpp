@@ -79,6 +79,8 @@ bool LoadTournament(TournamentState& state, const QString& path, Prompter& promp
         ReportLoadFailure(prompter, ReadFailureLine(result));
         return false;
     }
+    if (const QString notice = ReadNoticeText(result); !notice.isEmpty())
+        prompter.inform(QStringLiteral("Benutzer-Info"), notice);
     loaded->RememberedFileName = path;
     FinishLoad(*loaded);
     state = std::move(*loaded);

@@ -15,8 +15,9 @@ struct TournamentState;
 // leaves the tournament, its saved state and the remembered name exactly as they were. Failures
 // show "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause (for a
 // faulty file, its line and what was wrong). After a complete read: the remembered name is
-// `path`, IsSaved := true, SetsWord follows WithSets, JustLoaded := true. AutoLoadPending := false
-// in every case. Returns true when the whole file was read.
+// `path`, IsSaved := true, SetsWord follows WithSets, JustLoaded := true, and the values the reader
+// adapted to the limits of the tables are listed (caption "Benutzer-Info"). AutoLoadPending :=
+// false in every case. Returns true when the whole file was read.
 bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter);
 
 // Saves to `path`. When the path is not the remembered file and a file exists there, asks

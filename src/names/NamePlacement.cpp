@@ -1,6 +1,7 @@
 #include "names/NamePlacement.h"
 
 #include "model/TextGrid.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "results/GridInteraction.h"
 #include "results/RowTags.h"
@@ -20,7 +21,7 @@ void placeName(TournamentState& state, int group, int position, const QString& n
 {
     if (cutReferral)
         RemoveIncomingReferral(state, group, position);
-    state.NameTable[group][position] = name;
+    state.NameTable[group][position] = CutText(name, Limits::InputTextLength);
     state.IsSaved = false;
 }
 } // namespace

@@ -1,64 +1,22 @@
 #include "output/Certificate.h"
 
 #include "model/Prompter.h"
-#include "output/RtfReader.h"
+#include "model/TournamentState.h"
+#include "output/FileReplace.h"
+#include "output/GameListFiles.h"
+#include "output/RtfEdit.h"
+#include "results/Standings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
-namespace {
-const QString Placeholder = QStringLiteral("#name");
+#include <algorithm>
 
-// The format of the character at the position of the paragraph's text.
-const RtfCharFormat& FormatAt(const RtfParagraph& paragraph, qsizetype position)
+QByteArray FillCertificate(const QByteArray& templateRtf, const QString& name)
 {
-    for (const RtfRun& run : paragraph.runs) {
-        if (position < run.text.size())
-            return run.format;
-        position -= run.text.size();
-    }
-    return paragraph.runs.last().format;
-}
-
-// The paragraph's text from..to as runs appended to the target.
-void CopyRange(const RtfParagraph& source, qsizetype from, qsizetype to, RtfParagraph& target)
-{
-    qsizetype runStart = 0;
-    for (const RtfRun& run : source.runs) {
-        const qsizetype runEnd = runStart + run.text.size();
-        const qsizetype start = std::max(from, runStart);
-        const qsizetype end = std::min(to, runEnd);
-        if (start < end)
-            target.Append(run.text.mid(start - runStart, end - start), run.format);
-        runStart = runEnd;
-    }
-}
-
-void ReplaceInParagraph(RtfParagraph& paragraph, const QString& text)
-{
-    const QString plain = paragraph.Text();
-    qsizetype hit = plain.indexOf(Placeholder);
-    if (hit < 0)
-        return;
-    RtfParagraph filled;
-    filled.alignment = paragraph.alignment;
-    qsizetype copied = 0;
-    while (hit >= 0) {
-        CopyRange(paragraph, copied, hit, filled);
-        filled.Append(text, FormatAt(paragraph, hit));
-        copied = hit + Placeholder.size();
-        hit = plain.indexOf(Placeholder, copied);
-    }
-    CopyRange(paragraph, copied, plain.size(), filled);
-    paragraph = filled;
-}
-} // namespace
-
-void ReplacePlaceholders(RtfDocument& document, const QString& text)
-{
-    for (RtfParagraph& paragraph : document.paragraphs)
-        ReplaceInParagraph(paragraph, text);
+    return ReplaceInRtf(templateRtf, QStringLiteral("#name"), name);
 }
 
 QString TemplateNotLoadedText(const QString& templatePath)
@@ -69,14 +27,13 @@ QString TemplateNotLoadedText(const QString& templatePath)
                           "eine neue Urkunden-Vorlage");
 }
 
-void FillTemplate(RtfDocument& shown, const QString& templatePath, const QString& text, Prompter& prompter)
+std::optional<QByteArray> ReadCertificateTemplate(const QString& templatePath, Prompter& prompter)
 {
     QFile file(templatePath);
-    if (file.open(QIODevice::ReadOnly))
-        shown = ReadRtf(file.readAll());
-    else
-        prompter.inform(QStringLiteral("Fehler"), TemplateNotLoadedText(templatePath));
-    ReplacePlaceholders(shown, text);
+    if (!templatePath.isEmpty() && file.open(QIODevice::ReadOnly))
+        return file.readAll();
+    prompter.inform(QStringLiteral("Fehler"), TemplateNotLoadedText(templatePath));
+    return std::nullopt;
 }
 
 QString CertificateName(const QString& cellText)
@@ -97,4 +54,51 @@ QString ResolveCertificateTemplate(const QString& templatePath, const QString& w
         if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
             return info.dir().filePath(name);
     return info.filePath();
+}
+
+QList<PlacedTeam> PlacedTeams(const TournamentState& state, int group, int places)
+{
+    QList<PlacedTeam> teams;
+    if (!IsGroupIndex(group))
+        return teams;
+    const GroupStandings standings = RankGroup(state, group);
+    const int count = std::min({places, standings.TeamCount, Limits::NameSlots - 1});
+    for (int place = 1; place <= count; ++place) {
+        const int position = standings.Ranked[std::size_t(place)];
+        if (position >= 1 && position < Limits::NameSlots)
+            teams.append({place, state.NameTable[std::size_t(group)][std::size_t(position)]});
+    }
+    return teams;
+}
+
+QString CertificateFileName(const QString& groupName, int place, const QString& teamName)
+{
+    return QStringLiteral("Urkunde %1 Platz %2 %3.rtf")
+        .arg(SafeFileNamePart(groupName))
+        .arg(place)
+        .arg(SafeFileNamePart(teamName.trimmed()));
+}
+
+QStringList WriteCertificateFiles(const QByteArray& templateRtf, const QList<PlacedTeam>& teams,
+                                  const QString& groupName, const QString& folder, Prompter& prompter)
+{
+    QStringList written;
+    if (!QDir().mkpath(folder)) {
+        prompter.inform(QStringLiteral("Fehler"),
+                        QStringLiteral("Speichern der Datei ") + folder + QStringLiteral(" nicht möglich"));
+        return written;
+    }
+    for (const PlacedTeam& team : teams) {
+        const QString path = QDir(folder).filePath(CertificateFileName(groupName, team.place, team.name));
+        if (!MayReplaceFile(path, prompter))
+            continue;
+        const QByteArray rtf = FillCertificate(templateRtf, team.name);
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit())
+            written << path;
+        else
+            prompter.inform(QStringLiteral("Fehler"),
+                            QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
+    }
+    return written;
 }

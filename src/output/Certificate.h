@@ -1,23 +1,26 @@
 #pragma once
 
-#include "output/RtfDocument.h"
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class Prompter;
+struct TournamentState;
 
 // Certificates: an RTF template in which "#name" stands for the team's name.
 
-// Replaces every "#name" (case-sensitive) by the text in the formatting of the placeholder's first
-// character. The search goes on behind the inserted text, so a name that itself holds "#name"
-// or is shorter than the placeholder neither loops nor hides the next placeholder.
-void ReplacePlaceholders(RtfDocument& document, const QString& text);
+// The template with every "#name" (case-sensitive) replaced by the name in the formatting of the
+// placeholder's first character; nothing else of the file changes, so the certificate keeps the
+// template's page, border, spacing, tabs and fonts.
+QByteArray FillCertificate(const QByteArray& templateRtf, const QString& name);
 
 // "Die Datei <path> kann nicht eingeladen werden. ...": a template that cannot be read.
 QString TemplateNotLoadedText(const QString& templatePath);
-
-// Loads the template into the shown document and fills in the text. When the file cannot be
-// read, the message "Die Datei <path> kann nicht eingeladen werden. ..." is shown and the
-// placeholders of the document shown so far are replaced.
-void FillTemplate(RtfDocument& shown, const QString& templatePath, const QString& text, Prompter& prompter);
+// The template's bytes; none after the message above when the file cannot be read.
+std::optional<QByteArray> ReadCertificateTemplate(const QString& templatePath, Prompter& prompter);
 
 // The name for a certificate from the text of the selected cell: everything after the first ")"
 // ("3) Adler" gives " Adler"), or the whole text when it has none.
@@ -27,3 +30,21 @@ QString CertificateName(const QString& cellText);
 // that name exists, one whose name differs only in capitals is used, so "Urkunde.rtf" finds the
 // "urkunde.rtf" that start-up copies, also on file systems that tell capitals apart.
 QString ResolveCertificateTemplate(const QString& templatePath, const QString& workDir);
+
+// The teams on places 1..places of a group by its table as it stands (fewer in a smaller group).
+struct PlacedTeam {
+    int place = 0;
+    QString name;
+    bool operator==(const PlacedTeam&) const = default;
+};
+QList<PlacedTeam> PlacedTeams(const TournamentState& state, int group, int places);
+
+// "Urkunde <group> Platz <place> <team>.rtf", both names made safe as for game lists.
+QString CertificateFileName(const QString& groupName, int place, const QString& teamName);
+
+// One filled certificate per team in the folder (created when missing). A file that exists is
+// replaced only after "Warnung" is answered with Yes; one that cannot be written shows
+// "Speichern der Datei <path> nicht möglich" and the others still follow. Returns the paths
+// written.
+QStringList WriteCertificateFiles(const QByteArray& templateRtf, const QList<PlacedTeam>& teams,
+                                  const QString& groupName, const QString& folder, Prompter& prompter);

@@ -8,40 +8,65 @@
 #include "output/RtfWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 constexpr int PageHeadLines = 7; // three blanks, tournament, round, team, one blank
 const QString TeamPrefix = QStringLiteral("Mannschaft: ");
 
-// Saves the page when it may replace the file; a failure is shown and the caller goes on.
-void SavePage(const QString& path, const QStringList& lines, Prompter& prompter, bool& written)
+constexpr int FileNamePartLength = 40;
+const QString FailureText = QStringLiteral("Speichern oder Druckausgabe nicht möglich");
+
+struct SavedFiles {
+    int written = 0;
+    int failed = 0;
+};
+
+// Saves the pages when they may replace the file; a failure is shown and the caller goes on.
+void SavePages(const QString& path, const QList<QStringList>& pages, Prompter& prompter, SavedFiles& saved)
 {
     if (!MayReplaceFile(path, prompter))
         return;
-    const QByteArray rtf = WriteRtf(GameListDocument(lines));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(rtf) != rtf.size() ||
-        !file.flush()) {
-        prompter.inform(QStringLiteral("Fehler"),
-                        QStringLiteral("Speichern oder Druckausgabe nicht möglich"));
+    const QString error = ReplaceFileContent(path, WriteRtf(GameListDocument(pages)));
+    if (!error.isEmpty()) {
+        prompter.inform(QStringLiteral("Fehler"), FailureText + QStringLiteral("\n") +
+                                                      QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                                      error);
+        ++saved.failed;
         return;
     }
-    written = true;
+    ++saved.written;
+}
+
+QString EndText(const SavedFiles& saved, const QString& folderInMessage)
+{
+    if (saved.written == 0)
+        return QStringLiteral("Spiellisten nicht gespeichert");
+    if (saved.failed == 0)
+        return QStringLiteral("Spiellisten im Ordner %1 gespeichert").arg(folderInMessage);
+    return QStringLiteral(
+               "Spiellisten nur zum Teil gespeichert: %1 von %2 Dateien ließen sich nicht schreiben.")
+        .arg(saved.failed)
+        .arg(saved.written + saved.failed);
 }
 } // namespace
 
-RtfDocument GameListDocument(const QStringList& lines)
+RtfDocument GameListDocument(const QList<QStringList>& pages)
 {
     RtfCharFormat format;
     format.fontFamily = QStringLiteral("MS Sans Serif");
     format.pointSize = 8;
     RtfDocument document;
-    for (const QString& line : lines) {
-        RtfParagraph paragraph;
-        paragraph.Append(line, format);
-        document.paragraphs.append(paragraph);
+    document.page = RtfPage::A4(1134);
+    for (const QStringList& lines : pages) {
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            RtfParagraph paragraph;
+            paragraph.Append(lines[line], format);
+            paragraph.pageBreakBefore = line == 0 && !document.paragraphs.isEmpty();
+            paragraph.keepWithNext = line + 1 < lines.size(); // a team's list is never split
+            document.paragraphs.append(paragraph);
+        }
     }
     return document;
 }
@@ -51,17 +76,19 @@ QString SafeFileNamePart(const QString& name)
     if (name.isEmpty())
         return QStringLiteral("ohne Namen");
     QString safe;
-    for (const QChar character : name) {
-        const bool refused = character.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(character);
+    for (const QChar character : name.left(FileNamePartLength)) {
+        const bool refused =
+            character.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(character);
         safe += refused ? QLatin1Char('_') : character;
     }
     safe.replace(QStringLiteral(".."), QStringLiteral("__"));
     return safe;
 }
 
-QString TeamGameListFileName(const QString& teamName, const QString& tournamentName, int round)
+QString TeamGameListFileName(int team, const QString& teamName, const QString& tournamentName, int round)
 {
-    return SafeFileNamePart(teamName) + QLatin1Char(' ') + SafeFileNamePart(tournamentName) +
+    return QStringLiteral("%1 ").arg(team, 2, 10, QLatin1Char('0')) + SafeFileNamePart(teamName) +
+           QLatin1Char(' ') + SafeFileNamePart(tournamentName) +
            QStringLiteral(" Rd%1 Spielliste.rtf").arg(round);
 }
 
@@ -71,33 +98,30 @@ QString AllGameListsFileName(const QString& tournamentName, int round)
 }
 
 bool WriteGameListFiles(const TournamentState& state, const GameListTable& lists, int round, bool filePerTeam,
-                        const QString& workDir, Prompter& prompter)
+                        const QString& workDir, Prompter& prompter, const QString& folderInMessage)
 {
     const QString folder = QDir(workDir).filePath(QStringLiteral("Spiellisten"));
-    bool written = false;
+    SavedFiles saved;
     const QStringList pages = GameListPages(state, lists, round);
     if (!QDir().mkpath(folder)) {
         prompter.inform(QStringLiteral("Fehler"),
-                        QStringLiteral("Speichern oder Druckausgabe nicht möglich"));
+                        FailureText + QStringLiteral("\n") + QDir::toNativeSeparators(folder));
+        ++saved.failed;
     } else if (filePerTeam) {
-        qsizetype start = 0;
-        for (int team = 1; start + PageHeadLines <= pages.size(); ++team) {
-            const qsizetype length = PageHeadLines + lists.count(team);
-            const QStringList page = pages.mid(start, length);
-            start += length;
+        int team = 0;
+        for (const QStringList& page : GameListPagesPerTeam(pages, lists)) {
+            ++team;
             const QString teamName = page[5].mid(TeamPrefix.size());
             const QString path =
-                QDir(folder).filePath(TeamGameListFileName(teamName, state.TournamentName, round));
-            SavePage(path, page, prompter, written);
+                QDir(folder).filePath(TeamGameListFileName(team, teamName, state.TournamentName, round));
+            SavePages(path, {page}, prompter, saved);
         }
     } else if (!pages.isEmpty()) {
-        SavePage(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)), pages, prompter,
-                 written);
+        SavePages(QDir(folder).filePath(AllGameListsFileName(state.TournamentName, round)),
+                  GameListPagesPerTeam(pages, lists), prompter, saved);
     }
-    prompter.inform(QStringLiteral("Info"),
-                    written ? QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")
-                            : QStringLiteral("Spiellisten nicht gespeichert"));
-    return written;
+    prompter.inform(QStringLiteral("Info"), EndText(saved, folderInMessage));
+    return saved.written > 0 && saved.failed == 0;
 }
 
 QList<QStringList> GameListPagesPerTeam(const QStringList& pages, const GameListTable& lists)

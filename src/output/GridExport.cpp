@@ -3,8 +3,7 @@
 #include "model/Prompter.h"
 #include "model/TextGrid.h"
 #include "model/Windows1252.h"
-
-#include <QFile>
+#include "output/FileReplace.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,6 +23,18 @@ QString csvField(const QString& text)
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
+}
+
+// A cell of the tab text stays one field of one row: a tab or line break in it becomes a blank.
+QString tabField(const QString& text)
+{
+    if (!text.contains(u'\t') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString field = text;
+    field.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar breaking : {u'\t', u'\r', u'\n'})
+        field.replace(breaking, u' ');
+    return field;
 }
 
 // The one place that turns export text into file bytes.
@@ -68,7 +79,7 @@ QString GridTextLines(const TextGrid& grid, GridTextFormat format)
     for (int row = 1; row <= grid.rowCount(); ++row) {
         for (int col = 1; col <= grid.columnCount(); ++col) {
             const QString& cell = grid.cell(col, row);
-            text += format == GridTextFormat::Csv ? csvField(cell) : cell;
+            text += format == GridTextFormat::Csv ? csvField(cell) : tabField(cell);
             text += separator;
         }
         text += QStringLiteral("\r\n");
@@ -84,17 +95,6 @@ QByteArray ExportGridText(const TextGrid& grid, GridTextFormat format)
 bool SaveGridText(const TextGrid& grid, const QString& fileName, Prompter& prompter)
 {
     return WriteExportFile(ExportGridText(grid, GridTextFormatForFile(fileName)), fileName, prompter);
-}
-
-bool WriteExportFile(const QByteArray& bytes, const QString& fileName, Prompter& prompter)
-{
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-        file.flush())
-        return true;
-    prompter.inform(QStringLiteral("Fehler"),
-                    QStringLiteral("Speichern der Datei ") + fileName + QStringLiteral(" nicht möglich"));
-    return false;
 }
 
 QString GridClipboardText(const TextGrid& grid)
@@ -116,7 +116,6 @@ QString GridPlainText(const TextGrid& grid)
     const auto isRule = [](const QString& text) {
         return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'_'; });
     };
-    const auto flat = [](QString text) { return text.replace(u'\r', u' ').replace(u'\n', u' '); };
     std::vector<qsizetype> widths(std::size_t(std::max(0, grid.columnCount())), 0);
     for (int row = 1; row < grid.rowCount(); ++row)
         for (int col = 0; col < grid.columnCount(); ++col)
@@ -131,7 +130,7 @@ QString GridPlainText(const TextGrid& grid)
             if (col > 0)
                 line += rule ? QStringLiteral("__") : QStringLiteral("  ");
             line += rule ? QString(widths[std::size_t(col)], u'_')
-                         : flat(cell).leftJustified(widths[std::size_t(col)]);
+                         : tabField(cell).leftJustified(widths[std::size_t(col)]);
         }
         while (line.endsWith(u' '))
             line.chop(1);

@@ -17,13 +17,12 @@ GridTextFormat GridTextFormatForFile(const QString& fileName);
 // Rows 1..rowCount, each with the fields of columns 1..columnCount followed by the separator,
 // each line closed by CR LF. The last line and the last field of a line lie beyond the grid and
 // are empty. In CSV a field holding a comma, a double quote or a line break is put in double
-// quotes with its quotes doubled, so it stays one field; the tab format is written as it is.
+// quotes with its quotes doubled, so it stays one field; in the tab format a tab or line break
+// inside a cell becomes a blank.
 QString GridTextLines(const TextGrid& grid, GridTextFormat format);
 // GridTextLines as file bytes: Windows-1252, or UTF-8 with byte-order mark when a text has
 // characters outside that code page.
 QByteArray ExportGridText(const TextGrid& grid, GridTextFormat format);
-// Replaces the file's content with `bytes`; a failure shows "Speichern der Datei <name> nicht möglich".
-bool WriteExportFile(const QByteArray& bytes, const QString& fileName, Prompter& prompter);
 // Writes ExportGridText to the file; a failure shows "Speichern der Datei <name> nicht möglich".
 bool SaveGridText(const TextGrid& grid, const QString& fileName, Prompter& prompter);
 

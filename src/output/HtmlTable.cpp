@@ -2,7 +2,7 @@
 
 #include "model/Prompter.h"
 #include "model/TextGrid.h"
-#include "output/GridExport.h"
+#include "output/FileReplace.h"
 
 namespace {
 QString Number(int value)

@@ -21,8 +21,10 @@ QByteArray AlignmentWord(RtfAlignment alignment)
     return "\\ql";
 }
 
+} // namespace
+
 // Braces, backslashes and a font name's ";" would end their group or entry early.
-QByteArray EscapedText(const QString& text)
+QByteArray RtfEscapedText(const QString& text)
 {
     QByteArray out;
     for (const QChar character : text) {
@@ -46,10 +48,22 @@ QByteArray EscapedText(const QString& text)
     return out;
 }
 
+namespace {
+QByteArray EscapedText(const QString& text)
+{
+    return RtfEscapedText(text);
+}
+
 class TableBuilder {
 public:
     explicit TableBuilder(const RtfDocument& document)
     {
+        const RtfPage& page = document.page;
+        for (const RtfBorder* border :
+             {&page.borderTop, &page.borderBottom, &page.borderLeft, &page.borderRight}) {
+            if (border->color && !colors_.contains(*border->color))
+                colors_.append(*border->color);
+        }
         for (const RtfParagraph& paragraph : document.paragraphs) {
             for (const RtfRun& run : paragraph.runs) {
                 if (!fonts_.contains(run.format.fontFamily))
@@ -91,13 +105,104 @@ public:
             words += "\\ul";
         if (format.color)
             words += "\\cf" + QByteArray::number(colors_.indexOf(*format.color) + 1);
+        if (format.letterSpacing != 0)
+            words += "\\expndtw" + QByteArray::number(format.letterSpacing);
         return words;
+    }
+
+    QByteArray ColorWord(const QByteArray& word, const std::optional<RtfColor>& color) const
+    {
+        return color ? word + QByteArray::number(colors_.indexOf(*color) + 1) : QByteArray();
     }
 
 private:
     QList<QString> fonts_;
     QList<RtfColor> colors_;
 };
+
+QByteArray Number(const char* word, int value)
+{
+    return QByteArray(word) + QByteArray::number(value);
+}
+
+QByteArray BorderStyleWord(RtfBorder::Style style)
+{
+    switch (style) {
+    case RtfBorder::Style::Single:
+        return "\\brdrs";
+    case RtfBorder::Style::Double:
+        return "\\brdrdb";
+    case RtfBorder::Style::Thick:
+        return "\\brdrth";
+    case RtfBorder::Style::Dotted:
+        return "\\brdrdot";
+    case RtfBorder::Style::Dashed:
+        return "\\brdrdash";
+    case RtfBorder::Style::None:
+        break;
+    }
+    return "\\brdrnone";
+}
+
+QByteArray PageWords(const RtfPage& page, const TableBuilder& tables)
+{
+    QByteArray words = Number("\\paperw", page.width) + Number("\\paperh", page.height) +
+                       Number("\\margl", page.marginLeft) + Number("\\margr", page.marginRight) +
+                       Number("\\margt", page.marginTop) + Number("\\margb", page.marginBottom) + "\r\n";
+    if (!page.hasBorder())
+        return words;
+    words += "\\sectd";
+    const std::pair<const char*, const RtfBorder*> sides[] = {{"\\pgbrdrt", &page.borderTop},
+                                                              {"\\pgbrdrb", &page.borderBottom},
+                                                              {"\\pgbrdrl", &page.borderLeft},
+                                                              {"\\pgbrdrr", &page.borderRight}};
+    for (const auto& [side, border] : sides) {
+        if (border->style == RtfBorder::Style::None)
+            continue;
+        words += side + BorderStyleWord(border->style) + Number("\\brdrw", border->width) +
+                 Number("\\brsp", border->space) + tables.ColorWord("\\brdrcf", border->color);
+    }
+    if (page.borderFromPageEdge)
+        words += "\\pgbrdropt32";
+    return words + "\r\n";
+}
+
+QByteArray TabWords(const RtfTabStop& tab)
+{
+    switch (tab.kind) {
+    case RtfTabStop::Kind::Right:
+        return Number("\\tqr\\tx", tab.position);
+    case RtfTabStop::Kind::Center:
+        return Number("\\tqc\\tx", tab.position);
+    case RtfTabStop::Kind::Decimal:
+        return Number("\\tqdec\\tx", tab.position);
+    case RtfTabStop::Kind::Left:
+        break;
+    }
+    return Number("\\tx", tab.position);
+}
+
+QByteArray ParagraphWords(const RtfParagraph& paragraph)
+{
+    QByteArray words = "\\pard" + AlignmentWord(paragraph.alignment);
+    const std::pair<const char*, int> numbers[] = {
+        {"\\sb", paragraph.spaceBefore},     {"\\sa", paragraph.spaceAfter},
+        {"\\li", paragraph.leftIndent},      {"\\ri", paragraph.rightIndent},
+        {"\\fi", paragraph.firstLineIndent}, {"\\sl", paragraph.lineSpacing}};
+    for (const auto& [word, value] : numbers) {
+        if (value != 0)
+            words += Number(word, value);
+    }
+    if (paragraph.lineSpacingMultiple)
+        words += "\\slmult1";
+    for (const RtfTabStop& tab : paragraph.tabs)
+        words += TabWords(tab);
+    if (paragraph.pageBreakBefore)
+        words += "\\pagebb";
+    if (paragraph.keepWithNext)
+        words += "\\keepn";
+    return words;
+}
 
 } // namespace
 
@@ -107,8 +212,9 @@ QByteArray WriteRtf(const RtfDocument& document)
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n";
     rtf += tables.FontTable();
     rtf += tables.ColorTable();
+    rtf += PageWords(document.page, tables);
     for (const RtfParagraph& paragraph : document.paragraphs) {
-        rtf += "\\pard" + AlignmentWord(paragraph.alignment);
+        rtf += ParagraphWords(paragraph);
         for (const RtfRun& run : paragraph.runs)
             rtf += "{" + tables.FormatWords(run.format) + " " + EscapedText(run.text) + "}";
         rtf += "\\par\r\n";

@@ -1,5 +1,6 @@
 #include "results/ScoreSyntax.h"
 
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 
 #include <algorithm>
@@ -80,8 +81,10 @@ SetsReading ReadSets(QStringView field)
     return reading;
 }
 
-ScoreEntry ParseScoreEntry(const QString& setsField, const QString& goalsField)
+ScoreEntry ParseScoreEntry(const QString& typedSets, const QString& typedGoals)
 {
+    const QString setsField = CutText(typedSets, Limits::InputTextLength);
+    const QString goalsField = CutText(typedGoals, Limits::InputTextLength);
     ScoreEntry entry;
     entry.Cancelled = goalsField == CancelledGameText || setsField == CancelledGameText;
     QStringView setsText = SkipNonDigits(setsField);

@@ -1,6 +1,7 @@
 #include "structure/GroupDialogs.h"
 
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
 #include "results/ScheduleGrid.h"
@@ -64,9 +65,10 @@ void RefreshPlaceholdersOf(TournamentState& state, int source)
             const Referral& referral = state.ReferralTable[std::size_t(group)][std::size_t(slot)];
             if (referral.FromGroup == source)
                 state.NameTable[std::size_t(group)][std::size_t(slot)] =
-                    QStringLiteral("%1. %2")
-                        .arg(referral.FromPlace)
-                        .arg(state.NameTable[std::size_t(source)][0]);
+                    CutText(QStringLiteral("%1. %2")
+                                .arg(referral.FromPlace)
+                                .arg(state.NameTable[std::size_t(source)][0]),
+                            Limits::StoredTextLength);
         }
     }
 }
@@ -166,7 +168,7 @@ ChangeGroupOutcome ApplyGroupChange(TournamentState& state, const ChangeGroupInp
             const auto group = std::size_t(input.group);
             if (teams != state.TeamsInGroup[group] || input.returnLeg != state.ReturnLeg[group])
                 ApplyGroupResultMove(state, input.group, move);
-            state.NameTable[group][0] = input.name;
+            state.NameTable[group][0] = CutText(input.name, Limits::InputTextLength);
             state.TeamsInGroup[group] = teams;
             state.ReturnLeg[group] = input.returnLeg;
             RefreshPlaceholdersOf(state, input.group);

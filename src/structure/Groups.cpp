@@ -1,6 +1,7 @@
 #include "structure/Groups.h"
 
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
 
@@ -163,7 +164,7 @@ int InsertGroup(TournamentState& state, int round, int teams, const QString& nam
 
     const auto group = std::size_t(inserted);
     state.TeamsInGroup[group] = std::clamp(teams, 0, Limits::MaxPositions);
-    state.NameTable[group][0] = name;
+    state.NameTable[group][0] = CutText(name, Limits::InputTextLength);
     state.ReturnLeg[group] = returnLeg;
     return inserted;
 }

@@ -1,6 +1,7 @@
 #include "structure/Referrals.h"
 
 #include "model/Prompter.h"
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 #include "structure/Groups.h"
 
@@ -34,7 +35,7 @@ QString GroupName(const TournamentState& state, int group)
 void SetPositionName(TournamentState& state, int group, int slot, const QString& name)
 {
     if (IsGroupIndex(group) && slot >= 1 && slot < Limits::NameSlots)
-        state.NameTable[std::size_t(group)][std::size_t(slot)] = name;
+        state.NameTable[std::size_t(group)][std::size_t(slot)] = CutText(name, Limits::StoredTextLength);
 }
 
 // "2. Gruppe A (Gruppe 3)"

@@ -81,6 +81,13 @@ QString SetGameLength(TournamentState& state, const QString& text, Prompter& pro
             QStringLiteral("als Spiellänge muß eine einfache Zahl eingegeben werden. Die Spielläge "
                            "wurde auf 10 gesetzt. "));
         minutes = 10;
+    } else if (minutes > Limits::MinutesPerDay) {
+        prompter.inform(
+            QStringLiteral("Benutzer-Info"),
+            QStringLiteral("Ein Spiel kann nicht länger als einen Tag dauern. Die Spiellänge wurde "
+                           "auf %1 gesetzt.")
+                .arg(Limits::MinutesPerDay));
+        minutes = Limits::MinutesPerDay;
     }
     if (IsRoundIndex(state.CurrentRound))
         state.GameLengthInRound[CurrentRoundIndex(state)] = minutes;

@@ -24,7 +24,8 @@ void RemoveField(TournamentState& state, Prompter& prompter);
 void AddField(TournamentState& state);
 
 // Leaving "Spiellänge": stores the game length of the current round and returns the canonical
-// text for the field; a text that is no plain number gives the message and 10.
+// text for the field; a text that is no plain number gives the message and 10, a length beyond a
+// day its message and 1440.
 QString SetGameLength(TournamentState& state, const QString& text, Prompter& prompter);
 
 // "ein Platz pro Gruppe" clicked; returns whether the box stays ticked.

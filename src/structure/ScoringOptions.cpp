@@ -1,5 +1,6 @@
 #include "structure/ScoringOptions.h"
 
+#include "model/TextUtil.h"
 #include "model/TournamentState.h"
 
 namespace {
@@ -31,6 +32,6 @@ void SetSetPriority(TournamentState& state, bool on)
 
 void SetTournamentName(TournamentState& state, const QString& name)
 {
-    state.TournamentName = name;
+    state.TournamentName = CutText(name, Limits::InputTextLength);
     markEdited(state);
 }

@@ -1,5 +1,6 @@
 #include "ui/ChangeGroupDialog.h"
 
+#include "model/Limits.h"
 #include "structure/GroupDialogs.h"
 #include "ui/HelpTopics.h"
 
@@ -39,6 +40,7 @@ ChangeGroupDialog::ChangeGroupDialog(TournamentState& state, Prompter& prompter,
     m_groupNumber->setReadOnly(true);
     m_groupNumber->setFocusPolicy(Qt::NoFocus);
     m_name = named(new QLineEdit, "groupNameEdit");
+    m_name->setMaxLength(Limits::InputTextLength);
     m_teamCount = named(new QLineEdit, "teamCountEdit");
     m_withoutReturnLeg = named(new QRadioButton(QStringLiteral("&ohne Rückrunde")), "withoutReturnLegButton");
     m_withReturnLeg = named(new QRadioButton(QStringLiteral("&mit Rückrunde")), "withReturnLegButton");

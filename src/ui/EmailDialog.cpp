@@ -1,5 +1,6 @@
 #include "ui/EmailDialog.h"
 
+#include "allocation/GameListPages.h"
 #include "allocation/SendmailTransport.h"
 #include "model/TournamentState.h"
 #include "ui/FileChooser.h"
@@ -255,6 +256,7 @@ EmailJob EmailDialog::job() const
     job.Separator = m_separator->text();
     job.WorkDir = m_state.WorkDir;
     job.TournamentName = m_state.TournamentName;
+    job.RoundOneTeams = RoundTeamNames(m_state, 1);
     return job;
 }
 

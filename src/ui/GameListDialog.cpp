@@ -6,6 +6,7 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/GameListFiles.h"
+#include "ui/AllocationProgressDialog.h"
 #include "ui/DocumentPrinting.h"
 #include "ui/FileChooser.h"
 #include "ui/HelpTopics.h"
@@ -145,7 +146,10 @@ void GameListDialog::accept()
                                       : m_filePerTeam->isChecked() ? GameListDestination::FilePerTeam
                                                                    : GameListDestination::OneFile;
     RequestGameLists(*m_output, round);
-    if (RunAllocation(m_state, *m_output, m_prompter))
+    AllocationProgressDialog progress(this);
+    AllocationOptions options;
+    options.Progress = progress.callback();
+    if (RunAllocation(m_state, *m_output, m_prompter, options))
         writeGameLists(round);
     QDialog::accept();
 }
@@ -168,7 +172,7 @@ void GameListDialog::printGameLists(int round)
     QList<const QTextDocument*> printed;
     for (const QStringList& page : pages) {
         documents.push_back(std::make_unique<QTextDocument>());
-        FillTextDocument(*documents.back(), GameListDocument(page));
+        FillTextDocument(*documents.back(), GameListDocument({page}));
         printed.append(documents.back().get());
     }
     const bool done = PrintDocuments(printed, QStringLiteral("Korvane Spielliste"), m_prompter, [this] {

@@ -1,22 +1,23 @@
 #include "ui/GridPdf.h"
 
-#include "output/GridPrint.h"
 #include "ui/PainterPrintCanvas.h"
 
 #include <QFile>
 #include <QPdfWriter>
 
-bool PrintGridToPdf(const TextGrid& grid, const GridAppearance& appearance, const QString& path)
+GridPrintLayout PrintGridToPdf(const TextGrid& grid, const GridPrintStructure& structure,
+                               const PrintHeading& heading, const GridAppearance& appearance,
+                               const QString& path)
 {
+    GridPrintLayout layout;
     {
         QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        PainterPrintCanvas canvas(writer, PainterPrintCanvas::Documents::PagesOfOneFile,
-                                  [&writer](const QString& title) { writer.setTitle(title); });
-        PrintActiveGrid(grid, appearance, canvas);
-        if (canvas.PageCount() == 0)
-            return false;
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+        PainterPrintCanvas canvas(writer, [&writer](const QString& title) { writer.setTitle(title); });
+        layout = PrintGrid(grid, structure, heading, appearance, canvas);
     }
-    return QFile(path).size() > 0;
+    if (QFile(path).size() == 0)
+        layout.sheets.clear();
+    return layout;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "output/GridAppearance.h"
+#include "output/GridPrint.h"
 
 #include <QString>
 
 class TextGrid;
 
-// Draws the grid's printout (the same bands and sheets as on paper) into a PDF file of A4
-// landscape pages; false when the file cannot be written. Needs QtGui only, so the command-line
-// client can use it.
-bool PrintGridToPdf(const TextGrid& grid, const GridAppearance& appearance, const QString& path);
+// Draws the grid's printout (the same sheets as on paper) into a PDF file of A4 landscape
+// sheets. Returns the layout; it has no sheets when the file could not be written. Needs QtGui
+// only, so the command-line client can use it.
+GridPrintLayout PrintGridToPdf(const TextGrid& grid, const GridPrintStructure& structure,
+                               const PrintHeading& heading, const GridAppearance& appearance,
+                               const QString& path);

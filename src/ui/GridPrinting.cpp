@@ -1,7 +1,6 @@
 #include "ui/GridPrinting.h"
 
 #include "model/Prompter.h"
-#include "output/GridPrint.h"
 #include "ui/GridPdf.h"
 #include "ui/PainterPrintCanvas.h"
 
@@ -16,8 +15,9 @@ bool OfferPdfInsteadOfPrinter(Prompter& prompter)
                              Prompter::Answer::Yes) == Prompter::Answer::Yes;
 }
 
-bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,
-                               const std::function<QString()>& askPdfPath)
+bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridPrintStructure& structure,
+                               const PrintHeading& heading, const GridAppearance& appearance,
+                               Prompter& prompter, const std::function<QString()>& askPdfPath)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
@@ -26,15 +26,16 @@ bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appea
         const QString path = askPdfPath();
         if (path.isEmpty())
             return false;
-        if (PrintGridToPdf(grid, appearance, path))
+        if (!PrintGridToPdf(grid, structure, heading, appearance, path).sheets.empty())
             return true;
         prompter.inform(QStringLiteral("Fehler"),
                         QStringLiteral("Speichern der Datei ") + path + QStringLiteral(" nicht möglich"));
         return false;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
-    PainterPrintCanvas canvas(printer, PainterPrintCanvas::Documents::SeparateJobs,
-                              [&printer](const QString& title) { printer.setDocName(title); });
-    PrintActiveGrid(grid, appearance, canvas);
-    return canvas.PageCount() > 0;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    PainterPrintCanvas canvas(printer, [&printer](const QString& title) { printer.setDocName(title); });
+    return !PrintGrid(grid, structure, heading, appearance, canvas).sheets.empty() &&
+           printer.printerState() != QPrinter::Error;
 }

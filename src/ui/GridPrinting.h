@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/GridAppearance.h"
+#include "output/GridPrint.h"
 
 #include <QString>
 
@@ -12,8 +12,10 @@ class TextGrid;
 // Without an installed printer: asks whether to save the pages as a PDF file instead.
 bool OfferPdfInsteadOfPrinter(Prompter& prompter);
 
-// Prints the grid in landscape on the default printer. Without an installed printer the
-// organiser is asked whether to save the same pages as a PDF file; askPdfPath then names the file
-// (empty: cancelled). Returns whether anything was printed or saved.
-bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,
-                               const std::function<QString()>& askPdfPath);
+// Prints the grid as a wall chart in landscape on the default printer's paper, as one print job.
+// Without an installed printer the organiser is asked whether to save the same sheets as a PDF
+// file of A4 sheets; askPdfPath then names the file (empty: cancelled). Returns whether anything
+// was printed or saved.
+bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridPrintStructure& structure,
+                               const PrintHeading& heading, const GridAppearance& appearance,
+                               Prompter& prompter, const std::function<QString()>& askPdfPath);

@@ -6,11 +6,12 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
 GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent)
-    : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this))
+    : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this)), m_columnWidths(font())
 {
     setObjectName(QLatin1String(objectName));
     setModel(m_model);
@@ -20,6 +21,9 @@ GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The delegate's text margin on either side and the grid line.
+    m_columnWidths.setPadding(2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+                              1);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -34,13 +38,13 @@ GridView::GridView(const TextGrid& grid, const char* objectName, QWidget* parent
     connect(&m_scrollSettled, &QTimer::timeout, this, &GridView::scrolled);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollSettled, qOverload<>(&QTimer::start));
-    applyColumnWidths();
+    fitColumns();
 }
 
 void GridView::reload()
 {
     m_model->reload();
-    applyColumnWidths();
+    fitColumns();
 }
 
 QRect GridView::cellRect(int col, int row) const
@@ -48,14 +52,13 @@ QRect GridView::cellRect(int col, int row) const
     return visualRect(m_model->index(row, col));
 }
 
-// The layout's widths are meant for a small font of about five pixels a character; a larger
-// font widens every column in proportion, so the names fit as the layout intends.
-void GridView::applyColumnWidths()
+void GridView::fitColumns()
 {
-    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
-    horizontalHeader()->setDefaultSectionSize(int(TextGrid::DefaultColumnWidth * scale));
-    for (int col = 0; col < m_grid.columnCount(); ++col)
-        setColumnWidth(col, int(m_grid.columnWidth(col) * scale));
+    horizontalHeader()->setDefaultSectionSize(
+        int(TextGrid::DefaultColumnWidth * m_columnWidths.layoutScale()));
+    const std::vector<int> widths = m_columnWidths.fit(m_grid);
+    for (int col = 0; col < int(widths.size()); ++col)
+        setColumnWidth(col, widths[std::size_t(col)]);
 }
 
 void GridView::changeEvent(QEvent* event)
@@ -63,7 +66,8 @@ void GridView::changeEvent(QEvent* event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-        applyColumnWidths();
+        m_columnWidths.setFont(font());
+        fitColumns();
     }
 }
 

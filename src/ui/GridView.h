@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GridColumnWidths.h"
+
 #include <QTableView>
 #include <QTimer>
 
@@ -16,6 +18,8 @@ public:
     TextGridModel& gridModel() { return *m_model; }
     // Takes the rebuilt grid: size, texts, colours and column widths.
     void reload();
+    // Widens or narrows the columns for texts that changed in a grid of the same size.
+    void fitColumns();
     // The cell's rectangle in viewport coordinates, for tests and tools.
     QRect cellRect(int col, int row) const;
 
@@ -34,10 +38,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void applyColumnWidths();
-
     const TextGrid& m_grid;
     TextGridModel* m_model = nullptr;
+    GridColumnWidths m_columnWidths;
     QTimer m_scrollSettled;
     QModelIndex m_pressedIndex;
     // The second press of a double-click must not count as a click of its own.

@@ -4,8 +4,8 @@
 #include "help/HelpTextRestore.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
+#include "output/RtfEdit.h"
 #include "output/RtfReader.h"
-#include "output/RtfWriter.h"
 #include "ui/HelpTopics.h"
 #include "ui/RtfTextDocument.h"
 #include "ui/WidgetNames.h"
@@ -74,13 +74,36 @@ bool HelpWindow::loadHelpText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    FillTextDocument(*m_text->document(), ReadRtf(file.readAll()));
+    m_rtf = file.readAll();
+    const RtfSourceDocument source = ReadRtfSource(m_rtf);
+    RtfDocument shown = source.document;
+    const QList<HelpMarker> markers = TakeOutHelpMarkers(shown);
+    FillTextDocument(*m_text->document(), shown);
+    m_shown = FromTextDocument(*m_text->document());
+    CopySpans(shown, m_shown);
+    // Cursors move with the organiser's edits, so every topic keeps its place.
+    m_markers.clear();
+    for (const HelpMarker& marker : markers) {
+        QTextCursor cursor(m_text->document());
+        cursor.setPosition(int(marker.position));
+        m_markers.append({marker.digits, cursor});
+    }
     return true;
 }
 
+qsizetype HelpWindow::topicPosition(int topic) const
+{
+    QList<HelpMarker> markers;
+    for (const auto& [digits, cursor] : m_markers)
+        markers.append({digits, cursor.position()});
+    const qsizetype hidden = FindHelpMarker(markers, topic);
+    return hidden >= 0 ? hidden : FindHelpTopic(m_text->document()->toPlainText(), topic);
+}
+
+// The file's own bytes with the edits put in: its page, spacing and topic markers stay.
 bool HelpWindow::saveHelpText(const QString& path)
 {
-    const QByteArray rtf = WriteRtf(FromTextDocument(*m_text->document()));
+    const QByteArray rtf = MergeIntoRtf(m_rtf, m_shown, FromTextDocument(*m_text->document()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
         m_prompter.inform(QStringLiteral("Fehler"), file.errorString());
@@ -115,7 +138,7 @@ void HelpWindow::ShowHelpTopic()
     show();
     raise();
     activateWindow();
-    const qsizetype at = FindHelpTopic(m_text->document()->toPlainText(), m_helpTopic);
+    const qsizetype at = topicPosition(m_helpTopic);
     if (at < 0)
         return;
     m_text->setFocus();

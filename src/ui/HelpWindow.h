@@ -2,7 +2,14 @@
 
 #include "help/HelpHistory.h"
 
+#include "output/RtfDocument.h"
+
+#include <QByteArray>
 #include <QDialog>
+#include <QList>
+#include <QTextCursor>
+
+#include <utility>
 
 class Prompter;
 class QScrollBar;
@@ -10,9 +17,9 @@ class QTextEdit;
 struct TournamentState;
 
 // "Direkthilfe": the manual as one editable rich text, divided into topics that
-// begin at "##" + number. Right-clicks on controls ask for their topic;
-// references "#number" in the text jump. The window lives for the whole run and
-// is only shown and hidden.
+// begin at "##" + number (hidden in the window, kept in the file). Right-clicks on controls ask for their
+// topic; references "#number" in the text jump. The window lives for the whole run and is only shown and
+// hidden.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +58,8 @@ private:
     void followReference();
     void askToSave();
     void showHistoryPosition();
+    // Where the topic's marker stands: a hidden one, else one typed into the text.
+    qsizetype topicPosition(int topic) const;
 
     TournamentState& m_state;
     Prompter& m_prompter;
@@ -60,4 +69,7 @@ private:
     int m_helpTopic = 0;
     bool m_textChanged = false;
     QString m_wordUnderMouse;
+    QByteArray m_rtf;                                 // the help file as loaded
+    RtfDocument m_shown;                              // the editor's view of it right after loading
+    QList<std::pair<QString, QTextCursor>> m_markers; // the hidden topic markers' digits and places
 };

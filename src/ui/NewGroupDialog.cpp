@@ -1,5 +1,6 @@
 #include "ui/NewGroupDialog.h"
 
+#include "model/Limits.h"
 #include "structure/GroupDialogs.h"
 #include "ui/HelpTopics.h"
 
@@ -37,6 +38,7 @@ NewGroupDialog::NewGroupDialog(TournamentState& state, Prompter& prompter, QWidg
     const NewGroupInput defaults;
     m_groupCount = named(new QLineEdit(defaults.groupCountText), "groupCountEdit");
     m_name = named(new QLineEdit(defaults.name), "groupNameEdit");
+    m_name->setMaxLength(Limits::InputTextLength);
     m_name->setToolTip(
         QStringLiteral("bei mehreren Gruppen werden diese mit gleichem Namen durchnummeriert"));
     m_countMarker = named(new QLabel(QStringLiteral("+n")), "groupCountMarker");

@@ -1,5 +1,6 @@
 #include "ui/PainterPrintCanvas.h"
 
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
 namespace {
@@ -7,11 +8,19 @@ QColor Rgb(std::uint32_t rgb)
 {
     return QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
 }
+
+QPageLayout InPoints(const QPagedPaintDevice& device)
+{
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    return layout;
+}
 } // namespace
 
-PainterPrintCanvas::PainterPrintCanvas(QPagedPaintDevice& device, Documents documents,
+PainterPrintCanvas::PainterPrintCanvas(QPagedPaintDevice& device,
                                        std::function<void(const QString&)> setTitle)
-    : device_(device), documents_(documents), setTitle_(std::move(setTitle))
+    : device_(device), setTitle_(std::move(setTitle)), dotsPerPointX_(device.logicalDpiX() / 72.0),
+      dotsPerPointY_(device.logicalDpiY() / 72.0)
 {
 }
 
@@ -21,84 +30,94 @@ PainterPrintCanvas::~PainterPrintCanvas()
         painter_.end();
 }
 
-int PainterPrintCanvas::ResolutionX() const
+QSizeF PainterPrintCanvas::PageSize() const
 {
-    return device_.logicalDpiX();
+    return InPoints(device_).fullRect().size();
 }
 
-int PainterPrintCanvas::ResolutionY() const
+QRectF PainterPrintCanvas::PrintableArea() const
 {
-    return device_.logicalDpiY();
+    const QPageLayout layout = InPoints(device_);
+    return layout.fullRect().marginsRemoved(layout.minimumMargins());
 }
 
-QPoint PainterPrintCanvas::PhysicalOffset() const
+bool PainterPrintCanvas::BeginDocument(const QString& title)
 {
-    const QPageLayout layout = device_.pageLayout();
-    const int resolution = device_.logicalDpiX();
-    return layout.paintRectPixels(resolution).topLeft() - layout.fullRectPixels(resolution).topLeft();
-}
-
-int PainterPrintCanvas::PhysicalOffsetX() const
-{
-    return PhysicalOffset().x();
-}
-
-int PainterPrintCanvas::PhysicalOffsetY() const
-{
-    return PhysicalOffset().y();
-}
-
-int PainterPrintCanvas::PageHeight() const
-{
-    return device_.height();
-}
-
-void PainterPrintCanvas::BeginDocument(const QString& title, bool landscape)
-{
-    ++pageCount_;
-    if (painter_.isActive()) { // a further document in the same PDF file
-        device_.newPage();
-        return;
-    }
-    device_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     setTitle_(title);
-    painter_.begin(&device_);
+    if (!painter_.begin(&device_))
+        return false;
+    pageCount_ = 1;
+    return true;
+}
+
+void PainterPrintCanvas::NewPage()
+{
+    if (device_.newPage())
+        ++pageCount_;
 }
 
 void PainterPrintCanvas::EndDocument()
 {
-    if (documents_ == Documents::SeparateJobs && painter_.isActive())
+    if (painter_.isActive())
         painter_.end();
 }
 
-void PainterPrintCanvas::SetFont(const QString& family, int pointSize, bool bold, bool italic, bool underline)
+void PainterPrintCanvas::SetFont(const QString& family, double pointSize, bool bold, bool italic,
+                                 bool underline)
 {
-    QFont font(family, std::max(pointSize, 1));
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    painter_.setFont(font);
+    font_ = QFont(family);
+    font_.setPointSizeF(std::max(pointSize, 1.0));
+    font_.setBold(bold);
+    font_.setItalic(italic);
+    font_.setUnderline(underline);
+    if (painter_.isActive())
+        painter_.setFont(font_);
 }
 
-void PainterPrintCanvas::SetOutline(std::optional<std::uint32_t> colour)
+double PainterPrintCanvas::TextWidth(const QString& text) const
 {
-    if (colour)
-        painter_.setPen(QPen(Rgb(*colour), 1));
-    else
-        painter_.setPen(Qt::NoPen);
+    return QFontMetricsF(font_, &device_).horizontalAdvance(text) / dotsPerPointX_;
 }
 
-void PainterPrintCanvas::FillRectangle(const QRect& rectangle, std::uint32_t fill)
+double PainterPrintCanvas::LineHeight() const
 {
-    painter_.setBrush(Rgb(fill));
-    painter_.drawRect(rectangle);
+    return QFontMetricsF(font_, &device_).height() / dotsPerPointY_;
 }
 
-void PainterPrintCanvas::DrawTextLine(const QRect& clip, const QString& text, std::uint32_t colour)
+QRectF PainterPrintCanvas::ToDevice(const QRectF& box) const
 {
+    return QRectF(box.left() * dotsPerPointX_, box.top() * dotsPerPointY_, box.width() * dotsPerPointX_,
+                  box.height() * dotsPerPointY_);
+}
+
+QPointF PainterPrintCanvas::ToDevice(const QPointF& point) const
+{
+    return QPointF(point.x() * dotsPerPointX_, point.y() * dotsPerPointY_);
+}
+
+void PainterPrintCanvas::DrawRectangle(const QRectF& box, std::optional<std::uint32_t> fill,
+                                       std::optional<std::uint32_t> outline)
+{
+    painter_.setPen(outline ? QPen(Rgb(*outline), 0.5 * dotsPerPointX_) : QPen(Qt::NoPen));
+    painter_.setBrush(fill ? QBrush(Rgb(*fill)) : QBrush(Qt::NoBrush));
+    painter_.drawRect(ToDevice(box));
+}
+
+void PainterPrintCanvas::DrawLine(const QPointF& from, const QPointF& to, double width, std::uint32_t colour)
+{
+    painter_.setPen(QPen(Rgb(colour), width * dotsPerPointX_));
+    painter_.drawLine(ToDevice(from), ToDevice(to));
+}
+
+void PainterPrintCanvas::DrawText(const QRectF& box, const QString& text, Align align, std::uint32_t colour)
+{
+    const Qt::Alignment horizontal = align == Align::Left     ? Qt::AlignLeft
+                                     : align == Align::Centre ? Qt::AlignHCenter
+                                                              : Qt::AlignRight;
+    const QRectF target = ToDevice(box);
     painter_.save();
-    painter_.setClipRect(clip);
+    painter_.setClipRect(target);
     painter_.setPen(Rgb(colour));
-    painter_.drawText(clip, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter_.drawText(target, int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
     painter_.restore();
 }

@@ -38,6 +38,7 @@ RenameDialog::RenameDialog(TournamentState& state, Prompter& prompter, QWidget* 
     m_groupNumber = numberField("EDGruppennummer");
     m_positionNumber = numberField("EDMannschaftsnummer");
     m_name = Named(new QLineEdit, "EDName");
+    m_name->setMaxLength(Limits::InputTextLength);
     m_name->installEventFilter(this);
     m_hint = Named(new QLabel, "LBHinweis");
     m_poolNames = Named(new QListWidget, "LBNamensliste");

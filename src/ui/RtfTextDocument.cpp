@@ -4,7 +4,22 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cmath>
+
 namespace {
+// Qt lays out no "keep with next"; the property only carries it through the editor.
+constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
+
+// Twips in the document's units, which are pixels at 96 per inch, and back.
+qreal FromTwips(int twips)
+{
+    return twips / 15.0;
+}
+
+int ToTwips(qreal pixels)
+{
+    return int(std::lround(pixels * 15.0));
+}
 
 Qt::Alignment ToQt(RtfAlignment alignment)
 {
@@ -43,6 +58,10 @@ QTextCharFormat ToQt(const RtfCharFormat& format)
     qtFormat.setFontUnderline(format.underline);
     if (format.color)
         qtFormat.setForeground(QColor(format.color->red, format.color->green, format.color->blue));
+    if (format.letterSpacing != 0) {
+        qtFormat.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        qtFormat.setFontLetterSpacing(FromTwips(format.letterSpacing));
+    }
     return qtFormat;
 }
 
@@ -60,7 +79,77 @@ RtfCharFormat FromQt(const QTextCharFormat& qtFormat, const QFont& defaultFont)
         const QColor color = qtFormat.foreground().color();
         format.color = RtfColor{color.red(), color.green(), color.blue()};
     }
+    if (qtFormat.fontLetterSpacingType() == QFont::AbsoluteSpacing)
+        format.letterSpacing = ToTwips(qtFormat.fontLetterSpacing());
     return format;
+}
+
+// The paragraph's alignment, spacing, indents and tab stops; its line spacing where it is a
+// multiple of single or a fixed height.
+QTextBlockFormat ToQt(const RtfParagraph& paragraph)
+{
+    QTextBlockFormat format;
+    format.setAlignment(ToQt(paragraph.alignment));
+    format.setTopMargin(FromTwips(paragraph.spaceBefore));
+    format.setBottomMargin(FromTwips(paragraph.spaceAfter));
+    format.setLeftMargin(FromTwips(paragraph.leftIndent));
+    format.setRightMargin(FromTwips(paragraph.rightIndent));
+    format.setTextIndent(FromTwips(paragraph.firstLineIndent));
+    if (paragraph.lineSpacing != 0 && paragraph.lineSpacingMultiple)
+        format.setLineHeight(100.0 * paragraph.lineSpacing / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (paragraph.lineSpacing < 0)
+        format.setLineHeight(FromTwips(-paragraph.lineSpacing), QTextBlockFormat::FixedHeight);
+    else if (paragraph.lineSpacing > 0)
+        format.setLineHeight(FromTwips(paragraph.lineSpacing), QTextBlockFormat::MinimumHeight);
+    QList<QTextOption::Tab> tabs;
+    for (const RtfTabStop& stop : paragraph.tabs) {
+        const QTextOption::TabType type = stop.kind == RtfTabStop::Kind::Right     ? QTextOption::RightTab
+                                          : stop.kind == RtfTabStop::Kind::Center  ? QTextOption::CenterTab
+                                          : stop.kind == RtfTabStop::Kind::Decimal ? QTextOption::DelimiterTab
+                                                                                   : QTextOption::LeftTab;
+        tabs.append(QTextOption::Tab(FromTwips(stop.position), type, QLatin1Char(',')));
+    }
+    format.setTabPositions(tabs);
+    if (paragraph.pageBreakBefore)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    format.setProperty(KeepWithNext, paragraph.keepWithNext);
+    return format;
+}
+
+// The paragraph's format as above, without its text.
+RtfParagraph FromQt(const QTextBlockFormat& format)
+{
+    RtfParagraph paragraph;
+    paragraph.alignment = FromQt(format.alignment());
+    paragraph.spaceBefore = ToTwips(format.topMargin());
+    paragraph.spaceAfter = ToTwips(format.bottomMargin());
+    paragraph.leftIndent = ToTwips(format.leftMargin());
+    paragraph.rightIndent = ToTwips(format.rightMargin());
+    paragraph.firstLineIndent = ToTwips(format.textIndent());
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        paragraph.lineSpacingMultiple = true;
+        paragraph.lineSpacing = int(std::lround(format.lineHeight() * 240.0 / 100.0));
+        break;
+    case QTextBlockFormat::FixedHeight:
+        paragraph.lineSpacing = -ToTwips(format.lineHeight());
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        paragraph.lineSpacing = ToTwips(format.lineHeight());
+        break;
+    default:
+        break;
+    }
+    for (const QTextOption::Tab& tab : format.tabPositions()) {
+        const RtfTabStop::Kind kind = tab.type == QTextOption::RightTab       ? RtfTabStop::Kind::Right
+                                      : tab.type == QTextOption::CenterTab    ? RtfTabStop::Kind::Center
+                                      : tab.type == QTextOption::DelimiterTab ? RtfTabStop::Kind::Decimal
+                                                                              : RtfTabStop::Kind::Left;
+        paragraph.tabs.append({ToTwips(tab.position), kind});
+    }
+    paragraph.pageBreakBefore = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+    paragraph.keepWithNext = format.boolProperty(KeepWithNext);
+    return paragraph;
 }
 
 } // namespace
@@ -72,8 +161,7 @@ void FillTextDocument(QTextDocument& target, const RtfDocument& document)
     cursor.beginEditBlock();
     for (qsizetype i = 0; i < document.paragraphs.size(); ++i) {
         const RtfParagraph& paragraph = document.paragraphs[i];
-        QTextBlockFormat blockFormat;
-        blockFormat.setAlignment(ToQt(paragraph.alignment));
+        const QTextBlockFormat blockFormat = ToQt(paragraph);
         if (i == 0)
             cursor.setBlockFormat(blockFormat);
         else
@@ -91,8 +179,7 @@ RtfDocument FromTextDocument(const QTextDocument& document)
 {
     RtfDocument result;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        RtfParagraph paragraph;
-        paragraph.alignment = FromQt(block.blockFormat().alignment());
+        RtfParagraph paragraph = FromQt(block.blockFormat());
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             QString text = fragment.fragment().text();
             text.replace(QChar::LineSeparator, QLatin1Char('\n'));

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QEvent>
 #include <QFontDialog>
 #include <QHeaderView>
@@ -35,15 +36,6 @@ std::optional<QFont> FontFromDialog(const QFont& initial)
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial);
     return ok ? std::optional<QFont>(font) : std::nullopt;
-}
-
-// The grid as it is printed: its layout widths scaled as far as the font was.
-TextGrid PrintedGrid(const TextGrid& grid, double fontFactor)
-{
-    TextGrid printed = grid;
-    for (int col = 0; col < grid.columnCount(); ++col)
-        printed.setColumnWidth(col, ScaleCellSize(grid.columnWidth(col), 1.0, fontFactor));
-    return printed;
 }
 } // namespace
 
@@ -64,10 +56,6 @@ ScheduleWindowOutput::ScheduleWindowOutput(QMainWindow& window, TournamentState&
     buildMenus();
     buildSpeedButtons();
     window.installEventFilter(this);
-    // Laying a grid out anew sets its own cell sizes again.
-    for (const Tab* tab : {&m_schedule, &m_timePlan})
-        connect(&tab->view->gridModel(), &QAbstractItemModel::modelReset, this,
-                [this, view = tab->view] { fontFactor(view) = 1.0; });
 }
 
 void ScheduleWindowOutput::setFontChooser(std::function<std::optional<QFont>(const QFont&)> chooseFont)
@@ -131,11 +119,6 @@ const ScheduleWindowOutput::Tab& ScheduleWindowOutput::activeTab() const
     return m_tabs.currentIndex() == TimePlanTab ? m_timePlan : m_schedule;
 }
 
-double& ScheduleWindowOutput::fontFactor(const GridView* view)
-{
-    return view == m_timePlan.view ? m_timePlanFontFactor : m_scheduleFontFactor;
-}
-
 GridAppearance ScheduleWindowOutput::activeAppearance() const
 {
     const GridView* view = activeTab().view;
@@ -154,11 +137,15 @@ GridAppearance ScheduleWindowOutput::activeAppearance() const
 
 void ScheduleWindowOutput::PrintActiveGrid()
 {
-    const Tab& tab = activeTab();
-    const TextGrid printed = PrintedGrid(tab.grid, fontFactor(tab.view));
-    PrintGridOnDefaultPrinter(printed, activeAppearance(), m_prompter, [this] {
-        return ChoosePdfPath(m_files, &m_window, m_state.WorkDir, QStringLiteral("Korvane.pdf"), m_prompter);
-    });
+    const bool timePlan = m_tabs.currentIndex() == TimePlanTab;
+    const TextGrid& grid = activeTab().grid;
+    const PrintHeading heading{m_state.TournamentName, m_tabs.tabText(m_tabs.currentIndex()),
+                               QDateTime::currentDateTime()};
+    PrintGridOnDefaultPrinter(grid, timePlan ? TimePlanPrintStructure(grid) : SchedulePrintStructure(grid),
+                              heading, activeAppearance(), m_prompter, [this] {
+                                  return ChoosePdfPath(m_files, &m_window, m_state.WorkDir,
+                                                       QStringLiteral("Korvane.pdf"), m_prompter);
+                              });
 }
 
 // Every column width and row height follows the font size; a cancel changes nothing.
@@ -179,8 +166,6 @@ void ScheduleWindowOutput::ChangeGridFont()
     for (int col = 0; col < int(widths.size()); ++col)
         view->setColumnWidth(col, ScaleCellSize(widths[std::size_t(col)], from, to));
     view->verticalHeader()->setDefaultSectionSize(ScaleCellSize(rowHeight, from, to));
-    if (from > 0 && to > 0)
-        fontFactor(view) *= to / from;
 }
 
 void ScheduleWindowOutput::CopyGridToClipboard()
@@ -219,8 +204,7 @@ void ScheduleWindowOutput::restoreScheduleFont()
 {
     if (m_schedule.view->font() == m_rememberedFont)
         return;
-    m_schedule.view->setFont(m_rememberedFont);
-    m_scheduleFontFactor = 1.0; // the view laid its cells out anew for the font
+    m_schedule.view->setFont(m_rememberedFont); // the view lays its cells out anew for the font
 }
 
 void ScheduleWindowOutput::ShowGameLists()
@@ -243,7 +227,11 @@ void ScheduleWindowOutput::ShowCertificate()
 {
     if (!m_certificate)
         m_certificate = new TFormUrkunde(m_state, m_prompter, m_files, &m_window);
-    m_certificate->ShowCertificate(activeTab().grid.cell(m_state.SelectedCol, m_state.SelectedRow));
+    const TextGrid& grid = activeTab().grid;
+    // A team's or group's cell is tagged with its group's number first.
+    const int group =
+        grid.tag(m_state.SelectedCol, m_state.SelectedRow).section(QLatin1Char(' '), 0, 0).toInt();
+    m_certificate->ShowCertificate(grid.cell(m_state.SelectedCol, m_state.SelectedRow), group);
 }
 
 bool ScheduleWindowOutput::eventFilter(QObject* watched, QEvent* event)

@@ -54,7 +54,6 @@ private:
     void buildMenus();
     void buildSpeedButtons();
     const Tab& activeTab() const;
-    double& fontFactor(const GridView* view);
     void restoreScheduleFont();
 
     QMainWindow& m_window;
@@ -64,9 +63,6 @@ private:
     QTabWidget& m_tabs;
     Tab m_schedule;
     Tab m_timePlan;
-    // How far "&Schriftart..." scaled each grid's cells since it was last laid out.
-    double m_scheduleFontFactor = 1.0;
-    double m_timePlanFontFactor = 1.0;
     QFont m_rememberedFont; // of StringGrid1 when the window was shown
     std::function<std::optional<QFont>(const QFont&)> m_chooseFont;
 

@@ -7,6 +7,7 @@
 #include "results/ScheduleGrid.h"
 #include "structure/Referrals.h"
 #include "structure/ScheduleCheck.h"
+#include "ui/AllocationProgressDialog.h"
 #include "ui/ChangeGroupDialog.h"
 #include "ui/GridView.h"
 #include "ui/HelpTopics.h"
@@ -17,6 +18,7 @@
 #include "ui/TFormErgebniseingabe.h"
 #include "ui/TextGridModel.h"
 #include "ui/WidgetNames.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -28,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTime>
 #include <QToolBar>
@@ -37,6 +40,7 @@
 
 namespace {
 constexpr int TimePlanTab = 1;
+const QString PlacementKey = QStringLiteral("spielplaene");
 constexpr std::uint32_t PendingReferralColour = 0xFF0000;
 
 QFont GridFont()
@@ -70,7 +74,6 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Spielpläne"));
-    resize(1100, 720);
     SetHelpTopic(this, HelpTopic::ScheduleWindow);
 
     m_scheduleView = new GridView(m_state.ScheduleGrid, "StringGrid1");
@@ -88,22 +91,32 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
 
     m_messages = Named(new QListWidget, "MessageList");
     m_messages->setToolTip(QStringLiteral("Fehlermeldungen"));
-    m_messages->setMaximumHeight(110);
     SetHelpTopic(m_messages, HelpTopic::Messages);
     m_refreshButton =
         Named(new QPushButton(QStringLiteral("Spielplan aktualisieren")), "BtSpielplanAktualisieren");
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(m_tabs, 1);
-    top->addSpacing(10);
-    top->addWidget(buildSidePanel());
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_messages, 1);
-    bottom->addWidget(m_refreshButton, 0, Qt::AlignTop);
+    auto* top = new QWidget;
+    auto* topLayout = new QHBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(m_tabs, 1);
+    topLayout->addSpacing(10);
+    topLayout->addWidget(buildSidePanel());
+    auto* bottom = new QWidget;
+    auto* bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    bottomLayout->addWidget(m_messages, 1);
+    bottomLayout->addWidget(m_refreshButton, 0, Qt::AlignTop);
+    // The organiser decides how much room the messages take from the grid.
+    m_splitter = Named(new QSplitter(Qt::Vertical), "SplitterFehlermeldungen");
+    m_splitter->addWidget(top);
+    m_splitter->addWidget(bottom);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setSizes({600, 110});
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    layout->addLayout(top, 1);
-    layout->addLayout(bottom);
+    layout->addWidget(m_splitter);
     setCentralWidget(central);
     buildMenus();
 
@@ -119,9 +132,22 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
     connect(m_namePool, &NamePoolPanel::scheduleChanged, this, &TForm2::scheduleRendered);
     showMode();
     updateRefreshButton();
+    RestoreWindowPlacement(*this, PlacementKey, QSize(1100, 720));
+    m_splitter->restoreState(RememberedWindowState(PlacementKey));
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    rememberPlacement();
+}
+
+void TForm2::rememberPlacement()
+{
+    if (!m_wasShown)
+        return;
+    SaveWindowPlacement(*this, PlacementKey);
+    RememberWindowState(PlacementKey, m_splitter->saveState());
+}
 
 void TForm2::buildMenus()
 {
@@ -183,6 +209,8 @@ QWidget* TForm2::buildSidePanel()
 
     m_namesPanel = Named(new QGroupBox(QStringLiteral("Namen")), "PanelNamen");
     m_namesPanel->setMinimumWidth(220);
+    // Hidden until its mode is chosen, so that the window's first size does not count it.
+    m_namesPanel->setVisible(false);
     m_namePool = new NamePoolPanel(m_state, m_prompter);
     (new QVBoxLayout(m_namesPanel))->addWidget(m_namePool);
 
@@ -206,6 +234,7 @@ QWidget* TForm2::buildReferralPanel()
     m_referralPanel->setToolTip(QStringLiteral("erst die Mannschaft der vorherigen Runde doppelclicken, dann "
                                                "die Position in der nachfolgenden Runde"));
     m_referralPanel->setMinimumWidth(220);
+    m_referralPanel->setVisible(false);
     m_referralSelection = panelField("EDverweise");
     m_comesFrom = panelField("EDkommtVon");
     m_refersTo = panelField("EDverweistAuf");
@@ -348,6 +377,7 @@ void TForm2::scheduleRendered()
     if (sameSize) {
         m_scheduleView->gridModel().textsChanged();
         m_scheduleView->gridModel().coloursChanged();
+        m_scheduleView->fitColumns();
     } else {
         m_scheduleView->reload();
     }
@@ -380,7 +410,10 @@ void TForm2::recalculateAllocation()
 
 void TForm2::runAllocation()
 {
-    RunAllocation(m_state, *m_output, m_prompter);
+    AllocationProgressDialog progress(this);
+    AllocationOptions options;
+    options.Progress = progress.callback();
+    RunAllocation(m_state, *m_output, m_prompter, options);
     m_planView->reload();
     showMessages();
     emit scheduleChanged(); // a new time plan: the display and the live pages follow
@@ -423,7 +456,14 @@ void TForm2::updateRefreshButton()
 void TForm2::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    m_wasShown = true;
     updateRefreshButton();
+}
+
+void TForm2::hideEvent(QHideEvent* event)
+{
+    rememberPlacement();
+    QMainWindow::hideEvent(event);
 }
 
 // Closing the schedule while the main window is hidden would leave no window and end the

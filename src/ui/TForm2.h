@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTabWidget;
 class RenameDialog;
 class ScheduleWindowOutput;
@@ -64,6 +65,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -81,6 +83,7 @@ private:
     void runAllocation();
     void showMessages();
     void updateRefreshButton();
+    void rememberPlacement();
 
     TournamentState& m_state;
     Prompter& m_prompter;
@@ -89,12 +92,14 @@ private:
     std::unique_ptr<AllocationOutput> m_output;
     int m_currentTab = 0;
     bool m_clickOpened = false;
+    bool m_wasShown = false;
 
     QTabWidget* m_tabs = nullptr;
     GridView* m_scheduleView = nullptr;
     GridView* m_planView = nullptr;
     TFormErgebniseingabe* m_resultDialog = nullptr;
     QListWidget* m_messages = nullptr;
+    QSplitter* m_splitter = nullptr;
     QPushButton* m_refreshButton = nullptr;
     QAction* m_menuHelpLabel = nullptr;
     QRadioButton* m_namesMode = nullptr;

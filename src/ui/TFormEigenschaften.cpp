@@ -23,7 +23,7 @@
 #include <vector>
 
 namespace {
-constexpr int NumberFieldLength = 5;
+constexpr int NumberFieldLength = Limits::SettingNumberLength;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name)
 {

@@ -1,5 +1,6 @@
 #include "ui/TFormErgebniseingabe.h"
 
+#include "model/Limits.h"
 #include "model/TournamentState.h"
 #include "results/GridInteraction.h"
 #include "ui/HelpTopics.h"
@@ -41,8 +42,10 @@ TFormErgebniseingabe::TFormErgebniseingabe(TournamentState& state, Prompter& pro
     m_gameNumber = readOnlyField("Edit2");
     m_match = readOnlyField("Edit3");
     m_sets = Named(new QLineEdit, "Edit4");
+    m_sets->setMaxLength(Limits::InputTextLength);
     m_sets->setToolTip(QStringLiteral("zB 15:7  8:15  11:15;   0=ergebnis löschen"));
     m_goals = Named(new QLineEdit, "Edit5");
+    m_goals->setMaxLength(Limits::InputTextLength);
     m_goals->setToolTip(QStringLiteral("0 = ergebnis löschen, x=Spiel fällt aus"));
     const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
     m_group->setMaximumWidth(numberWidth);

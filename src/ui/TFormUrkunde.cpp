@@ -1,11 +1,13 @@
 #include "ui/TFormUrkunde.h"
 
+#include "model/Limits.h"
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "output/Certificate.h"
+#include "output/FileReplace.h"
+#include "output/RtfEdit.h"
 #include "output/RtfReader.h"
-#include "output/RtfWriter.h"
-#include "ui/DocumentPrinting.h"
+#include "ui/CertificatePrinting.h"
 #include "ui/FileChooser.h"
 #include "ui/HelpTopics.h"
 #include "ui/RtfTextDocument.h"
@@ -17,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QToolBar>
@@ -110,6 +113,17 @@ QWidget* TFormUrkunde::buildButtons()
     layout->addSpacing(16);
     for (QPushButton* button : {left, centre, right})
         layout->addWidget(button);
+    layout->addSpacing(16);
+    auto* placed = Button(QStringLiteral("für &Platz 1–N der Gruppe"), "btPlaetze");
+    placed->setToolTip(QStringLiteral("je eine Urkunde für die Mannschaften auf den Plätzen 1 bis N der "
+                                      "Gruppe der gewählten Zelle, in einem Ausdruck"));
+    m_places = Named(new QSpinBox, "sePlaetze");
+    m_places->setRange(1, Limits::NameSlots - 1);
+    m_places->setValue(3);
+    m_places->setPrefix(QStringLiteral("N = "));
+    layout->addWidget(placed);
+    layout->addWidget(m_places);
+    connect(placed, &QPushButton::clicked, this, &TFormUrkunde::printPlacedTeams);
     layout->addStretch(1);
 
     connect(font, &QPushButton::clicked, this, &TFormUrkunde::chooseFont);
@@ -127,21 +141,37 @@ QString TFormUrkunde::templatePath() const
     return ResolveCertificateTemplate(m_state.Settings.CertificateTemplate, m_state.WorkDir);
 }
 
-void TFormUrkunde::ShowCertificate(const QString& cellText)
+void TFormUrkunde::ShowCertificate(const QString& cellText, int group)
 {
+    m_group = group;
     show();
     raise();
     activateWindow();
     FillTemplate(CertificateName(cellText));
 }
 
+// A template that cannot be read leaves the certificate shown, with its placeholders filled.
 void TFormUrkunde::FillTemplate(const QString& text)
 {
-    RtfDocument shown = FromTextDocument(*m_editor->document());
-    ::FillTemplate(shown, templatePath(), text, m_prompter);
+    const std::optional<QByteArray> templateRtf = ReadCertificateTemplate(templatePath(), m_prompter);
+    showRtf(FillCertificate(templateRtf ? *templateRtf : currentRtf(), text));
+}
+
+void TFormUrkunde::showRtf(const QByteArray& rtf)
+{
+    m_rtf = rtf;
+    const RtfSourceDocument source = ReadRtfSource(rtf);
     m_editor->setUpdatesEnabled(false);
-    FillTextDocument(*m_editor->document(), shown);
+    FillTextDocument(*m_editor->document(), source.document);
     m_editor->setUpdatesEnabled(true);
+    // The editor's own view of the text is what later edits are compared with.
+    m_shown = FromTextDocument(*m_editor->document());
+    CopySpans(source.document, m_shown);
+}
+
+QByteArray TFormUrkunde::currentRtf() const
+{
+    return MergeIntoRtf(m_rtf, m_shown, FromTextDocument(*m_editor->document()));
 }
 
 bool TFormUrkunde::loadTemplate(const QString& path)
@@ -151,7 +181,7 @@ bool TFormUrkunde::loadTemplate(const QString& path)
         m_prompter.inform(QStringLiteral("Fehler"), TemplateNotLoadedText(path));
         return false;
     }
-    FillTextDocument(*m_editor->document(), ReadRtf(file.readAll()));
+    showRtf(file.readAll());
     return true;
 }
 
@@ -167,8 +197,28 @@ void TFormUrkunde::chooseFont()
 
 void TFormUrkunde::print()
 {
-    PrintDocuments({m_editor->document()}, QStringLiteral("Korvane Urkunde"), m_prompter, [this] {
+    PrintCertificate(currentRtf(), QStringLiteral("Korvane Urkunde"), m_office, m_prompter, [this] {
         return ChoosePdfPath(m_files, this, m_state.WorkDir, QStringLiteral("Urkunde.pdf"), m_prompter);
+    });
+}
+
+// One certificate per placed team from the template, all in one printout.
+void TFormUrkunde::printPlacedTeams()
+{
+    const QList<PlacedTeam> teams = PlacedTeams(m_state, m_group, m_places->value());
+    if (teams.isEmpty()) {
+        m_prompter.inform(QStringLiteral("Info"),
+                          QStringLiteral("Bitte zuerst im Spielplan eine Mannschaft oder Gruppe wählen"));
+        return;
+    }
+    const std::optional<QByteArray> templateRtf = ReadCertificateTemplate(templatePath(), m_prompter);
+    if (!templateRtf)
+        return;
+    QList<QByteArray> certificates;
+    for (const PlacedTeam& team : teams)
+        certificates << FillCertificate(*templateRtf, team.name);
+    PrintCertificate(JoinRtf(certificates), QStringLiteral("Korvane Urkunden"), m_office, m_prompter, [this] {
+        return ChoosePdfPath(m_files, this, m_state.WorkDir, QStringLiteral("Urkunden.pdf"), m_prompter);
     });
 }
 
@@ -203,14 +253,9 @@ void TFormUrkunde::saveTemplate()
                                               templatePath(), SaveFilter, QStringLiteral("rtf")},
                                              m_prompter);
     if (!path.isEmpty()) {
-        const QByteArray rtf = WriteRtf(FromTextDocument(*m_editor->document()));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(rtf) == rtf.size()) {
+        if (WriteExportFile(currentRtf(), path, m_prompter)) {
             m_state.Settings.CertificateTemplate = path;
             m_state.IsSaved = false;
-        } else {
-            m_prompter.inform(QStringLiteral("Fehler"), QStringLiteral("Speichern der Datei ") + path +
-                                                            QStringLiteral(" nicht möglich"));
         }
     }
     m_prompter.inform(QStringLiteral("Info"),

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "output/OfficeConverter.h"
+#include "output/RtfDocument.h"
+
+#include <QByteArray>
 #include <QMainWindow>
 
 #include <functional>
@@ -7,6 +11,7 @@
 
 class FileChooser;
 class Prompter;
+class QSpinBox;
 class QTextEdit;
 struct TournamentState;
 
@@ -17,8 +22,9 @@ class TFormUrkunde : public QMainWindow {
 public:
     TFormUrkunde(TournamentState& state, Prompter& prompter, FileChooser& files, QWidget* parent = nullptr);
 
-    // Shows the window with the template filled with the name found in the cell's text.
-    void ShowCertificate(const QString& cellText);
+    // Shows the window with the template filled with the name found in the cell's text; the
+    // cell's group (0: none) is the one "für Platz 1–N der Gruppe" prints for.
+    void ShowCertificate(const QString& cellText, int group = 0);
     // Loads the template into the editor and puts the text in place of every "#name".
     void FillTemplate(const QString& text);
 
@@ -30,8 +36,13 @@ private:
     void buildMenus();
     QWidget* buildButtons();
     bool loadTemplate(const QString& path);
+    // Shows the RTF in the editor; what the editor cannot show stays in the file.
+    void showRtf(const QByteArray& rtf);
+    // The file shown with the organiser's edits put in place.
+    QByteArray currentRtf() const;
     void chooseFont();
     void print();
+    void printPlacedTeams();
     void newTemplate();
     void loadNewTemplate();
     void saveTemplate();
@@ -42,4 +53,9 @@ private:
     FileChooser& m_files;
     QTextEdit* m_editor = nullptr;
     std::function<std::optional<QFont>(const QFont&)> m_chooseFont;
+    OfficeConverter m_office;
+    QSpinBox* m_places = nullptr;
+    int m_group = 0;
+    QByteArray m_rtf;    // the certificate's file as filled or loaded
+    RtfDocument m_shown; // the editor's view of it right after showing
 };

@@ -27,6 +27,7 @@
 #include "ui/TotalsPanel.h"
 #include "ui/TournamentSaving.h"
 #include "ui/WidgetNames.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -117,6 +118,7 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     buildMenus();
     buildSpeedButtons();
     setCentralWidget(buildCentralArea());
+    RestoreWindowPlacement(*this, QStringLiteral("hauptfenster"), QSize(1100, 680));
     startUp();
 }
 
@@ -237,6 +239,7 @@ QWidget* Tform1::buildNameRow()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_tournamentName = Named(new QLineEdit(m_state.TournamentName), "tournamentNameEdit");
+    m_tournamentName->setMaxLength(Limits::InputTextLength);
     m_tournamentName->setToolTip(QStringLiteral("Korvanename (kann geändert werden)"));
     auto* nameLabel = new QLabel(QStringLiteral("Korvane:"));
     nameLabel->setBuddy(m_tournamentName);
@@ -357,6 +360,12 @@ void Tform1::showEvent(QShowEvent* event)
         if (m_state.AutoLoadPending)
             handleActivation();
     });
+}
+
+void Tform1::hideEvent(QHideEvent* event)
+{
+    SaveWindowPlacement(*this, QStringLiteral("hauptfenster"));
+    QMainWindow::hideEvent(event);
 }
 
 void Tform1::handleActivation()

@@ -8,6 +8,7 @@
 
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace {
 const QString DepthError =
@@ -103,6 +104,38 @@ TEST(Allocation, ADepthThatIsNoNumberStopsTheRunBeforeAnythingChanges)
     EXPECT_EQ(output.TimePlan.cell(1, 1), QStringLiteral("alter Plan"));
     EXPECT_EQ(output.Messages.lines(), QStringList({QStringLiteral("alte Meldung")}));
     EXPECT_FALSE(state->TimePlanCurrent);
+}
+
+TEST(Allocation, ProgressCountsEveryStepOfTheRunAndCancellingChangesNothing)
+{
+    // Round 1 is searched (three fields, two groups), round 2 is not.
+    auto state = MakeTournament({{{4, 4}, 3}, {{4}, 1}});
+    state->Settings.SearchDepth = QStringLiteral("7");
+    std::vector<long long> steps;
+    AllocationOptions options;
+    options.Progress = [&steps](long long done, long long total) {
+        EXPECT_EQ(total, 1 + 7 + 1);
+        steps.push_back(done);
+        return true;
+    };
+    const auto planned = Allocate(*state, options);
+    EXPECT_EQ(steps, (std::vector<long long>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+
+    // Cancelled in the middle of the search: the previous plan stays, with a line that says so.
+    const TextGrid fieldPlan = state->FieldPlan;
+    state->TimePlanCurrent = false;
+    AllocationOutput output = *planned;
+    options.Progress = [](long long done, long long) { return done < 3; };
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(RunAllocation(*state, output, prompter, options));
+    EXPECT_TRUE(output.TimePlan == planned->TimePlan);
+    EXPECT_EQ(
+        output.Messages.lines(),
+        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
+                                   "nicht neu berechnet.")});
+    EXPECT_TRUE(state->FieldPlan == fieldPlan);
+    EXPECT_FALSE(state->TimePlanCurrent);
+    EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST(Allocation, TheDepthMattersOnlyWhenARoundIsSearched)

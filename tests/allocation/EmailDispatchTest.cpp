@@ -142,17 +142,22 @@ TEST(SendEmails, ReportsMissingGameListsAndAMissingSendmailWithoutSending)
     FakeSendmail sendmail;
     SendmailTransport transport(sendmail.program());
     ScriptedPrompter prompter;
-    const QList<OutgoingMail> mails =
-        PlanEmails(ThreeTicked(), JobFor(EmailMode::SeparateGameList, work.path()));
+    EmailJob job = JobFor(EmailMode::SeparateGameList, work.path());
+    job.RoundOneTeams = {QStringLiteral("Dachse"), QStringLiteral("Adler")};
+    const QList<OutgoingMail> mails = PlanEmails(ThreeTicked(), job);
 
     EXPECT_EQ(SendEmails(mails, transport, prompter), 0);
 
     EXPECT_EQ(sendmail.calls(), 0);
-    ASSERT_EQ(prompter.texts().size(), 3);
-    EXPECT_EQ(
-        prompter.texts()[0],
-        EmailErrorBoxText(QStringLiteral("File \"") + work.path() +
-                          QStringLiteral("/Spiellisten/Adler Stadtpokal Rd1 Spielliste.rtf\" not found!")));
+    EXPECT_EQ(prompter.texts(),
+              QStringList(
+                  {EmailErrorBoxText(QStringLiteral("File \"") + work.path() +
+                                     QStringLiteral("/Spiellisten/02 Adler Stadtpokal Rd1 Spielliste.rtf\" "
+                                                    "not found!")),
+                   EmailErrorBoxText(QStringLiteral("No team of round 1 is named \"Cobras\"!")),
+                   EmailErrorBoxText(QStringLiteral("File \"") + work.path() +
+                                     QStringLiteral("/Spiellisten/01 Dachse Stadtpokal Rd1 Spielliste.rtf\" "
+                                                    "not found!"))}));
 
     SendmailTransport missing(QDir(work.path()).filePath(QStringLiteral("no-sendmail")));
     EXPECT_EQ(SendMail(missing, {QString(), QStringLiteral("s"), QString(), QStringLiteral("a@b")}),
@@ -193,4 +198,19 @@ TEST(EmailRows, GoBackIntoThePoolCutToFortyCharactersWithTheirMarkers)
     EXPECT_EQ(state->NamePool[3].Marker, QStringLiteral("1"));
     rows[1].Email.truncate(40);
     EXPECT_EQ(ReadEmailRows(*state), rows);
+}
+
+TEST(EmailRows, FindTheGameListOfTheirOwnTeamWhenNamesRepeatOrWereCutForThePool)
+{
+    const QString longName = QStringLiteral("Sportfreunde Dachsbau-Oberwiesental 1919 e.V.");
+    const QStringList teams{QStringLiteral("Adler"), QStringLiteral("Dup FC"), QStringLiteral("Dup FC"),
+                            longName};
+    const QList<EmailRow> rows{{QStringLiteral("Dup FC"), QStringLiteral("eins@example.org"), true},
+                               {longName.left(40), QStringLiteral("lang@example.org"), true},
+                               {QStringLiteral("Dup FC"), QStringLiteral("zwei@example.org"), true},
+                               {QStringLiteral("Dup FC"), QStringLiteral("drei@example.org"), true}};
+    EXPECT_EQ(GameListTeamOfRow(rows, 0, teams), 2);
+    EXPECT_EQ(GameListTeamOfRow(rows, 1, teams), 4);
+    EXPECT_EQ(GameListTeamOfRow(rows, 2, teams), 3);
+    EXPECT_EQ(GameListTeamOfRow(rows, 3, teams), 0);
 }

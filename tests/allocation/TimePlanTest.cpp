@@ -1,5 +1,6 @@
 #include "allocation/TimePlan.h"
 #include "allocation/GameListPages.h"
+#include "model/TournamentFile.h"
 
 #include "AllocationTestSupport.h"
 
@@ -78,18 +79,25 @@ TEST(TimePlan, ABreakThatHasBegunIsWrittenBeforeTheNextSlot)
     EXPECT_FALSE(plan.cell(3, 17).isEmpty());
 }
 
-TEST(TimePlan, OverdueBreaksAreTakenOnePerSlotInListOrder)
+TEST(TimePlan, BreaksThatHavePassedAreSkippedAndTheClockNeverGoesBack)
 {
     auto state = MakeTournament({{{4}, 1}});
+    // The second break ends while the first one still runs.
     state->PauseList = {QStringLiteral("09:05   00:10"), QStringLiteral("09:06   00:10")};
-    const auto output = Allocate(*state);
-    const TextGrid& plan = output->TimePlan;
-    EXPECT_EQ(plan.cell(1, 8), QStringLiteral("9:00"));
-    EXPECT_EQ(plan.cell(1, 11), QStringLiteral("Pause"));
-    EXPECT_EQ(plan.cell(1, 14), QStringLiteral("9:15"));
-    EXPECT_EQ(plan.cell(1, 17), QStringLiteral("Pause"));
-    EXPECT_EQ(plan.cell(1, 20), QStringLiteral("9:16"));
-    EXPECT_EQ(plan.cell(1, 22), QStringLiteral("9:26"));
+    auto output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(1, 8), QStringLiteral("9:00"));
+    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
+    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("9:15"));
+    EXPECT_EQ(output->TimePlan.cell(1, 16), QStringLiteral("9:25"));
+
+    // A break before the start, then one the clock reaches.
+    state->StartTime = QStringLiteral("14:00");
+    state->PauseList = {QStringLiteral("11:30   1:00"), QStringLiteral("14:05   00:30")};
+    output = Allocate(*state);
+    EXPECT_EQ(output->TimePlan.cell(1, 8), QStringLiteral("14:00"));
+    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
+    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("14:35"));
+    EXPECT_EQ(output->TimePlan.cell(1, 16), QStringLiteral("14:45"));
 }
 
 TEST(TimePlan, ABreakLineWithAOneDigitHourDurationIsReadFromItsTwelveCharacters)
@@ -202,6 +210,19 @@ TEST(TimePlan, TheFieldPlanKeepsTheWholeTimePlan)
         }
     }
     EXPECT_EQ(state->FieldPlan.cell(1, 1), QStringLiteral("Korvane"));
+
+    // Saved and loaded again, a plan with long rounds and breaks keeps every cell and its size.
+    SetRounds(*state, {{{8}, 1, true}, {{5, 5}, 3}, {{4}, 2, false, true}});
+    state->PauseList = {QStringLiteral("09:30   00:15"), QStringLiteral("12:00   1:00"), QStringLiteral("13:30   00:05")};
+    Allocate(*state);
+    auto loaded = std::make_unique<TournamentState>();
+    const TournamentFileReadResult read = ReadTournamentFile(*loaded, WriteTournamentFile(*state));
+    EXPECT_TRUE(read.ok && read.notices.isEmpty()) << read.notices.join(u'|').toStdString();
+    ASSERT_EQ(loaded->FieldPlan.columnCount(), state->FieldPlan.columnCount());
+    ASSERT_EQ(loaded->FieldPlan.rowCount(), state->FieldPlan.rowCount());
+    for (int row = 0; row < state->FieldPlan.rowCount(); ++row)
+        for (int col = 0; col < state->FieldPlan.columnCount(); ++col)
+            EXPECT_EQ(loaded->FieldPlan.cell(col, row), state->FieldPlan.cell(col, row));
 }
 
 TEST(TimePlan, GameListPagesListEveryTeamsGamesAndDuties)

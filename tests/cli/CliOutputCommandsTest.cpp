@@ -1,4 +1,6 @@
 // korvane-cli export and gamelists, run as separate processes on the example tournament.
+#include "model/TournamentFile.h"
+#include "model/TournamentState.h"
 #include "output/RtfReader.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
@@ -7,12 +9,38 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 int RunCli(const QStringList& arguments)
 {
     return RunCliCommand(arguments.first(), arguments.mid(1)).exitCode;
+}
+
+// One round of 100 groups of 20: its schedule makes an HTML file of many megabytes.
+QString WriteLargeTournament(const QString& path)
+{
+    auto state = std::make_unique<TournamentState>();
+    ResetTournament(*state);
+    state->GroupsInRound[1] = 100;
+    state->FieldsInRound[1] = 1;
+    state->GameLengthInRound[1] = 10;
+    for (int group = 1; group <= 100; ++group) {
+        state->TeamsInGroup[group] = 20;
+        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
+        for (int position = 1; position <= 20; ++position)
+            state->NameTable[group][position] =
+                QStringLiteral("Sportverein %1-%2 von 1920").arg(group).arg(position);
+    }
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WriteTournamentFile(*state));
+    return path;
 }
 
 } // namespace
@@ -33,7 +61,82 @@ TEST(CliExport, WritesTheTimePlanAsHtmlAndTheScheduleAsTabText)
     ASSERT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "schedule", "--format", "xls", "-o", xls}),
               0);
     EXPECT_TRUE(FileContents(xls).contains("\t\r\n"));
+    // A tab and a carriage return inside team names open no field and no row.
+    ASSERT_EQ(RunCli({"export", FixtureFile(QStringLiteral("damaged/tab-und-wagenruecklauf-im-namen.auf")),
+                      "--grid", "schedule", "--format", "xls", "-o", xls}),
+              0);
+    const QByteArray tabText = FileContents(xls);
+    EXPECT_TRUE(tabText.contains("Adler Adlerhorst"));
+    EXPECT_EQ(tabText.count('\r'), tabText.count("\r\n"));
+    const QList<QByteArray> rows = tabText.split('\n');
+    for (const QByteArray& row : rows.mid(0, rows.size() - 1))
+        EXPECT_EQ(row.count('\t'), rows.first().count('\t')) << row.toStdString();
     EXPECT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "nix", "--format", "xls", "-o", xls}), 2);
+}
+
+// kill -9 while the export writes: the file beside it is the old one or the whole new one.
+TEST(CliExport, AKilledExportLeavesTheOldFileOrTheWholeNewOne)
+{
+    QTemporaryDir dir;
+    const QStringList arguments{
+        QStringLiteral("export"),   WriteLargeTournament(dir.filePath(QStringLiteral("gross.auf"))),
+        QStringLiteral("--grid"),   QStringLiteral("schedule"),
+        QStringLiteral("--format"), QStringLiteral("html"),
+        QStringLiteral("-o"),       dir.filePath(QStringLiteral("plan.html"))};
+    ASSERT_EQ(RunCli(arguments), 0);
+    const QByteArray whole = FileContents(arguments.last());
+    ASSERT_GT(whole.size(), 10'000'000);
+    const QByteArray old("alt");
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QFile previous(arguments.last());
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write(old);
+        previous.close();
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+        QProcess exporting;
+        exporting.start(QStringLiteral(KORVANE_CLI_PATH), arguments);
+        ASSERT_TRUE(exporting.waitForStarted());
+        // Killed as soon as writing shows: a new file in the folder, or the old one changing.
+        while (exporting.state() != QProcess::NotRunning &&
+               QDir(dir.path()).entryList(QDir::Files) == filesBefore &&
+               QFileInfo(arguments.last()).size() == old.size())
+            QThread::usleep(100);
+        exporting.kill();
+        exporting.waitForFinished();
+        const QByteArray left = FileContents(arguments.last());
+        EXPECT_TRUE(left == old || left == whole) << "attempt " << attempt << ": " << left.size() << " bytes";
+    }
+}
+
+TEST(CliGameLists, NumbersTheFilesSoTeamsOfOneNameKeepTheirOwnAndReportsAFileItCannotWrite)
+{
+    QTemporaryDir dir;
+    const QStringList arguments{
+        QStringLiteral("gamelists"),  FixtureFile(QStringLiteral("damaged/namen-doppelt-und-lang.auf")),
+        QStringLiteral("--round"),    QStringLiteral("1"),
+        QStringLiteral("--target"),   QStringLiteral("per-team"),
+        QStringLiteral("--dir"),      dir.path(),
+        QStringLiteral("--overwrite")};
+    ASSERT_EQ(RunCli(arguments), 0);
+    QDir folder(dir.filePath(QStringLiteral("Spiellisten")));
+    const QStringList names{
+        QStringLiteral("01 Adler Hallencup Rd1 Spielliste.rtf"),
+        QStringLiteral("02 Dup FC Hallencup Rd1 Spielliste.rtf"),
+        QStringLiteral("03 Dup FC Hallencup Rd1 Spielliste.rtf"),
+        QStringLiteral("04 Sportfreunde Dachsbau-Oberwiesental 1919 Hallencup Rd1 Spielliste.rtf")};
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), names);
+
+    // A folder in the place of the second file: that file fails, the others are still written.
+    ASSERT_TRUE(folder.remove(names[1]));
+    ASSERT_TRUE(folder.mkdir(names[1]));
+    const CliRun run = RunCliCommand(arguments.first(), arguments.mid(1));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Speichern oder Druckausgabe nicht möglich\n") +
+                                 QDir::toNativeSeparators(folder.filePath(names[1]))))
+        << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("Spiellisten nur zum Teil gespeichert: 1 von 4 Dateien ließen sich "
+                                        "nicht schreiben.")));
 }
 
 TEST(CliGameLists, WritesOneFilePerTeamAndKeepsFilesWithoutOverwrite)

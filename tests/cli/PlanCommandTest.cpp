@@ -115,8 +115,9 @@ TEST(PlanCommand, TimingAddsOneLineAfterTheReports)
 
 TEST(PlanCommand, RejectsWrongArguments)
 {
-    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--depth"), QStringLiteral("viel")}).exitCode,
-              2);
+    for (const char* depth : {"viel", "100000", "-10000"})
+        EXPECT_EQ(
+            RunPlan({ExampleTournamentFile(), QStringLiteral("--depth"), QLatin1String(depth)}).exitCode, 2);
     EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("1")}).exitCode, 2);
     EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("9"),
                        QStringLiteral("--gamelists")})

@@ -41,7 +41,7 @@ QList<MatchDay> MatchDays(const QStringList& lines)
         } else if (line.startsWith(QStringLiteral("Spielfrei: "))) {
             days.last().bye = line.mid(11);
         } else if (line.endsWith(League::DefaultResultColumn)) {
-            EXPECT_EQ(line.size(), League::PairingWidth + League::DefaultResultColumn.size())
+            EXPECT_EQ(line.size(), 2 * League::NameWidth + 3 + League::DefaultResultColumn.size())
                 << line.toStdString();
             EXPECT_EQ(line.mid(League::NameWidth, 3), QStringLiteral(" : ")) << line.toStdString();
             days.last().games.append({line.left(League::NameWidth).trimmed(),
@@ -118,21 +118,21 @@ TEST(LeaguePlan, EveryTeamCountPlaysEachPairOncePerHalf)
     }
 }
 
-TEST(LeaguePlan, NamesComeFromTheListCutTo15AndPlaceholdersFillTheRest)
+TEST(LeaguePlan, NamesComeFromTheListWholeAndPlaceholdersFillTheRest)
 {
     const QStringList names = LeagueTeamNames(
         {QStringLiteral("Abcdefghijklmnopqrst"), QStringLiteral("Blau-Weiß"), QStringLiteral("Rot")}, 6);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Abcdefghijklmno"), QStringLiteral("Blau-Weiß"),
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Abcdefghijklmnopqrst"), QStringLiteral("Blau-Weiß"),
                                   QStringLiteral("Rot"), QStringLiteral("n.n.4"), QStringLiteral("n.n.5"),
                                   QStringLiteral("n.n.6")}));
 
-    // A full line: the name padded to 15, " : ", the name padded to 15, the result column; each
-    // pair stands once either way round, as the second half exchanges the sides.
+    // A full line: the name padded to the longest (20), " : ", the name padded to 20, the result
+    // column; each pair stands once either way round, as the second half exchanges the sides.
     const QStringList lines = BuildLeaguePlan(Pairings(), QString(), names, QStringLiteral("|"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Rot             : n.n.5          |")) &&
-                lines.contains(QStringLiteral("n.n.5           : Rot            |")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("Abcdefghijklmno : Blau-Weiß      |")) &&
-                lines.contains(QStringLiteral("Blau-Weiß       : Abcdefghijklmno|")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Rot                  : n.n.5               |")) &&
+                lines.contains(QStringLiteral("n.n.5                : Rot                 |")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Abcdefghijklmnopqrst : Blau-Weiß           |")) &&
+                lines.contains(QStringLiteral("Blau-Weiß            : Abcdefghijklmnopqrst|")));
 }
 
 TEST(LeaguePlan, TeamCountsOutsideTheLeagueSectionAreClamped)

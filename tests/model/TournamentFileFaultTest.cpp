@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -79,7 +80,8 @@ TEST(TournamentFileFaults, NumberLinesReplacedByTextOrHugeValuesFailAtThatLineOr
     for (const QStringList& lines : SampleFiles()) {
         int failures = 0;
         for (int index = 0; index < lines.size(); ++index) {
-            if (!IsNumber(lines.at(index)))
+            // Lines 6 and 7 must agree: a change to either one fails at line 7.
+            if (!IsNumber(lines.at(index)) || index == 5 || index == 6)
                 continue;
             for (const QString& replacement : {QStringLiteral("abc"), QStringLiteral("99999999999"),
                                                QStringLiteral("2147483647"), QStringLiteral("-1")}) {
@@ -115,15 +117,17 @@ TEST(TournamentFileFaults, EveryLimitOfTheTablesIsChecked)
         QString value;
     };
     const Fault faults[] = {
-        {17, QStringLiteral("201")}, // pool names
-        {22, QStringLiteral("0")},   // rounds
-        {22, QStringLiteral("21")},  // rounds
-        {23, QStringLiteral("101")}, // groups of round 1
-        {23, QStringLiteral("-1")},  // groups of round 1
-        {24, QStringLiteral("51")},  // fields
-        {25, QStringLiteral("-5")},  // game length
-        {9, QStringLiteral("-1")},   // default game length
-        {35, QStringLiteral("23")},  // positions of group 1
+        {17, QStringLiteral("201")},   // pool names
+        {22, QStringLiteral("0")},     // rounds
+        {22, QStringLiteral("21")},    // rounds
+        {23, QStringLiteral("101")},   // groups of round 1
+        {23, QStringLiteral("-1")},    // groups of round 1
+        {24, QStringLiteral("51")},    // fields
+        {25, QStringLiteral("-5")},    // game length
+        {9, QStringLiteral("-1")},     // default game length
+        {35, QStringLiteral("23")},    // positions of group 1
+        {8, QStringLiteral("100000")}, // search depth
+        {8, QStringLiteral("-10000")}, // search depth
     };
     for (const Fault& fault : faults)
         ExpectOutOfRange(valid, fault.line - 1, fault.value);
@@ -144,14 +148,14 @@ TEST(TournamentFileFaults, IndicesOfReferralsResultsAndFieldPlanAreChecked)
     ASSERT_EQ(valid.at(fieldPlan), QStringLiteral("8"));
 
     const std::vector<std::pair<int, QString>> faults{
-        {referrals, QStringLiteral("40402")},     {referrals + 1, QStringLiteral("201")},
-        {referrals + 2, QStringLiteral("-1")},    {referrals + 3, QStringLiteral("101")},
-        {referrals + 4, QStringLiteral("23")},    {referrals + 5, QStringLiteral("101")},
-        {referrals + 6, QStringLiteral("23")},    {results, QStringLiteral("30001")},
-        {results + 1, QStringLiteral("101")},     {results + 1, QStringLiteral("0")},
-        {results + 2, QStringLiteral("463")},     {fieldPlan, QStringLiteral("502")},
-        {fieldPlan + 1, QStringLiteral("10305")}, {fieldPlan + 2, QStringLiteral("81")},
-        {fieldPlan + 3, QStringLiteral("8")},     {fieldPlan + 4, QStringLiteral("10")},
+        {referrals, QStringLiteral("40402")},      {referrals + 1, QStringLiteral("201")},
+        {referrals + 2, QStringLiteral("-1")},     {referrals + 3, QStringLiteral("101")},
+        {referrals + 4, QStringLiteral("23")},     {referrals + 5, QStringLiteral("101")},
+        {referrals + 6, QStringLiteral("23")},     {results, QStringLiteral("30001")},
+        {results + 1, QStringLiteral("101")},      {results + 1, QStringLiteral("0")},
+        {results + 2, QStringLiteral("463")},      {fieldPlan, QStringLiteral("502")},
+        {fieldPlan + 1, QStringLiteral("131073")}, {fieldPlan + 2, QStringLiteral("81")},
+        {fieldPlan + 3, QStringLiteral("8")},      {fieldPlan + 4, QStringLiteral("10")},
     };
     for (const auto& [index, value] : faults)
         ExpectOutOfRange(valid, index, value);
@@ -175,4 +179,90 @@ TEST(TournamentFileFaults, WhatWasReadBeforeTheFaultStays)
     EXPECT_EQ(state->ResultCount, 1);
     EXPECT_EQ(state->ResultTable[1].GoalsSecond, 37);
     EXPECT_EQ(state->FieldPlan.columnCount(), 0);
+}
+
+namespace {
+TournamentFileReadResult ReadFixture(TournamentState& state, const char* name)
+{
+    return ReadTournamentFile(state,
+                              FileContents(FixtureFile(QStringLiteral("damaged/") + QLatin1String(name))));
+}
+} // namespace
+
+TEST(TournamentFileFaults, DamagedFixturesFailAtTheirLineWithTheCause)
+{
+    struct Fixture {
+        const char* file;
+        int line;
+        QString reason;
+    };
+    const Fixture fixtures[] = {
+        {"rechentiefe-zu-gross.auf", 8,
+         QStringLiteral("\"2147483647\" liegt außerhalb von -9999 bis 99999 (Rechentiefe).")},
+        // Without the end check the pool with its address was dropped without a word.
+        {"zeile-doppelt.auf", 37,
+         QStringLiteral(
+             "Hier sollte die Datei enden: eine Anzahl weiter oben passt nicht zu ihren Zeilen, oder "
+             "es folgen fremde Zeilen.")},
+        {"verweis-doppelt.auf", 38, QStringLiteral("Der Verweis 1/2 steht schon in Zeile 32.")},
+        {"zeile6-ungleich-zeile7.auf", 7,
+         QStringLiteral("\"3\" weicht von Zeile 6 ab (\"2\"); beide Zeilen nennen die Plätze pro Zeile.")},
+        {"steuerzeichen.auf", 17,
+         QStringLiteral("\"\\x1B]0;gehackt\\x07\\x1B[2J\" ist keine Zahl (Anzahl der Namen).")},
+    };
+    for (const Fixture& fixture : fixtures) {
+        SCOPED_TRACE(fixture.file);
+        auto state = std::make_unique<TournamentState>();
+        const TournamentFileReadResult result = ReadFixture(*state, fixture.file);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.failedLine, fixture.line);
+        EXPECT_EQ(result.reason, fixture.reason);
+    }
+}
+
+TEST(TournamentFileFaults, DamagedFixturesThatLoadKeepToTheLimitsAndSaySo)
+{
+    struct Fixture {
+        const char* file;
+        QStringList notices;
+        std::function<void(const TournamentState&)> check;
+    };
+    const Fixture fixtures[] = {
+        {"spiellaenge-zu-lang.auf",
+         {QStringLiteral(
+              "Zeile 9: Spiellänge: 2147483647 Minuten sind länger als ein Tag; es gelten 1440 Minuten."),
+          QStringLiteral(
+              "Zeile 21: Spiellänge der Runde 1: 2147483647 Minuten sind länger als ein Tag; es gelten "
+              "1440 Minuten.")},
+         [](const TournamentState& state) {
+             EXPECT_EQ(state.DefaultGameLength, 1440);
+             EXPECT_EQ(state.GameLengthInRound[1], 1440);
+         }},
+        // 501 x 10304 cells would take 270 MB; one group of four needs 6 x 27.
+        {"platzverteilung-riesig.auf",
+         {QStringLiteral(
+             "Zeile 34: Die Platzverteilung (501 x 10304) ist größer, als dieses Turnier sie braucht "
+             "(6 x 27); Zellen außerhalb davon (1) wurden weggelassen. Die nächste Berechnung der "
+             "Platzverteilung erstellt sie neu.")},
+         [](const TournamentState& state) {
+             EXPECT_EQ(state.FieldPlan.columnCount(), 6);
+             EXPECT_EQ(state.FieldPlan.rowCount(), 27);
+             EXPECT_EQ(state.FieldPlan.cell(1, 1), QStringLiteral("Hallencup"));
+         }},
+        {"name-zu-lang.auf",
+         {QStringLiteral("Zeile 26: \"Adler Adler Adler Ad...\" ist länger als 200 Zeichen und wurde gekürzt "
+                         "(Name).")},
+         [](const TournamentState& state) { EXPECT_EQ(state.NameTable[1][1].size(), 200); }},
+    };
+    for (const Fixture& fixture : fixtures) {
+        SCOPED_TRACE(fixture.file);
+        auto state = std::make_unique<TournamentState>();
+        const TournamentFileReadResult result = ReadFixture(*state, fixture.file);
+        ASSERT_TRUE(result.ok) << result.reason.toStdString();
+        EXPECT_EQ(result.notices, fixture.notices);
+        fixture.check(*state);
+        // What was adapted is saved within the limits: the next load has nothing to say.
+        auto reread = std::make_unique<TournamentState>();
+        EXPECT_TRUE(ReadTournamentFile(*reread, WriteTournamentFile(*state)).notices.isEmpty());
+    }
 }

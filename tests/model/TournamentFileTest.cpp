@@ -151,8 +151,8 @@ TEST(TournamentFile, AFileWithoutNamePoolKeepsTheNamesOfTheListWithoutAddresses)
 TEST(TournamentFile, HeaderLinesApplyAsTheyAreRead)
 {
     QStringList lines = HeaderLines() + BodyLines();
-    lines[5] = QStringLiteral("3"); // line 6
-    lines[6] = QStringLiteral("4"); // line 7 repeats FieldsPerLine and wins
+    lines[5] = QStringLiteral("4"); // line 6
+    lines[6] = QStringLiteral("4"); // line 7 repeats FieldsPerLine
     lines[9] = QStringLiteral("ende");
     lines[10] = QStringLiteral("17:45 und noch viel mehr Text dahinter");
     lines[11] = QStringLiteral("ab"); // too short for a template

@@ -41,9 +41,10 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     EXPECT_EQ(QDir(workDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("Spiellisten")});
     const QDir folder(workDir.filePath(QStringLiteral("Spiellisten")));
-    const QStringList names{
-        QStringLiteral("1.1 Cup Rd1 Spielliste.rtf"), QStringLiteral("___evil Cup Rd1 Spielliste.rtf"),
-        QStringLiteral("ohne Namen Cup Rd1 Spielliste.rtf"), QStringLiteral("1.4 Cup Rd1 Spielliste.rtf")};
+    const QStringList names{QStringLiteral("01 1.1 Cup Rd1 Spielliste.rtf"),
+                            QStringLiteral("02 ___evil Cup Rd1 Spielliste.rtf"),
+                            QStringLiteral("03 ohne Namen Cup Rd1 Spielliste.rtf"),
+                            QStringLiteral("04 1.4 Cup Rd1 Spielliste.rtf")};
     QStringList sortedNames = names;
     sortedNames.sort();
     EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), sortedNames);
@@ -75,7 +76,7 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     ASSERT_EQ(again.shown().size(), 5u);
     EXPECT_EQ(again.shown()[0].caption, QStringLiteral("Warnung"));
     EXPECT_EQ(again.texts()[0],
-              QStringLiteral("Die Datei 1.1 Cup Rd1 Spielliste.rtf existiert schon. Überschreiben ? "));
+              QStringLiteral("Die Datei 01 1.1 Cup Rd1 Spielliste.rtf existiert schon. Überschreiben ? "));
     EXPECT_EQ(FileContents(folder.filePath(names[0])), QByteArray("old"));
     EXPECT_EQ(ParagraphTexts(folder.filePath(names[1]))[5], QStringLiteral("Mannschaft: ../evil"));
     EXPECT_EQ(ParagraphTexts(folder.filePath(names[1])).size(), 7 + output.GameLists.count(2));
@@ -92,8 +93,19 @@ TEST(WriteGameListFiles, WritesAllPagesIntoOneFileOrReportsNothingSaved)
     QTemporaryDir workDir;
     ScriptedPrompter prompter;
     ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, false, workDir.path(), prompter));
-    EXPECT_EQ(ParagraphTexts(workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"))),
-              GameListPages(*state, output.GameLists, 1));
+    const QString path = workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"));
+    EXPECT_EQ(ParagraphTexts(path), GameListPages(*state, output.GameLists, 1));
+    // On A4, every team's list on a new sheet and kept together.
+    const RtfDocument document = ReadRtf(FileContents(path));
+    EXPECT_EQ(document.page, RtfPage::A4(1134));
+    qsizetype first = 0;
+    for (int team = 1; team <= 4; ++team) {
+        const qsizetype length = 7 + output.GameLists.count(team);
+        EXPECT_EQ(document.paragraphs[first].pageBreakBefore, team > 1) << team;
+        EXPECT_TRUE(document.paragraphs[first + length - 2].keepWithNext) << team;
+        EXPECT_FALSE(document.paragraphs[first + length - 1].keepWithNext) << team;
+        first += length;
+    }
 
     ScriptedPrompter empty;
     EXPECT_FALSE(WriteGameListFiles(*state, output.GameLists, 2, false, workDir.path(), empty));
@@ -107,4 +119,6 @@ TEST(SafeFileNamePart, KeepsNamesInsideTheFolder)
     EXPECT_EQ(SafeFileNamePart(QStringLiteral("..")), QStringLiteral("__"));
     EXPECT_EQ(SafeFileNamePart(QStringLiteral(" FC Köln")), QStringLiteral(" FC Köln"));
     EXPECT_EQ(SafeFileNamePart(QString()), QStringLiteral("ohne Namen"));
+    EXPECT_EQ(SafeFileNamePart(QStringLiteral("a\x7f\x1b") + QString(60, u'x')),
+              QStringLiteral("a__") + QString(37, u'x'));
 }

@@ -25,9 +25,11 @@ TextGrid smallGrid()
 
 TEST(ExportGridText, WritesRowsAndColumnsFromOneWithATrailingSeparatorAndALastEmptyLine)
 {
-    const TextGrid grid = smallGrid();
-    EXPECT_EQ(GridTextLines(grid, GridTextFormat::Xls), QStringLiteral("Comets, Inc.\tSay \"hi\"\t\t\r\n"
-                                                                       "zwei\nZeilen\t  3 : 1\t\t\r\n"
+    TextGrid grid = smallGrid();
+    grid.setCell(2, 1, QStringLiteral("Tab\tund\r\nZeilen\r"));
+    // A tab or line break inside a cell would open another field or row: it becomes a blank.
+    EXPECT_EQ(GridTextLines(grid, GridTextFormat::Xls), QStringLiteral("Comets, Inc.\tTab und Zeilen \t\t\r\n"
+                                                                       "zwei Zeilen\t  3 : 1\t\t\r\n"
                                                                        "\t\t\t\r\n"));
 }
 

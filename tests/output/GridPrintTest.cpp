@@ -1,145 +1,167 @@
 #include "output/GridPrint.h"
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
 #include "model/TextGrid.h"
 #include "output/PrintCanvas.h"
+#include "results/ScheduleFixture.h"
+#include "results/ScheduleGrid.h"
 #include "support/GTestQt.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
-struct DrawnCell {
-    int document;
-    QRect box;
-    std::uint32_t fill;
-    QString text;
-};
-
-// Records what the printout draws, on sheets of 600 dpi.
+// An A4 landscape sheet whose font is half as wide as high per character; records what is drawn.
 class RecordingCanvas : public PrintCanvas {
 public:
-    explicit RecordingCanvas(int pageHeight) : pageHeight_(pageHeight) {}
-
-    int ResolutionX() const override { return 600; }
-    int ResolutionY() const override { return 600; }
-    int PhysicalOffsetX() const override { return 10; }
-    int PhysicalOffsetY() const override { return 20; }
-    int PageHeight() const override { return pageHeight_; }
-    void BeginDocument(const QString& title, bool landscape) override
+    QSizeF PageSize() const override { return {842, 595}; }
+    QRectF PrintableArea() const override { return {10, 10, 822, 575}; }
+    bool BeginDocument(const QString& title) override
     {
         EXPECT_EQ(title, QStringLiteral("Korvane"));
-        EXPECT_TRUE(landscape);
-        EXPECT_FALSE(open);
-        open = true;
         ++documents;
+        texts.append(QStringList());
+        return true;
     }
-    void EndDocument() override
+    void NewPage() override { texts.append(QStringList()); }
+    void EndDocument() override { ended = true; }
+    void SetFont(const QString&, double size, bool, bool, bool) override { fontSize = size; }
+    double TextWidth(const QString& text) const override { return 0.5 * fontSize * double(text.size()); }
+    double LineHeight() const override { return 1.2 * fontSize; }
+    void DrawRectangle(const QRectF& box, std::optional<std::uint32_t>, std::optional<std::uint32_t>) override
     {
-        EXPECT_TRUE(open);
-        open = false;
+        EXPECT_GE(box.left(), 10);
+        EXPECT_LE(box.right(), 832.01);
+        EXPECT_LE(box.bottom(), 585.01);
     }
-    void SetFont(const QString&, int size, bool, bool, bool) override { fontSize = size; }
-    void SetOutline(std::optional<std::uint32_t> colour) override { outline = colour; }
-    void FillRectangle(const QRect& box, std::uint32_t fill) override
-    {
-        EXPECT_TRUE(open);
-        cells.push_back({documents, box, fill, QString()});
-    }
-    void DrawTextLine(const QRect&, const QString& text, std::uint32_t colour) override
-    {
-        EXPECT_EQ(colour, 0x000000u);
-        cells.back().text = text;
-    }
+    void DrawLine(const QPointF&, const QPointF&, double, std::uint32_t) override {}
+    void DrawText(const QRectF&, const QString& text, Align, std::uint32_t) override { texts.last() << text; }
 
     int documents = 0;
-    bool open = false;
-    int fontSize = 0;
-    std::optional<std::uint32_t> outline;
-    std::vector<DrawnCell> cells;
-
-private:
-    int pageHeight_;
+    bool ended = false;
+    double fontSize = 0;
+    QList<QStringList> texts; // per sheet
 };
 
-TextGrid NumberedGrid(const std::vector<int>& widths, int rows)
+// Column 0, then `blocks` blocks of three columns with texts of `length` characters; a
+// section with one heading row every 30 rows.
+struct SyntheticGrid {
+    TextGrid grid;
+    GridPrintStructure structure;
+};
+
+SyntheticGrid MakeGrid(int blocks, int rows, int length)
 {
-    TextGrid grid(int(widths.size()), rows);
-    for (int col = 0; col < grid.columnCount(); ++col) {
-        grid.setColumnWidth(col, widths[std::size_t(col)]);
-        for (int row = 0; row < rows; ++row)
-            grid.setCell(col, row, QStringLiteral("%1/%2").arg(col).arg(row));
+    SyntheticGrid made{TextGrid(1 + 3 * blocks, rows), {}};
+    made.structure.headColumns = 1;
+    for (int block = 0; block < blocks; ++block)
+        made.structure.blocks.emplace_back(1 + 3 * block, 3 + 3 * block);
+    for (int row = 0; row < rows; ++row) {
+        made.grid.setCell(0, row, QString::number(row / 30 + 1));
+        for (int col = 1; col < made.grid.columnCount(); ++col)
+            made.grid.setCell(col, row,
+                              QStringLiteral("%1:%2 ").arg(col).arg(row).leftJustified(length, u'x'));
+        made.structure.rows.push_back(row);
     }
-    return grid;
+    for (int first = 0; first < rows; first += 30)
+        made.structure.sections.push_back({first, std::min(first + 29, rows - 1), 1, false});
+    made.structure.keepWithNext.assign(std::size_t(rows), false);
+    return made;
 }
+
+const PrintHeading Heading{QStringLiteral("Hallencup"), QStringLiteral("Zeitplan / Platzverteilung"),
+                           QDateTime(QDate(2025, 6, 7), QTime(9, 5))};
 } // namespace
 
-TEST(PrintActiveGrid, PrintsTheFourFieldTimePlanInOneBandWithEveryColumnOnce)
+TEST(PrintGrid, FillsTheSheetWidthWithWholeBlocksAndRepeatsTheHeadingsOnEverySheet)
 {
-    std::vector<int> widths(14, 110);
-    widths[0] = 30;
-    const TextGrid grid = NumberedGrid(widths, 3);
-    RecordingCanvas canvas(100000);
-    GridAppearance appearance;
-    appearance.fontSize = 9;
-    PrintActiveGrid(grid, appearance, canvas);
+    const SyntheticGrid made = MakeGrid(7, 100, 30);
+    RecordingCanvas canvas;
+    const GridPrintLayout layout = PrintGrid(made.grid, made.structure, Heading, GridAppearance{}, canvas);
 
-    EXPECT_EQ(canvas.documents, 1);
-    EXPECT_EQ(canvas.fontSize, 6); // 9 / 0.72 * 0.5 = 6.25
-    EXPECT_EQ(canvas.outline, std::optional<std::uint32_t>(0x333333));
-    ASSERT_EQ(canvas.cells.size(), 14u * 3u);
-    // The first box starts past the physical offset; a 110-pixel column is Round(111*600/72/2) dots.
-    EXPECT_EQ(canvas.cells[0].box, QRect(QPoint(11, 21), QPoint(11 + 129 + 2, 21 + 104 + 2)));
-    EXPECT_EQ(canvas.cells[1].box.left(), 11 + 129);
-    EXPECT_EQ(canvas.cells[2].box.left(), 11 + 129 + 462);
-    EXPECT_EQ(canvas.cells[13].text, QStringLiteral("13/0"));
-    EXPECT_EQ(canvas.cells[0].fill, 0xC0C0C0u);  // row 0 and column 0 are fixed
-    EXPECT_EQ(canvas.cells[15].fill, 0xFFFFFFu); // 1/1
-    EXPECT_EQ(canvas.cells[14].fill, 0xC0C0C0u); // 0/1
+    EXPECT_EQ(canvas.documents, 1); // one print job for every sheet
+    EXPECT_TRUE(canvas.ended);
+    ASSERT_EQ(canvas.texts.size(), qsizetype(layout.sheets.size()));
+    EXPECT_GE(layout.fontSize, SmallestPrintSize);
+    EXPECT_LE(layout.fontSize, LargestPrintSize);
+    EXPECT_EQ(layout.clippedCells, 0);
+    EXPECT_GT(layout.widthShare, 0.85);
+    ASSERT_GT(layout.bands.size(), 1u);
+    for (const PrintedBand& band : layout.bands) {
+        EXPECT_EQ(band.columns.front(), 0); // the head column starts every band
+        EXPECT_EQ((band.columns.size() - 1) % 3, 0u) << "blocks stay whole";
+        EXPECT_LE(band.left.back() + band.width.back(), layout.content.right() + 0.01);
+    }
+    for (int index = 0; index < int(layout.sheets.size()); ++index) {
+        const PrintedSheet& sheet = layout.sheets[std::size_t(index)];
+        const QStringList& texts = canvas.texts[index];
+        EXPECT_EQ(texts.first(), Heading.tournamentName);
+        EXPECT_EQ(texts[1],
+                  Heading.title +
+                      QStringLiteral(" – Teil %1 von %2").arg(sheet.band + 1).arg(layout.bands.size()));
+        EXPECT_EQ(texts.mid(texts.size() - 2),
+                  QStringList({QStringLiteral("Gedruckt am 07.06.2025 um 09:05 Uhr"),
+                               QStringLiteral("Seite %1 von %2").arg(index + 1).arg(layout.sheets.size())}));
+        // Every sheet starts at a round's heading, its own or repeated.
+        EXPECT_EQ(sheet.rows.front().row % 30, 0) << index;
+        EXPECT_LE(sheet.rows.back().top + layout.rowHeight, layout.content.bottom() + 0.01);
+    }
 }
 
-TEST(PrintActiveGrid, CutsWideGridsIntoBandsAndKeepsGoingAfterAnOverwideColumn)
+TEST(PrintGrid, ShrinksBelowTheSmallestSizeOnlyForABlockWiderThanTheSheet)
 {
-    const TextGrid grid = NumberedGrid({800, 700, 1600, 100, 50}, 1);
-    RecordingCanvas canvas(100000);
-    PrintActiveGrid(grid, GridAppearance{}, canvas);
-    QStringList printed;
-    for (const DrawnCell& cell : canvas.cells)
-        printed << QStringLiteral("%1:%2").arg(cell.document).arg(cell.text);
-    // 800 + 700 crosses 1400 and closes the first band; 1600 alone is a band of its own.
-    EXPECT_EQ(printed, QStringList({"1:0/0", "1:1/0", "2:2/0", "3:3/0", "3:4/0"}));
+    const SyntheticGrid made = MakeGrid(2, 3, 200);
+    RecordingCanvas canvas;
+    const GridPrintLayout layout = PrintGrid(made.grid, made.structure, Heading, GridAppearance{}, canvas);
+    EXPECT_LT(layout.fontSize, SmallestPrintSize);
+    EXPECT_EQ(layout.bands.size(), 2u);
+    EXPECT_EQ(layout.clippedCells, 0);
 }
 
-TEST(PrintGridBand, StartsANewJobRepeatingRowZeroWhenTheSheetIsFull)
+TEST(PrintStructure, FollowsTheRoundsGroupsAndFieldsOfBothGrids)
 {
-    const TextGrid grid = NumberedGrid({50, 60}, 20);
-    RecordingCanvas canvas(1000);
-    GridAppearance appearance;
-    appearance.gridLineWidth = 0;
-    PrintGridBand(grid, appearance, PrintBand{0, 0, 0, 1, false, 0.5}, canvas);
+    auto state = TwoRoundTournament();
+    RenderScheduleGrid(*state);
+    const GridPrintStructure schedule = SchedulePrintStructure(state->ScheduleGrid);
+    EXPECT_EQ(schedule.headColumns, 1);
+    EXPECT_EQ(schedule.blocks, (std::vector<std::pair<int, int>>{{1, 5}, {6, 10}}));
+    ASSERT_EQ(schedule.sections.size(), 2u);
+    EXPECT_EQ(schedule.sections[0].firstRow, 5); // the tournament name above it is the sheet's head
+    EXPECT_EQ(schedule.rows.front(), 5);
+    EXPECT_EQ(schedule.sections[1].firstRow, schedule.sections[0].lastRow + 1);
+    EXPECT_EQ(schedule.sections[0].headingRows, 2);
+    EXPECT_TRUE(schedule.sections[0].keepTogether);
 
-    EXPECT_FALSE(canvas.outline.has_value());
-    // Rows are 104 dots from y = 21: nine fit under 1000,
-    // each further sheet holds row 0 and eight more.
-    EXPECT_EQ(canvas.documents, 3);
-    QStringList firstColumn;
-    for (const DrawnCell& cell : canvas.cells) {
-        if (cell.box.left() == 11)
-            firstColumn << QStringLiteral("%1:%2").arg(cell.document).arg(cell.text);
-        EXPECT_LE(cell.box.bottom(), 1000 + 2);
+    AllocationOutput output;
+    ScriptedPrompter prompter;
+    state->FieldsInRound[1] = 2;
+    state->FieldsInRound[2] = 1;
+    ASSERT_TRUE(RunAllocation(*state, output, prompter));
+    const TextGrid& plan = output.TimePlan;
+    const GridPrintStructure timePlan = TimePlanPrintStructure(plan);
+    EXPECT_EQ(timePlan.headColumns, 2);
+    EXPECT_EQ(timePlan.blocks, (std::vector<std::pair<int, int>>{{2, 4}, {5, 7}}));
+    ASSERT_EQ(timePlan.sections.size(), 2u);
+    for (const PrintSection& section : timePlan.sections) {
+        EXPECT_EQ(plan.cell(1, section.firstRow),
+                  QStringLiteral("Runde %1").arg(&section - &timePlan.sections[0] + 1));
+        EXPECT_EQ(plan.cell(2, section.firstRow), QStringLiteral("Platz 1"));
+        EXPECT_TRUE(timePlan.keepWithNext[std::size_t(section.firstRow)]);
     }
-    QStringList expected;
-    for (int row = 0; row < 20; ++row) {
-        const int document = row < 9 ? 1 : row < 17 ? 2 : 3;
-        if (row == 9 || row == 17)
-            expected << QStringLiteral("%1:0/0").arg(document);
-        expected << QStringLiteral("%1:0/%2").arg(document).arg(row);
+    // No two empty rows follow each other, and a game line stays with its referee line.
+    for (std::size_t i = 1; i < timePlan.rows.size(); ++i) {
+        const auto empty = [&plan](int row) {
+            for (int col = 1; col < plan.columnCount(); ++col) {
+                if (!plan.cell(col, row).isEmpty())
+                    return false;
+            }
+            return true;
+        };
+        EXPECT_FALSE(empty(timePlan.rows[i]) && empty(timePlan.rows[i - 1])) << timePlan.rows[i];
+        if (!plan.cell(0, timePlan.rows[i]).isEmpty() && !plan.cell(1, timePlan.rows[i]).isEmpty()) {
+            EXPECT_TRUE(timePlan.keepWithNext[std::size_t(timePlan.rows[i])]);
+        }
     }
-    EXPECT_EQ(firstColumn, expected);
-    const auto repeatedHead = std::find_if(canvas.cells.begin(), canvas.cells.end(),
-                                           [](const DrawnCell& cell) { return cell.document == 2; });
-    EXPECT_EQ(repeatedHead->text, QStringLiteral("0/0"));
-    EXPECT_EQ(repeatedHead->fill, 0xC0C0C0u);
-    EXPECT_EQ(repeatedHead->box.top(), 21);
 }

@@ -73,10 +73,27 @@ TEST(ReadRtf, KeepsTheTextOfTheShippedCertificateAndHelp)
     EXPECT_EQ(name.runs[0].format.color, (RtfColor{0, 51, 102}));
     EXPECT_EQ(certificate.paragraphs[9].Text(), QStringLiteral("Ort, Datum\t\tTurnierleitung"));
     EXPECT_FALSE(certificate.PlainText().contains(QStringLiteral("Urkunde}"))); // \info skipped
+    // What the page and the paragraphs look like beyond their characters.
+    RtfPage page = RtfPage::A4(1134);
+    page.marginLeft = page.marginRight = 1418;
+    const RtfBorder border{RtfBorder::Style::Double, 30, 480, RtfColor{166, 124, 0}};
+    page.borderTop = page.borderBottom = page.borderLeft = page.borderRight = border;
+    EXPECT_EQ(certificate.page, page);
+    EXPECT_EQ(certificate.paragraphs[0].spaceBefore, 1200);
+    EXPECT_EQ(certificate.paragraphs[1].runs[0].format.letterSpacing, 60);
+    EXPECT_EQ(name.spaceBefore, 360);
+    EXPECT_EQ(name.spaceAfter, 360);
+    EXPECT_EQ(certificate.paragraphs[7].spaceAfter, 1800);
+    EXPECT_EQ(certificate.paragraphs[9].tabs,
+              (QList<RtfTabStop>{{4536, RtfTabStop::Kind::Left}, {9070, RtfTabStop::Kind::Right}}));
 
     const QByteArray helpRtf = SourceFile("data/hb508.rtr");
     const RtfDocument help = ReadRtf(helpRtf);
     EXPECT_EQ(help.paragraphs.size(), helpRtf.count("\\par\r\n") + helpRtf.count("\\par\n"));
+    EXPECT_EQ(help.page, RtfPage::A4(1134));
+    EXPECT_EQ(help.paragraphs[6].leftIndent, 284);
+    EXPECT_EQ(help.paragraphs[6].firstLineIndent, -284);
+    EXPECT_TRUE(help.paragraphs[1].keepWithNext);
     const QString helpText = help.PlainText();
     EXPECT_TRUE(helpText.startsWith(QStringLiteral("Korvane 5.08 – ")));
     EXPECT_TRUE(helpText.contains(QStringLiteral("„Direkthilfe aktiv“ angekreuzt, öffnet")));
@@ -114,7 +131,24 @@ TEST(WriteRtf, RoundTripsEveryFeatureAndAWordProcessorsDocument)
     RtfCharFormat green = Format("Arial", 12);
     green.color = RtfColor{0, 255, 0};
     last.Append(QStringLiteral("#name;"), green);
+    last.spaceBefore = 120;
+    last.spaceAfter = 240;
+    last.leftIndent = 284;
+    last.rightIndent = 100;
+    last.firstLineIndent = -284;
+    last.lineSpacing = 360;
+    last.lineSpacingMultiple = true;
+    last.tabs = {
+        {1000, RtfTabStop::Kind::Left}, {5000, RtfTabStop::Kind::Center}, {9000, RtfTabStop::Kind::Right}};
+    last.pageBreakBefore = true;
+    empty.keepWithNext = true;
+    heading.letterSpacing = 40;
+    first.Append(QStringLiteral(" weit"), heading);
     document.paragraphs = {first, empty, last};
+    document.page = RtfPage::A4(1000);
+    document.page.borderTop = {RtfBorder::Style::Double, 30, 480, RtfColor{166, 124, 0}};
+    document.page.borderLeft = {RtfBorder::Style::Single, 15, 240, std::nullopt};
+    document.page.borderFromPageEdge = true;
 
     const QByteArray rtf = WriteRtf(document);
     EXPECT_EQ(ReadRtf(rtf), document);
@@ -123,4 +157,29 @@ TEST(WriteRtf, RoundTripsEveryFeatureAndAWordProcessorsDocument)
 
     const RtfDocument external = ReadRtf(SourceFile("tests/fixtures/rtf/libreoffice-formatting.rtf"));
     EXPECT_EQ(ReadRtf(WriteRtf(external)), external);
+}
+
+TEST(ReadRtfSource, EveryCharacterAndParagraphMarkKnowsItsBytes)
+{
+    const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}\r\n"
+                           "\\pard\\b A\\'e4{\\i\\u937?}\\tab x\\par\r\nend}";
+    const RtfSourceDocument source = ReadRtfSource(rtf);
+    ASSERT_EQ(source.document.paragraphs.size(), 2);
+    QStringList pieces;
+    for (const RtfParagraph& paragraph : source.document.paragraphs) {
+        for (const RtfRun& run : paragraph.runs) {
+            ASSERT_EQ(run.spans.size(), run.text.size());
+            for (const RtfSpan& span : run.spans)
+                pieces << QString::fromLatin1(rtf.mid(span.begin, span.end - span.begin));
+        }
+        if (paragraph.mark.isValid())
+            pieces << QString::fromLatin1(
+                rtf.mid(paragraph.mark.begin, paragraph.mark.end - paragraph.mark.begin));
+    }
+    EXPECT_EQ(pieces, QStringList({"A", "\\'e4", "\\u937?", "\\tab ", "x", "\\par", "e", "n", "d"}));
+    EXPECT_EQ(rtf.mid(source.bodyBegin, 9), QByteArray("\r\n\\pard\\b"));
+    EXPECT_EQ(source.bodyEnd, rtf.size() - 1);
+    EXPECT_EQ(rtf.at(source.fontTableEnd), '}');
+    EXPECT_EQ(rtf.mid(source.colorTableEnd - 1, 2), QByteArray(";}"));
+    EXPECT_EQ(source.colors.size(), 2);
 }

@@ -152,15 +152,19 @@ TEST(ScoreSyntax, NormalisedFieldsReadBackToTheSameResult)
     }
 }
 
-TEST(ScoreSyntax, ManyHugeSetsDoNotOverflow)
+TEST(ScoreSyntax, ManyHugeSetsDoNotOverflowAndATypedScoreKeepsItsFirstHundredCharacters)
 {
     QString text;
     for (int set = 0; set < 3000; ++set)
         text += QStringLiteral("999999:1 ");
+    const SetsReading sets = ReadSets(text);
+    EXPECT_EQ(sets.GoalsFirst, std::numeric_limits<int>::max());
+    EXPECT_EQ(sets.GoalsSecond, 3000);
+    EXPECT_EQ(sets.SetsFirst, 3000);
+    // Eleven sets of nine characters and the "9" that opens the twelfth.
     const ScoreEntry entry = ParseScoreEntry(text, QString());
-    EXPECT_EQ(entry.GoalsFirst, std::numeric_limits<int>::max());
-    EXPECT_EQ(entry.GoalsSecond, 3000);
-    EXPECT_EQ(entry.SetsFirst, 3000);
+    EXPECT_EQ(entry.SetsFirst, 12);
+    EXPECT_EQ(entry.GoalsSecond, 11);
 }
 
 TEST(GoalsCellText, TwoLeadingBlanksOrTheCancelMark)

@@ -81,7 +81,7 @@ TEST(RoundNavigation, KeepsTheFieldCountBetweenOneAndFifty)
     EXPECT_FALSE(state->IsSaved);
 }
 
-TEST(RoundNavigation, StoresTheGameLengthCanonicallyAndFallsBackToTen)
+TEST(RoundNavigation, StoresTheGameLengthCanonicallyFallsBackToTenAndCutsToADay)
 {
     auto state = MakeTournament({{4}});
     ScriptedPrompter prompter;
@@ -101,6 +101,13 @@ TEST(RoundNavigation, StoresTheGameLengthCanonicallyAndFallsBackToTen)
                                  "Die Spielläge wurde auf 10 gesetzt. "));
         EXPECT_EQ(state->GameLengthInRound[1], 10);
     }
+    // The clock counts minutes of a day: a longer game is cut to a day.
+    prompter.clear();
+    EXPECT_EQ(SetGameLength(*state, QStringLiteral("2147483647"), prompter), QStringLiteral("1440"));
+    EXPECT_EQ(prompter.texts(),
+              QStringList{QStringLiteral("Ein Spiel kann nicht länger als einen Tag dauern. "
+                                         "Die Spiellänge wurde auf 1440 gesetzt.")});
+    EXPECT_EQ(state->GameLengthInRound[1], 1440);
 }
 
 TEST(CheckOneFieldPerGroup, SwitchesTheFlagOffWhenTheRoundHasFewerFieldsThanGroups)

@@ -16,6 +16,14 @@ inline QString ExampleTournamentFile()
     return DataFile(QStringLiteral("beispiel.auf"));
 }
 
+#ifdef KORVANE_SOURCE_DIR
+// A checked-in test file, relative to tests/fixtures ("damaged/zeile-doppelt.auf").
+inline QString FixtureFile(const QString& name)
+{
+    return QDir(QStringLiteral(KORVANE_SOURCE_DIR "/tests/fixtures")).filePath(name);
+}
+#endif
+
 // The bytes of a file, or none when it cannot be read.
 inline QByteArray FileContents(const QString& path)
 {

@@ -1,26 +1,202 @@
+#include "allocation/Allocation.h"
+#include "allocation/AllocationOutput.h"
 #include "model/TextGrid.h"
+#include "model/TournamentStorage.h"
+#include "output/ColumnFit.h"
+#include "results/ScheduleGrid.h"
+#include "structure/GroupTestSupport.h"
+#include "support/GTestQt.h"
+#include "support/PdfWords.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 #include "ui/GridPdf.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-TEST(PrintGridToPdf, WritesEveryBandAndSheetIntoOneFile)
+#include <set>
+
+namespace {
+// A tournament for the wall: 40 teams with names of 30 characters in eight groups of five on
+// twelve fields, then two placement groups of four.
+std::unique_ptr<TournamentState> WallTournament()
 {
-    TextGrid grid(20, 60);
-    for (int col = 0; col < grid.columnCount(); ++col) {
-        grid.setColumnWidth(col, 110);
-        for (int row = 0; row < grid.rowCount(); ++row)
-            grid.setCell(col, row, QStringLiteral("Zelle %1/%2").arg(col).arg(row));
+    auto state = grouptest::MakeTournament({{5, 5, 5, 5, 5, 5, 5, 5}, {4, 4}});
+    state->TournamentName = QStringLiteral("Kreismeisterschaft der Jugend 2025");
+    state->FieldsInRound[1] = 12;
+    state->FieldsInRound[2] = 2;
+    int team = 0;
+    for (int group = 1; group <= 8; ++group) {
+        for (int slot = 1; slot <= 5; ++slot)
+            state->NameTable[std::size_t(group)][std::size_t(slot)] =
+                QStringLiteral("SG Grün-Weiß Oberlindenau %1 eV").arg(++team, 2, 10, QLatin1Char('0'));
     }
+    for (int group = 9; group <= 10; ++group)
+        grouptest::NameTeams(*state, group);
+    return state;
+}
+
+struct Printout {
+    GridPrintLayout layout;
+    PdfWords words;
+};
+
+Printout PrintToPdf(const TextGrid& grid, const GridPrintStructure& structure, const PrintHeading& heading,
+                    const QString& path)
+{
+    Printout printout{PrintGridToPdf(grid, structure, heading, GridAppearance{}, path), ReadPdfWords(path)};
+    return printout;
+}
+
+QString Simplified(const QString& text)
+{
+    return text.simplified();
+}
+
+// What the organiser sees on every sheet: the head, whole texts inside their cells at 8 points
+// or more, a round continued from the sheet before under its repeated headings, and every
+// column block in exactly one band. Adds the cell texts read whole in their cells to `seenCells`.
+void ExpectWallChart(const TextGrid& grid, const GridPrintStructure& structure, const PrintHeading& heading,
+                     const Printout& printout, QStringList& seenCells)
+{
+    const GridPrintLayout& layout = printout.layout;
+    ASSERT_TRUE(printout.words.read) << "pdftotext (poppler-utils) is needed";
+    ASSERT_EQ(printout.words.pages.size(), layout.sheets.size());
+    EXPECT_GE(layout.fontSize, SmallestPrintSize);
+    EXPECT_EQ(layout.clippedCells, 0);
+
+    for (const auto& [first, last] : structure.blocks) {
+        int bandsHolding = 0;
+        for (const PrintedBand& band : layout.bands) {
+            const std::set<int> columns(band.columns.begin(), band.columns.end());
+            const auto held = std::count_if(columns.begin(), columns.end(),
+                                            [&](int col) { return col >= first && col <= last; });
+            EXPECT_TRUE(held == 0 || held == last - first + 1) << "block " << first << " split";
+            bandsHolding += held > 0;
+        }
+        EXPECT_EQ(bandsHolding, 1) << "block " << first;
+    }
+
+    std::set<int> bandsPrinted;
+    for (const PrintedSheet& sheet : layout.sheets)
+        bandsPrinted.insert(sheet.band);
+    EXPECT_EQ(bandsPrinted.size(), layout.bands.size());
+
+    for (int page = 0; page < int(layout.sheets.size()); ++page) {
+        const PrintedSheet& sheet = layout.sheets[std::size_t(page)];
+        const PrintedBand& band = layout.bands[std::size_t(sheet.band)];
+        const std::vector<PdfWord> words = printout.words.onPage(page);
+        const QString text = printout.words.pageText(page);
+        EXPECT_TRUE(text.startsWith(heading.tournamentName + u' ' + heading.title)) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("Seite %1 von %2").arg(page + 1).arg(layout.sheets.size())));
+        EXPECT_TRUE(text.contains(QStringLiteral("Gedruckt am ")));
+
+        // The head's 10-point line tells the font's height per point as the PDF reports it.
+        const auto subtitle = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) {
+            return word.box.top() > layout.headArea.top() + 10;
+        });
+        ASSERT_NE(subtitle, words.end());
+        const double heightPerPoint = subtitle->box.height() / 10.0;
+
+        // A sheet inside a round begins with the round's heading rows.
+        const PrintedRow& firstRow = *std::find_if(sheet.rows.begin(), sheet.rows.end(),
+                                                   [](const PrintedRow& row) { return !row.repeated; });
+        for (const PrintSection& section : structure.sections) {
+            if (firstRow.row < section.firstRow || firstRow.row > section.lastRow)
+                continue;
+            const bool continues = firstRow.row >= section.firstRow + section.headingRows;
+            for (int i = 0; i < (continues ? section.headingRows : 0); ++i) {
+                EXPECT_TRUE(sheet.rows[std::size_t(i)].repeated) << page;
+                EXPECT_EQ(sheet.rows[std::size_t(i)].row, section.firstRow + i) << page;
+            }
+        }
+
+        for (const PrintedRow& row : sheet.rows) {
+            for (std::size_t i = 0; i < band.columns.size(); ++i) {
+                const QString cell = Simplified(grid.cell(band.columns[i], row.row));
+                if (cell.isEmpty() || IsRuleLine(cell))
+                    continue;
+                const QRectF box(band.left[i], row.top, band.width[i], layout.rowHeight);
+                std::vector<PdfWord> inCell;
+                for (const PdfWord& word : words) {
+                    if (box.contains(QPointF(word.box.left() + 0.1, word.box.center().y()))) {
+                        inCell.push_back(word);
+                        EXPECT_LE(word.box.right(), box.right() - layout.padding + 0.5)
+                            << word.text.toStdString() << " runs past its cell on page " << page + 1;
+                        EXPECT_GE(word.box.height() / heightPerPoint, SmallestPrintSize - 0.05);
+                    }
+                }
+                std::sort(inCell.begin(), inCell.end(),
+                          [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+                QStringList seen;
+                for (const PdfWord& word : inCell)
+                    seen << word.text;
+                EXPECT_EQ(seen.join(u' '), cell) << "page " << page + 1;
+                if (seen.join(u' ') == cell)
+                    seenCells << cell;
+            }
+        }
+    }
+}
+
+struct PrintedGrids {
+    std::unique_ptr<TournamentState> state;
+    std::unique_ptr<AllocationOutput> output = std::make_unique<AllocationOutput>();
+};
+
+PrintedGrids Rendered(std::unique_ptr<TournamentState> state)
+{
+    PrintedGrids grids{std::move(state)};
+    ScriptedPrompter prompter;
+    RenderScheduleGrid(*grids.state);
+    EXPECT_TRUE(RunAllocation(*grids.state, *grids.output, prompter));
+    return grids;
+}
+} // namespace
+
+TEST(PrintGridToPdf, TheExampleAndATwelveFieldTournamentPrintAsReadableWallCharts)
+{
+    auto example = std::make_unique<TournamentState>();
+    example->Pairings = BuildPairingTable();
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(LoadTournament(*example, ExampleTournamentFile(), prompter));
+    std::vector<PrintedGrids> tournaments;
+    tournaments.push_back(Rendered(std::move(example)));
+    tournaments.push_back(Rendered(WallTournament()));
+
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("plan.pdf"));
-    ASSERT_TRUE(PrintGridToPdf(grid, GridAppearance{}, path));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    // Two bands (13 and 7 columns), each longer than one landscape sheet.
-    EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 4);
+    for (const PrintedGrids& tournament : tournaments) {
+        const TournamentState& state = *tournament.state;
+        QStringList seenCells;
+        for (const bool timePlan : {false, true}) {
+            const TextGrid& grid = timePlan ? tournament.output->TimePlan : state.ScheduleGrid;
+            const GridPrintStructure structure =
+                timePlan ? TimePlanPrintStructure(grid) : SchedulePrintStructure(grid);
+            const PrintHeading heading{state.TournamentName,
+                                       timePlan ? QStringLiteral("Zeitplan / Platzverteilung")
+                                                : QStringLiteral("Spielplan / Tabellen"),
+                                       QDateTime(QDate(2025, 6, 7), QTime(14, 5))};
+            const QString folder = qEnvironmentVariable("KORVANE_PRINTOUT_DIR", dir.path());
+            const QString path = QDir(folder).filePath(
+                QStringLiteral("%1-felder-%2.pdf")
+                    .arg(state.FieldsInRound[1])
+                    .arg(timePlan ? QStringLiteral("zeitplan") : QStringLiteral("spielplan")));
+            const Printout printout = PrintToPdf(grid, structure, heading, path);
+            SCOPED_TRACE(path.toStdString());
+            ExpectWallChart(grid, structure, heading, printout, seenCells);
+            qInfo("%s: %zu sheets, %.1f pt, %d clipped, %.0f %% of the width", qPrintable(path),
+                  printout.layout.sheets.size(), printout.layout.fontSize, printout.layout.clippedCells,
+                  printout.layout.widthShare * 100);
+        }
+        for (int group = 1; group <= TotalGroups(state); ++group) {
+            for (int slot = 1; slot <= state.TeamsInGroup[std::size_t(group)]; ++slot) {
+                const QString& name = state.NameTable[std::size_t(group)][std::size_t(slot)];
+                EXPECT_TRUE(std::any_of(seenCells.begin(), seenCells.end(), [&name](const QString& cell) {
+                    return cell.endsWith(QStringLiteral(") ") + name.simplified());
+                })) << name.toStdString();
+            }
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "model/TextGrid.h"
+#include "output/Certificate.h"
 #include "output/GameListFiles.h"
 #include "output/GridExport.h"
 #include "ui/EmailDialog.h"
@@ -10,6 +11,8 @@
 #include "ui/TFormHTMLCode.h"
 #include "ui/TFormUrkunde.h"
 
+#include "support/PdfWords.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -17,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -29,10 +33,10 @@ protected:
         schedule = openExampleSchedule();
         ASSERT_NE(schedule, nullptr);
     }
-    QString gameListFile(const QString& team) const
+    QString gameListFile(int team, const QString& name) const
     {
         return QDir(workFile(QStringLiteral("Spiellisten")))
-            .filePath(TeamGameListFileName(team, state->TournamentName, 1));
+            .filePath(TeamGameListFileName(team, name, state->TournamentName, 1));
     }
 
     TForm2* schedule = nullptr;
@@ -57,7 +61,7 @@ TEST_F(OutputDialogsTest, GameListDialogClampsTheRoundAndWritesAFilePerTeam)
 
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
     EXPECT_EQ(state->Settings.GameListTarget, GameListDestination::FilePerTeam);
-    EXPECT_TRUE(QFileInfo::exists(gameListFile(state->NameTable[1][1])));
+    EXPECT_TRUE(QFileInfo::exists(gameListFile(1, state->NameTable[1][1])));
 }
 
 TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnClosing)
@@ -211,6 +215,25 @@ TEST_F(OutputDialogsTest, CertificateFillsTheDeliveredTemplateAndSavesAnotherOne
     const QString text = certificate->editor().toPlainText();
     EXPECT_TRUE(text.contains(name)) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("#name")));
+
+    // The first two of the selected team's group, one certificate a page, into one PDF.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        const int group =
+            grid.tag(state->SelectedCol, state->SelectedRow).section(QLatin1Char(' '), 0, 0).toInt();
+        const QList<PlacedTeam> placed = PlacedTeams(*state, group, 2);
+        ASSERT_EQ(placed.size(), 2);
+        certificate->findChild<QSpinBox*>(QStringLiteral("sePlaetze"))->setValue(2);
+        const QString pdf = workFile(QStringLiteral("Urkunden.pdf"));
+        prompter.answer({Prompter::Answer::Yes});
+        files.answer(pdf);
+        certificate->findChild<QPushButton*>(QStringLiteral("btPlaetze"))->click();
+        const PdfWords words = ReadPdfWords(pdf);
+        ASSERT_EQ(words.pages.size(), 2u);
+        for (int page = 0; page < 2; ++page)
+            EXPECT_TRUE(words.pageText(page).contains(placed[page].name))
+                << words.pageText(page).toStdString();
+        prompter.clear();
+    }
 
     const QString saved = workFile(QStringLiteral("eigene.rtf"));
     files.answer(saved);

@@ -18,7 +18,10 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 
@@ -186,6 +189,33 @@ TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
+TEST_F(ScheduleWindowTest, ALongAllocationShowsItsProgressAndCancelsKeepingThePreviousPlan)
+{
+    openExample();
+    auto* tabs = schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(1);
+    const TextGrid previousPlan = schedule->allocationOutput().TimePlan;
+    tabs->setCurrentIndex(0);
+    // More fields than groups and the deepest search the settings allow: seconds of work.
+    state->FieldsInRound[1] = 5;
+    state->Settings.SearchDepth = QStringLiteral("99999");
+    bool shown = false;
+    WhenModalShows("QProgressDialog", [&shown](QWidget* progress) {
+        shown = true;
+        EXPECT_EQ(progress->objectName(), QStringLiteral("dlgPlatzverteilungFortschritt"));
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    tabs->setCurrentIndex(1);
+
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(schedule->allocationOutput().TimePlan, previousPlan);
+    EXPECT_FALSE(state->TimePlanCurrent);
+    EXPECT_EQ(
+        ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
+        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
+                                   "nicht neu berechnet.")});
+}
+
 // Not a test: how long the largest tournament takes in the window. Run it with
 // --gtest_also_run_disabled_tests --gtest_filter=*LargestTournament*.
 TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
@@ -343,6 +373,81 @@ TEST_F(ScheduleWindowTest, AResultEnteredInTheTimePlanShowsInTheSchedule)
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
               QStringLiteral("  4 : 2"));
     EXPECT_FALSE(state->IsSaved);
+}
+
+namespace {
+// Cells that show a team name, by their tags: team lists, game lines, tables, the time plan.
+bool ShowsName(const TextGrid& grid, int col, int row)
+{
+    static const QStringList kinds{TagKind::KopfName,          TagKind::KopfMannschaft, TagKind::Spiel,
+                                   TagKind::TabelleMannschaft, TagKind::ManschA,        TagKind::ManschB};
+    return kinds.contains(ReadRowTag(grid, col, row).Kind) && !grid.cell(col, row).isEmpty();
+}
+
+// Every name cell's text fits its column, by the grid's own font and the delegate's margins.
+void ExpectNamesWhole(GridView* view, const TextGrid& grid)
+{
+    const QFontMetrics metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    int names = 0;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        for (int col = 0; col < grid.columnCount(); ++col) {
+            if (!ShowsName(grid, col, row))
+                continue;
+            ++names;
+            EXPECT_LE(metrics.horizontalAdvance(grid.cell(col, row)) + margins, view->columnWidth(col))
+                << grid.cell(col, row).toStdString();
+        }
+    }
+    EXPECT_GT(names, 20);
+}
+} // namespace
+
+TEST_F(ScheduleWindowTest, NamesShowWholeInBothGridsAlsoWithThirtyCharacters)
+{
+    openExample();
+    auto* tabs = schedule->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* planView = schedule->findChild<GridView*>(QStringLiteral("StringGrid3"));
+    const auto expectBothGrids = [&] {
+        tabs->setCurrentIndex(1);
+        ExpectNamesWhole(planView, schedule->allocationOutput().TimePlan);
+        tabs->setCurrentIndex(0);
+        ExpectNamesWhole(scheduleView, state->ScheduleGrid);
+    };
+    expectBothGrids();
+    // A name as long as a club's full name shows whole as well.
+    for (int group = 1; group <= TotalGroups(*state); ++group) {
+        for (int slot = 1; slot <= state->TeamsInGroup[std::size_t(group)]; ++slot)
+            state->NameTable[std::size_t(group)][std::size_t(slot)] =
+                QStringLiteral("SG Grün-Weiß Oberlindenau %1 eV").arg(group * 10 + slot);
+    }
+    expectBothGrids();
+}
+
+TEST_F(ScheduleWindowTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceAndItsSplitter)
+{
+    openExample();
+    const QRect free = schedule->screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(schedule->frameGeometry()))
+        << schedule->frameGeometry().x() << "," << schedule->frameGeometry().y() << " "
+        << schedule->frameGeometry().width() << "x" << schedule->frameGeometry().height();
+    auto* splitter = schedule->findChild<QSplitter*>(QStringLiteral("SplitterFehlermeldungen"));
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_GT(splitter->sizes()[0], 3 * splitter->sizes()[1]); // the grid has the room
+    splitter->setSizes({200, 200});
+    schedule->move(free.topLeft() + QPoint(7, 9));
+    const QRect placed = schedule->geometry();
+    schedule->backToMainWindow();
+
+    // A schedule window made anew opens where this one was left, with the same split.
+    auto* again = new TForm2(*state, prompter, window->changeGroupDialog(), window.get(), window.get());
+    again->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(again));
+    EXPECT_EQ(again->size(), placed.size());
+    EXPECT_LE((again->pos() - placed.topLeft()).manhattanLength(), 20); // window frames differ a little
+    EXPECT_EQ(again->findChild<QSplitter*>(QStringLiteral("SplitterFehlermeldungen"))->sizes(),
+              splitter->sizes());
+    delete again;
 }
 
 TEST_F(ScheduleWindowTest, CorrectingACompletedGroupAsksOnceOnTheConfirmingEnter)

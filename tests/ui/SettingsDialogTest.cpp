@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
     EXPECT_TRUE(window->helpWindow()
                     .findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
                     ->toPlainText()
-                    .contains(QStringLiteral("##210 Ligaplan")));
+                    .contains(QStringLiteral("\nLigaplan\n")));
 }
 
 TEST_F(MainWindowTest, OptimiseBoxSitsWithTheSearchDepthAndCancelTakesItBack)
