@@ -1,11 +1,17 @@
+#include "SilentPrompter.h"
 #include "model/TournamentState.h"
 #include "output/GridExport.h"
 #include "results/GridInteraction.h"
+#include "results/ResultEntry.h"
+#include "results/ResultTable.h"
+#include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <memory>
+#include <string>
 
 namespace {
 // `rounds` rounds sharing 100 groups of 5 or 6 teams (every third with return leg), every game
@@ -65,3 +71,123 @@ static void BM_ExportGridCsv(benchmark::State& bench)
         benchmark::DoNotOptimize(ExportGridText(state->ScheduleGrid, GridTextFormat::Csv));
 }
 BENCHMARK(BM_ExportGridCsv)->Apply(renderArguments);
+
+namespace {
+// The widest plan the tables hold: one round of 100 groups of 20 with return leg, the first
+// 30,000 games with a result (grid 501 x 433).
+std::unique_ptr<TournamentState> widestTournament()
+{
+    auto state = std::make_unique<TournamentState>();
+    ResetTournament(*state);
+    state->Pairings = BuildPairingTable();
+    state->RoundCount = 1;
+    state->GroupsInRound[1] = Limits::MaxGroups;
+    for (int group = 1; group <= Limits::MaxGroups; ++group) {
+        state->TeamsInGroup[group] = Limits::MaxPairedGroupSize;
+        state->ReturnLeg[group] = true;
+        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
+        for (int position = 1; position <= Limits::MaxPairedGroupSize; ++position)
+            state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
+    }
+    for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < Limits::MaxResults; ++group)
+        for (int game = 1; game <= GroupGameCount(*state, group) && state->ResultCount < Limits::MaxResults;
+             ++game)
+            StoreResult(*state, GameResult{group, game, QString(), 0, 0, game % 5, game % 3});
+    return state;
+}
+
+// Points the selection at the goals cell of the group's game, as a click on it does.
+void selectGoalsCell(TournamentState& state, int group, int game)
+{
+    const GroupBlock block = LocateGroupBlock(state, group);
+    SelectCell(state, block.Column + 3, block.gameRow(game));
+    ParseRowTag(state, state.ScheduleGrid, state.SelectedCol, state.SelectedRow);
+}
+
+// A size line of the process status ("VmRSS", "VmHWM") in MiB; 0 where the system has none.
+double statusMiB(const std::string& key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key + ':', 0) == 0)
+            return std::stod(line.substr(key.size() + 1)) / 1024.0;
+    }
+    return 0;
+}
+
+double residentMiB()
+{
+    return statusMiB("VmRSS");
+}
+
+double peakResidentMiB()
+{
+    return statusMiB("VmHWM");
+}
+} // namespace
+
+static void BM_RenderWidestTournament(benchmark::State& bench)
+{
+    auto state = widestTournament();
+    for (auto _ : bench) {
+        RenderScheduleGrid(*state);
+        benchmark::DoNotOptimize(state->ScheduleGrid.rowCount());
+    }
+    bench.counters["rows"] = state->ScheduleGrid.rowCount();
+    bench.counters["columns"] = state->ScheduleGrid.columnCount();
+    bench.counters["peak_MiB"] = peakResidentMiB();
+}
+BENCHMARK(BM_RenderWidestTournament)->Unit(benchmark::kMillisecond);
+
+static void BM_HighlightWidestTournament(benchmark::State& bench)
+{
+    auto state = widestTournament();
+    RenderScheduleGrid(*state);
+    const GroupBlock block = LocateGroupBlock(*state, 50);
+    for (auto _ : bench)
+        HighlightTeam(*state, state->ScheduleGrid, block.Column, block.teamRow(7));
+}
+BENCHMARK(BM_HighlightWidestTournament)->Unit(benchmark::kMillisecond);
+
+// The confirming press of the result dialog on a game of the widest plan: storing, the group's
+// table, the plan shown anew and the completion check.
+static void BM_ConfirmResultWidestTournament(benchmark::State& bench)
+{
+    auto state = widestTournament();
+    RenderScheduleGrid(*state);
+    SilentPrompter prompter;
+    ResultEntry entry;
+    int game = 0;
+    for (auto _ : bench) {
+        game = game % 380 + 1;
+        selectGoalsCell(*state, 99, game);
+        entry.EntryConfirmArmed = true;
+        entry.press(*state, {QString(), QString::number(game % 7) + QStringLiteral(":1")}, prompter);
+    }
+}
+BENCHMARK(BM_ConfirmResultWidestTournament)->Unit(benchmark::kMillisecond);
+
+// A thousand confirmed results on the widest plan: the resident set before and after.
+static void BM_ThousandResultsMemory(benchmark::State& bench)
+{
+    auto state = widestTournament();
+    RenderScheduleGrid(*state);
+    SilentPrompter prompter;
+    ResultEntry entry;
+    double before = 0;
+    double after = 0;
+    for (auto _ : bench) {
+        before = residentMiB();
+        for (int step = 0; step < 1000; ++step) {
+            selectGoalsCell(*state, 80 + step % 20, step % 380 + 1);
+            entry.EntryConfirmArmed = true;
+            entry.press(*state, {QString(), QString::number(step % 9) + QStringLiteral(":2")}, prompter);
+        }
+        after = residentMiB();
+    }
+    bench.counters["before_MiB"] = before;
+    bench.counters["after_MiB"] = after;
+    bench.counters["peak_MiB"] = peakResidentMiB();
+}
+BENCHMARK(BM_ThousandResultsMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

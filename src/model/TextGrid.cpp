@@ -1,6 +1,7 @@
 #include "model/TextGrid.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 const QString& emptyText()
@@ -8,6 +9,8 @@ const QString& emptyText()
     static const QString empty;
     return empty;
 }
+
+std::atomic<std::uint64_t> lastTagRevision{0};
 } // namespace
 
 void TextGrid::resize(int columnCount, int rowCount)
@@ -37,6 +40,7 @@ void TextGrid::resize(int columnCount, int rowCount)
     m_columnWidths.resize(std::size_t(columnCount), DefaultColumnWidth);
     m_columnCount = columnCount;
     m_rowCount = rowCount;
+    m_tagRevision = 0;
 }
 
 const QString& TextGrid::cell(int col, int row) const
@@ -62,6 +66,7 @@ bool TextGrid::setTag(int col, int row, const QString& tag)
     if (!contains(col, row))
         return false;
     m_tags[indexOf(col, row)] = tag;
+    m_tagRevision = 0;
     return true;
 }
 
@@ -93,7 +98,22 @@ void TextGrid::clear()
 {
     std::fill(m_cells.begin(), m_cells.end(), QString());
     std::fill(m_tags.begin(), m_tags.end(), QString());
+    m_tagRevision = 0;
     clearColours();
+}
+
+std::uint64_t TextGrid::tagRevision() const
+{
+    if (m_tagRevision == 0)
+        m_tagRevision = lastTagRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+    return m_tagRevision;
+}
+
+bool TextGrid::operator==(const TextGrid& other) const
+{
+    return m_columnCount == other.m_columnCount && m_rowCount == other.m_rowCount &&
+           m_cells == other.m_cells && m_tags == other.m_tags && m_colours == other.m_colours &&
+           m_columnWidths == other.m_columnWidths;
 }
 
 void TextGrid::clearColours()

@@ -42,7 +42,12 @@ public:
     // Resets every colour to the default background.
     void clearColours();
 
-    bool operator==(const TextGrid&) const = default;
+    // A number that stays the same while no tag changes and is never given to other tags: what
+    // is derived from the tags once (the cells a highlight looks at) can be kept until it moves.
+    std::uint64_t tagRevision() const;
+
+    // Texts, tags, colours and widths; the revision is bookkeeping, not content.
+    bool operator==(const TextGrid& other) const;
 
 private:
     std::size_t indexOf(int col, int row) const { return std::size_t(row) * m_columnCount + col; }
@@ -53,4 +58,6 @@ private:
     std::vector<QString> m_tags;
     std::vector<std::uint32_t> m_colours;
     std::vector<int> m_columnWidths;
+    // 0 after a change of the tags: the next tagRevision() numbers them anew.
+    mutable std::uint64_t m_tagRevision = 0;
 };

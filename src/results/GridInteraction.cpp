@@ -4,7 +4,9 @@
 #include "model/TournamentState.h"
 #include "results/RowTags.h"
 
+#include <array>
 #include <optional>
+#include <vector>
 
 namespace {
 // The name in slot `slot` of the group, or nothing when the tag points outside the tables.
@@ -37,16 +39,81 @@ bool isTeamKind(const QString& kind)
            kind == TagKind::Schiri;
 }
 
-// The colour a cell gets while `name` is highlighted, or none.
-std::uint32_t highlightOf(const TournamentState& state, const RowTag& tag, const QString& name)
+// The kinds of cell a highlight may paint.
+enum class TeamCellKind : std::uint8_t { Entry, Game, Referee };
+
+// One cell a highlight looks at, with its tag read once.
+struct TeamCell {
+    int Col = 0;
+    int Row = 0;
+    TeamCellKind Kind = TeamCellKind::Entry;
+    int Group = 0;
+    int Number = 0;
+};
+
+std::optional<TeamCellKind> teamCellKindOf(const QString& kind)
 {
-    if (tag.Kind == TagKind::KopfMannschaft || tag.Kind == TagKind::ManschA || tag.Kind == TagKind::ManschB)
-        return sameName(state, tag.Group, tag.Number, name) ? HighlightColour::SameTeam : TextGrid::NoColour;
-    if (tag.Kind == TagKind::Spiel)
-        return playsInGame(state, tag.Group, tag.Number, name) ? HighlightColour::SameTeam
-                                                               : TextGrid::NoColour;
-    if (tag.Kind == TagKind::Schiri)
-        return sameName(state, tag.Group, tag.Number, name) ? HighlightColour::Referee : TextGrid::NoColour;
+    if (kind == TagKind::KopfMannschaft || kind == TagKind::ManschA || kind == TagKind::ManschB)
+        return TeamCellKind::Entry;
+    if (kind == TagKind::Spiel)
+        return TeamCellKind::Game;
+    if (kind == TagKind::Schiri)
+        return TeamCellKind::Referee;
+    return std::nullopt;
+}
+
+std::vector<TeamCell> collectTeamCells(const TextGrid& grid)
+{
+    std::vector<TeamCell> cells;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            if (grid.tag(c, r).isEmpty())
+                continue;
+            const RowTag tag = ReadRowTag(grid, c, r);
+            if (const std::optional<TeamCellKind> kind = teamCellKindOf(tag.Kind))
+                cells.push_back({c, r, *kind, tag.Group, tag.Number});
+        }
+    }
+    return cells;
+}
+
+// The team cells of a grid, read from its tags once and kept while the tags stay: a click or a
+// scroll re-highlights without reading the tags of the whole grid again. The two grids of the
+// schedule window each keep their slot.
+const std::vector<TeamCell>& teamCellsOf(const TextGrid& grid)
+{
+    struct Slot {
+        std::uint64_t Revision = 0;
+        int Columns = 0;
+        int Rows = 0;
+        std::vector<TeamCell> Cells;
+    };
+    thread_local std::array<Slot, 2> cache;
+    thread_local std::size_t nextSlot = 0;
+    const std::uint64_t revision = grid.tagRevision();
+    for (Slot& slot : cache) {
+        if (slot.Revision == revision && slot.Columns == grid.columnCount() && slot.Rows == grid.rowCount())
+            return slot.Cells;
+    }
+    Slot& slot = cache[nextSlot];
+    nextSlot = (nextSlot + 1) % cache.size();
+    slot = {revision, grid.columnCount(), grid.rowCount(), collectTeamCells(grid)};
+    return slot.Cells;
+}
+
+// The colour a team cell gets while `name` is highlighted, or none.
+std::uint32_t highlightOf(const TournamentState& state, const TeamCell& cell, const QString& name)
+{
+    switch (cell.Kind) {
+    case TeamCellKind::Entry:
+        return sameName(state, cell.Group, cell.Number, name) ? HighlightColour::SameTeam
+                                                              : TextGrid::NoColour;
+    case TeamCellKind::Game:
+        return playsInGame(state, cell.Group, cell.Number, name) ? HighlightColour::SameTeam
+                                                                 : TextGrid::NoColour;
+    case TeamCellKind::Referee:
+        return sameName(state, cell.Group, cell.Number, name) ? HighlightColour::Referee : TextGrid::NoColour;
+    }
     return TextGrid::NoColour;
 }
 
@@ -137,12 +204,10 @@ void HighlightTeam(TournamentState& state, TextGrid& grid, int col, int row)
     if (selectedName == nullptr || selected.Number < 1)
         return;
     const QString name = *selectedName;
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            const std::uint32_t colour = highlightOf(state, ReadRowTag(grid, c, r), name);
-            if (colour != TextGrid::NoColour)
-                grid.setColour(c, r, colour);
-        }
+    for (const TeamCell& cell : teamCellsOf(grid)) {
+        const std::uint32_t colour = highlightOf(state, cell, name);
+        if (colour != TextGrid::NoColour)
+            grid.setColour(cell.Col, cell.Row, colour);
     }
 }
 

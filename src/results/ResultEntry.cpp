@@ -102,9 +102,13 @@ void recomputeAfterConfirm(TournamentState& state, int group)
 {
     state.IsSaved = false;
     ComputeStandings(state, group);
-    if (!state.AutoLoadPending && !state.JustLoaded && !state.TimePlanCurrent)
-        RenderScheduleGrid(state);
-    CheckGroupCompletion(state, group);
+    if (state.AutoLoadPending || state.JustLoaded || state.TimePlanCurrent) {
+        CheckGroupCompletion(state, group);
+        return;
+    }
+    // Drawn once, after the placed teams went on: only their groups and this one change.
+    UpdateGroupCompletion(state, group);
+    RenderAfterResult(state, group);
 }
 
 QString timePlanText(const ResultEntryFields& fields)

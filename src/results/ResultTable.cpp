@@ -33,6 +33,35 @@ int UsedResultCount(const TournamentState& state)
     return std::clamp(state.ResultCount, 0, Limits::MaxResults);
 }
 
+std::vector<std::vector<int>> RecordsOfEveryGroup(const TournamentState& state, int groups)
+{
+    std::vector<std::vector<int>> records(std::size_t(std::max(groups, 0)) + 1);
+    int highestGroupSoFar = 0;
+    const int count = UsedResultCount(state);
+    for (int index = 1; index <= count; ++index) {
+        const int group = record(state, index).Group;
+        // A record behind one of a later group lies beyond the end of its group's scan.
+        if (group >= 1 && group <= groups && highestGroupSoFar <= group)
+            records[std::size_t(group)].push_back(index);
+        highestGroupSoFar = std::max(highestGroupSoFar, group);
+    }
+    return records;
+}
+
+std::vector<int> RecordsOfGroup(const TournamentState& state, int group)
+{
+    std::vector<int> records;
+    const int count = UsedResultCount(state);
+    for (int index = 1; index <= count; ++index) {
+        const GameResult& result = record(state, index);
+        if (result.Group > group)
+            break;
+        if (result.Group == group)
+            records.push_back(index);
+    }
+    return records;
+}
+
 int FindResult(const TournamentState& state, int group, int game)
 {
     const int count = UsedResultCount(state);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 struct GameResult;
 struct TournamentState;
 
@@ -21,3 +23,10 @@ bool DeleteResult(TournamentState& state, int group, int game);
 
 // ResultCount kept inside the table, for loops over the used records.
 int UsedResultCount(const TournamentState& state);
+
+// For every group 1..groups, the indices of the records a scan of that group reads: its own
+// records up to the first record of a later group (where the scan ends, should the table be out
+// of order). One pass over the table, for work on every group at once.
+std::vector<std::vector<int>> RecordsOfEveryGroup(const TournamentState& state, int groups);
+// The same for one group.
+std::vector<int> RecordsOfGroup(const TournamentState& state, int group);

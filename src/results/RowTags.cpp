@@ -17,6 +17,24 @@ const std::array<const QString*, 13>& tagKeywords()
     return keywords;
 }
 
+constexpr int MaxDecimalDigits = 11; // sign and ten digits
+
+void appendDecimal(QString& text, int value)
+{
+    char16_t reversed[MaxDecimalDigits];
+    int length = 0;
+    // Unsigned, so the smallest int has its magnitude too.
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        reversed[length++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        reversed[length++] = u'-';
+    while (length > 0)
+        text.append(QChar(reversed[--length]));
+}
+
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -31,9 +49,16 @@ int digitsValue(QStringView digits)
 }
 } // namespace
 
+// Built in one piece, as QString::number writes the numbers: a render makes a tag for nearly
+// every cell of the plan.
 QString MakeRowTag(int group, const QString& kind, int number)
 {
-    return QString::number(group) + u' ' + kind + u' ' + QString::number(number);
+    QString tag;
+    tag.reserve(kind.size() + 2 * MaxDecimalDigits + 2);
+    appendDecimal(tag, group);
+    tag.append(u' ').append(kind).append(u' ');
+    appendDecimal(tag, number);
+    return tag;
 }
 
 bool HoldsTagKeyword(const QString& tagText)

@@ -1,11 +1,13 @@
 #include "results/ScheduleGrid.h"
 
 #include "model/TournamentState.h"
+#include "results/ResultTable.h"
 #include "results/RowTags.h"
 #include "results/Standings.h"
 #include "structure/Advancement.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -72,6 +74,38 @@ QString rightTeamText(const TournamentState& state, int group, int position, boo
     return returnLeg ? text : QStringLiteral(": ") + text;
 }
 
+// The texts of a group's team cells, built once for each position and leg: every game line
+// shares them instead of building its own copy.
+class TeamTexts {
+public:
+    TeamTexts(const TournamentState& state, int group) : m_state(state), m_group(group) {}
+
+    QString left(int position, bool returnLeg) { return cached(m_left, position, returnLeg, leftTeamText); }
+    QString right(int position, bool returnLeg)
+    {
+        return cached(m_right, position, returnLeg, rightTeamText);
+    }
+
+private:
+    using Texts = std::array<std::array<QString, Limits::NameSlots>, 2>;
+    using Build = QString (*)(const TournamentState&, int, int, bool);
+
+    QString cached(Texts& texts, int position, bool returnLeg, Build build)
+    {
+        if (position < 0 || position >= Limits::NameSlots)
+            return build(m_state, m_group, position, returnLeg);
+        QString& text = texts[returnLeg ? 1 : 0][std::size_t(position)];
+        if (text.isNull()) // every built text holds at least the position's number
+            text = build(m_state, m_group, position, returnLeg);
+        return text;
+    }
+
+    const TournamentState& m_state;
+    const int m_group;
+    Texts m_left;
+    Texts m_right;
+};
+
 QString goalsText(const GameResult& result)
 {
     if (result.ScoreText == u"x")
@@ -80,19 +114,15 @@ QString goalsText(const GameResult& result)
            QString::number(result.GoalsSecond);
 }
 
-// recordOfGame[k]: the first record of game k of the group, found the way the table is kept:
-// in group order, so the scan ends at the first record of a later group.
-std::vector<int> findGroupResults(const TournamentState& state, int group, int gameCount)
+// recordOfGame[k]: the first of the group's records (RecordsOfGroup) for game k.
+std::vector<int> firstRecordOfEveryGame(const TournamentState& state, const std::vector<int>& records,
+                                        int gameCount)
 {
     std::vector<int> recordOfGame(std::size_t(gameCount) + 1, 0);
-    const int resultCount = std::clamp(state.ResultCount, 0, Limits::MaxResults);
-    for (int index = 1; index <= resultCount; ++index) {
-        const GameResult& result = state.ResultTable[std::size_t(index)];
-        if (result.Group > group)
-            break;
-        if (result.Group == group && result.Game >= 1 && result.Game <= gameCount &&
-            recordOfGame[std::size_t(result.Game)] == 0)
-            recordOfGame[std::size_t(result.Game)] = index;
+    for (const int index : records) {
+        const int game = state.ResultTable[std::size_t(index)].Game;
+        if (game >= 1 && game <= gameCount && recordOfGame[std::size_t(game)] == 0)
+            recordOfGame[std::size_t(game)] = index;
     }
     return recordOfGame;
 }
@@ -118,21 +148,22 @@ void writeHeadAndTeams(TournamentState& state, const GroupBlock& block)
     grid.setCell(c + 3, block.headerRow(), QStringLiteral("Tore"));
 }
 
-void writeGames(TournamentState& state, const GroupBlock& block)
+void writeGames(TournamentState& state, const GroupBlock& block, const std::vector<int>& records)
 {
     TextGrid& grid = state.ScheduleGrid;
     const int g = block.Group;
     const int c = block.Column;
     const int h = block.FirstLegGames;
     const int gameCount = block.HasReturnLeg ? 2 * h : h;
-    const std::vector<int> recordOfGame = findGroupResults(state, g, gameCount);
+    const std::vector<int> recordOfGame = firstRecordOfEveryGame(state, records, gameCount);
+    TeamTexts teamTexts(state, g);
     for (int k = 1; k <= gameCount; ++k) {
         const bool returnLeg = k > h;
         const PairingEntry pair = state.Pairings.PairingOf(block.TeamCount, k);
         const int row = block.gameRow(k);
         const QString gameTag = MakeRowTag(g, TagKind::Spiel, k);
-        writeTagged(grid, c, row, leftTeamText(state, g, pair.first, returnLeg), gameTag);
-        writeTagged(grid, c + 1, row, rightTeamText(state, g, pair.second, returnLeg), gameTag);
+        writeTagged(grid, c, row, teamTexts.left(pair.first, returnLeg), gameTag);
+        writeTagged(grid, c + 1, row, teamTexts.right(pair.second, returnLeg), gameTag);
         grid.setTag(c + 2, row, MakeRowTag(g, TagKind::Satz, k));
         grid.setTag(c + 3, row, MakeRowTag(g, TagKind::Tore, k));
         if (const int record = recordOfGame[std::size_t(k)]; record != 0) {
@@ -196,6 +227,55 @@ int lastUsableGroupOfRound(const TournamentState& state, int round)
 {
     return std::min(LastGroupOfRound(state, round), Limits::MaxGroups);
 }
+
+int plannedRowCount(const TournamentState& state)
+{
+    int rowCount = 4;
+    for (int round = 1; round <= roundsInUse(state); ++round)
+        rowCount += RoundBlockHeight(state, round);
+    return rowCount;
+}
+
+// The group and every group that one of its places feeds or whose positions it fills.
+std::vector<int> groupAndFedGroups(const TournamentState& state, int group)
+{
+    std::vector<int> groups{group};
+    const int lastGroup = std::min(TotalGroups(state), Limits::MaxGroups);
+    for (int other = 1; other <= lastGroup; ++other) {
+        bool fed = false;
+        for (int slot = 1; slot <= Limits::MaxPositions; ++slot) {
+            fed = fed || state.ReferralTable[std::size_t(other)][std::size_t(slot)].FromGroup == group ||
+                  state.ReferralTable[std::size_t(group)][std::size_t(slot)].ToGroup == other;
+        }
+        if (fed && other != group)
+            groups.push_back(other);
+    }
+    return groups;
+}
+
+// The grid holds the blocks of the current layout: the right size and the group's name and table
+// head where the layout puts them.
+bool blockInPlace(const TournamentState& state, const GroupBlock& block)
+{
+    const TextGrid& grid = state.ScheduleGrid;
+    return block.Group != 0 &&
+           grid.tag(block.Column, block.TopRow) == MakeRowTag(block.Group, TagKind::KopfName, 0) &&
+           grid.tag(block.Column, block.tableHeadRow()) == MakeRowTag(block.Group, TagKind::TabellenKopf, 0);
+}
+
+// Empties the block's five columns from its top row to the row above the round's separator.
+void clearBlock(TournamentState& state, const GroupBlock& block)
+{
+    TextGrid& grid = state.ScheduleGrid;
+    const int round = RoundOfGroup(state, block.Group);
+    const int lastRow = RoundFirstRow(state, round) + RoundBlockHeight(state, round) - 2;
+    for (int row = block.TopRow; row <= lastRow; ++row) {
+        for (int col = block.Column; col < block.Column + 5; ++col) {
+            grid.setCell(col, row, QString());
+            grid.setTag(col, row, QString());
+        }
+    }
+}
 } // namespace
 
 int MaxGroupsInRound(const TournamentState& state)
@@ -239,18 +319,17 @@ GroupBlock LocateGroupBlock(const TournamentState& state, int group)
 void SetupScheduleGrid(TournamentState& state)
 {
     TextGrid& grid = state.ScheduleGrid;
-    int rowCount = 4;
-    for (int round = 1; round <= roundsInUse(state); ++round)
-        rowCount += RoundBlockHeight(state, round);
-    grid.resize(5 * MaxGroupsInRound(state) + 1, rowCount);
+    grid.resize(5 * MaxGroupsInRound(state) + 1, plannedRowCount(state));
     grid.setColumnWidth(0, RoundColumnWidth);
     for (int col = 1; col < grid.columnCount(); ++col)
         grid.setColumnWidth(col, GroupColumnWidths[(col - 1) % 5]);
     // Row 0 and column 0 keep their texts; every highlight goes with the old layout.
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (int col = 1; col < grid.columnCount(); ++col) {
-            grid.setCell(col, row, QString());
-            grid.setTag(col, row, QString());
+            if (!grid.cell(col, row).isNull())
+                grid.setCell(col, row, QString());
+            if (!grid.tag(col, row).isNull())
+                grid.setTag(col, row, QString());
         }
     }
     grid.clearColours();
@@ -260,13 +339,14 @@ void LayOutScheduleGrid(TournamentState& state)
 {
     SetupScheduleGrid(state);
     state.ScheduleGrid.setCell(1, 1, state.TournamentName);
+    const std::vector<std::vector<int>> records = RecordsOfEveryGroup(state, Limits::MaxGroups);
     for (int round = 1; round <= roundsInUse(state); ++round) {
         const int top = RoundFirstRow(state, round);
         const int first = FirstGroupOfRound(state, round);
         for (int g = std::max(1, first); g <= lastUsableGroupOfRound(state, round); ++g) {
             const GroupBlock block = blockAt(state, g, 5 * (g - first) + 1, top);
             writeHeadAndTeams(state, block);
-            writeGames(state, block);
+            writeGames(state, block, records[std::size_t(g)]);
             writeEmptyTable(state, block);
         }
         writeRoundColumn(state, round);
@@ -286,4 +366,35 @@ void RenderScheduleGrid(TournamentState& state)
         state.JustLoaded = false;
     }
     state.TimePlanCurrent = false;
+}
+
+void RenderAfterResult(TournamentState& state, int group)
+{
+    // Every group's name and table head where the current layout puts them: no group changed its
+    // size since the last render. Without "keep the plan updated" other parts may wait for a full render.
+    bool patchable = state.Settings.KeepPlanUpdated && !state.JustLoaded &&
+                     state.ScheduleGrid.columnCount() == 5 * MaxGroupsInRound(state) + 1 &&
+                     state.ScheduleGrid.rowCount() == plannedRowCount(state);
+    const int lastGroup = std::min(TotalGroups(state), Limits::MaxGroups);
+    for (int g = 1; patchable && g <= lastGroup; ++g) {
+        const GroupBlock block = LocateGroupBlock(state, g);
+        patchable = block.Group == 0 ? g != group : blockInPlace(state, block);
+    }
+    if (!patchable) {
+        RenderScheduleGrid(state);
+        return;
+    }
+    state.TimePlanCurrent = false;
+    for (const int g : groupAndFedGroups(state, group)) {
+        const GroupBlock block = LocateGroupBlock(state, g);
+        if (block.Group == 0)
+            continue;
+        clearBlock(state, block);
+        writeHeadAndTeams(state, block);
+        writeGames(state, block, RecordsOfGroup(state, block.Group));
+        writeEmptyTable(state, block);
+    }
+    state.ScheduleGrid.clearColours();
+    state.TablesToGrid = true;
+    ComputeAllStandings(state);
 }

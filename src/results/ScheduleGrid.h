@@ -7,6 +7,12 @@ struct TournamentState;
 // Showing the schedule window and marking the used pool names afterwards is the window's part.
 void RenderScheduleGrid(TournamentState& state);
 
+// After a confirmed result of group g and its completion check: the grid RenderScheduleGrid
+// gives, but only the blocks of g and of the groups its places feed are written anew, and every
+// table. Renders the whole grid when the grid may not show the current plan (another layout, or
+// the plan is not kept updated).
+void RenderAfterResult(TournamentState& state, int group);
+
 // The grid without the standings: sizing, then every round's groups with their names, team
 // lists, games, results and empty tables, the round numbers in column 0 and the round separators.
 void LayOutScheduleGrid(TournamentState& state);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 constexpr int TableColumns = 5;
@@ -44,18 +45,13 @@ void addGame(GroupStandings& standings, const TournamentSettings& settings, cons
     }
 }
 
-// Totals of every team from the group's records; the table is in group order, so the scan ends
-// at the first record of a later group.
-void addGroupResults(const TournamentState& state, int group, GroupStandings& standings)
+// Totals of every team from the group's records (RecordsOfGroup).
+void addGroupResults(const TournamentState& state, int group, const std::vector<int>& records,
+                     GroupStandings& standings)
 {
-    const int count = UsedResultCount(state);
     const int games = GroupGameCount(state, group);
-    for (int index = 1; index <= count; ++index) {
+    for (const int index : records) {
         const GameResult& result = state.ResultTable[std::size_t(index)];
-        if (result.Group > group)
-            break;
-        if (result.Group != group)
-            continue;
         standings.HasResults = true;
         if (result.Game < 1 || result.Game > games)
             continue;
@@ -161,6 +157,32 @@ std::array<RankValues, Limits::NameSlots> rankValuesOf(const GroupStandings& sta
         values[std::size_t(team)] = RankValuesOf(standings.Stats[std::size_t(team)], settings);
     return values;
 }
+
+// RankGroup from the group's records (RecordsOfGroup).
+GroupStandings rankGroupFrom(const TournamentState& state, int group, const std::vector<int>& records)
+{
+    GroupStandings standings;
+    standings.TeamCount = std::clamp(state.TeamsInGroup[std::size_t(group)], 0, Limits::MaxPositions);
+    addGroupResults(state, group, records, standings);
+    for (int place = 1; place <= standings.TeamCount; ++place)
+        standings.Ranked[std::size_t(place)] = place;
+    const auto values = rankValuesOf(standings, state.Settings);
+    sortByRankValues(standings, values);
+    applyHeadToHead(state, group, standings, values);
+    return standings;
+}
+
+// ComputeStandings from the group's records.
+void computeStandingsFrom(TournamentState& state, int group, const std::vector<int>& records)
+{
+    const GroupStandings standings = rankGroupFrom(state, group, records);
+    state.GroupCompleted[std::size_t(group)] = standings.CountedResults == GroupGameCount(state, group);
+    state.GroupHasResults[std::size_t(group)] = standings.HasResults;
+    for (int place = 1; place <= standings.TeamCount; ++place)
+        state.RankedPosition[std::size_t(group)][std::size_t(place)] = standings.Ranked[std::size_t(place)];
+    if (state.TablesToGrid && standings.TeamCount > 0)
+        writeTableRows(state, group, standings, rankValuesOf(standings, state.Settings));
+}
 } // namespace
 
 Outcome GameOutcome(const TournamentSettings& settings, qint64 setsFirst, qint64 setsSecond,
@@ -227,35 +249,19 @@ std::array<QString, 5> TableRowTexts(const TableRowPlace& place, const QString& 
 
 GroupStandings RankGroup(const TournamentState& state, int group)
 {
-    GroupStandings standings;
-    if (!IsGroupIndex(group))
-        return standings;
-    standings.TeamCount = std::clamp(state.TeamsInGroup[std::size_t(group)], 0, Limits::MaxPositions);
-    addGroupResults(state, group, standings);
-    for (int place = 1; place <= standings.TeamCount; ++place)
-        standings.Ranked[std::size_t(place)] = place;
-    const auto values = rankValuesOf(standings, state.Settings);
-    sortByRankValues(standings, values);
-    applyHeadToHead(state, group, standings, values);
-    return standings;
+    return IsGroupIndex(group) ? rankGroupFrom(state, group, RecordsOfGroup(state, group)) : GroupStandings{};
 }
 
 void ComputeStandings(TournamentState& state, int group)
 {
-    if (!IsGroupIndex(group))
-        return;
-    const GroupStandings standings = RankGroup(state, group);
-    state.GroupCompleted[std::size_t(group)] = standings.CountedResults == GroupGameCount(state, group);
-    state.GroupHasResults[std::size_t(group)] = standings.HasResults;
-    for (int place = 1; place <= standings.TeamCount; ++place)
-        state.RankedPosition[std::size_t(group)][std::size_t(place)] = standings.Ranked[std::size_t(place)];
-    if (state.TablesToGrid && standings.TeamCount > 0)
-        writeTableRows(state, group, standings, rankValuesOf(standings, state.Settings));
+    if (IsGroupIndex(group))
+        computeStandingsFrom(state, group, RecordsOfGroup(state, group));
 }
 
 void ComputeAllStandings(TournamentState& state)
 {
     const int groups = std::min(TotalGroups(state), Limits::MaxGroups);
+    const std::vector<std::vector<int>> records = RecordsOfEveryGroup(state, groups);
     for (int group = 1; group <= groups; ++group)
-        ComputeStandings(state, group);
+        computeStandingsFrom(state, group, records[std::size_t(group)]);
 }

@@ -56,7 +56,7 @@ void CarryPlacedTeams(TournamentState& state, int source)
 }
 } // namespace
 
-void CheckGroupCompletion(TournamentState& state, int group)
+void UpdateGroupCompletion(TournamentState& state, int group)
 {
     if (group >= 1 && group <= std::min(TotalGroups(state), Limits::MaxGroups)) {
         const bool complete = CountPlayedGames(state, group) == GroupGameCount(state, group);
@@ -64,6 +64,11 @@ void CheckGroupCompletion(TournamentState& state, int group)
         if (complete)
             CarryPlacedTeams(state, group);
     }
+}
+
+void CheckGroupCompletion(TournamentState& state, int group)
+{
+    UpdateGroupCompletion(state, group);
     if (!state.AutoLoadPending && !state.JustLoaded && !state.TimePlanCurrent)
         RenderScheduleGrid(state);
 }

@@ -80,6 +80,15 @@ TEST_F(GridInteraction, HighlightsTheSameNameInOtherGroupsAndItsRefereeDuties)
     state->NameTable[2][1] = QStringLiteral("Adler"); // the same team again in group 2
     HighlightTeam(*state, plan, 1, 1);
     expectPainted(plan, {{1, 1}, {1, 2}}, {{4, 2}, {4, 1}});
+    // A tag written later counts at the next highlight, in the grid and in a copy of its own.
+    TextGrid copy = plan;
+    copy.setTag(5, 1, QStringLiteral("1 manschb 1"));
+    plan.setTag(5, 1, QStringLiteral("1 schiri 1"));
+    HighlightTeam(*state, state->ScheduleGrid, 1, 8);
+    HighlightTeam(*state, copy, 1, 1);
+    HighlightTeam(*state, plan, 1, 1);
+    EXPECT_EQ(copy.colour(5, 1), HighlightColour::SameTeam);
+    EXPECT_EQ(plan.colour(5, 1), HighlightColour::Referee);
 
     state->CurrentRound = 2;
     HighlightTeam(*state, state->ScheduleGrid, 6, 8);

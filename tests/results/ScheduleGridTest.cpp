@@ -1,5 +1,8 @@
 #include "results/ScheduleGrid.h"
+#include "results/ResultTable.h"
 #include "results/ScheduleFixture.h"
+#include "results/Standings.h"
+#include "structure/Advancement.h"
 #include "support/GTestQt.h"
 
 #include <gtest/gtest.h>
@@ -287,4 +290,43 @@ TEST(LayOutScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
     // Without a pairing table every game reads as position 0 against 0, which is no team.
     const GroupBlock first = LocateGroupBlock(*state, 1);
     EXPECT_EQ(state->ScheduleGrid.cell(first.Column, first.gameRow(1)), QStringLiteral("0) ") + Missing);
+}
+
+// A confirmed result redraws the group and the groups it feeds; the grid is the one a full render
+// of the same state gives, also where it has to fall back to the full render.
+TEST(RenderAfterResult, GivesTheGridOfAFullRender)
+{
+    struct Case {
+        const char* name;
+        bool keepPlanUpdated;
+        bool widenGroupTwo; // the layout changed since the last render
+    };
+    for (const Case& c : {Case{"patched", true, false}, Case{"plan not kept updated", false, false},
+                          Case{"other layout", true, true}}) {
+        SCOPED_TRACE(c.name);
+        auto state = TwoRoundTournament();
+        state->Settings.KeepPlanUpdated = c.keepPlanUpdated;
+        state->ReferralTable[3][1] = {1, 1, 0, 0}; // the winner of group 1 plays the final
+        state->ReferralTable[1][1] = {0, 0, 3, 1};
+        state->NameTable[1][2] = QStringLiteral("Bären");
+        RenderScheduleGrid(*state);
+        state->ScheduleGrid.setColour(2, 10, 0x123456); // a highlight goes with every render
+        if (c.widenGroupTwo)
+            state->TeamsInGroup[2] = 3;
+        // Group 1 gets its last games: completed, its winner goes on into the final.
+        for (const int game : {2, 3, 5, 6})
+            StoreResult(*state, GameResult{1, game, QString(), 0, 0, game, 1});
+        ComputeStandings(*state, 1);
+        UpdateGroupCompletion(*state, 1);
+        ASSERT_TRUE(state->GroupCompleted[1]);
+        state->TimePlanCurrent = true;
+        auto expected = std::make_unique<TournamentState>(*state);
+        RenderScheduleGrid(*expected);
+        RenderAfterResult(*state, 1);
+
+        EXPECT_FALSE(state->TimePlanCurrent);
+        EXPECT_TRUE(state->ScheduleGrid == expected->ScheduleGrid);
+        EXPECT_EQ(state->ScheduleGrid.cell(1, LocateGroupBlock(*state, 3).teamRow(1)),
+                  QStringLiteral("1) ") + state->NameTable[1][state->RankedPosition[1][1]]);
+    }
 }
