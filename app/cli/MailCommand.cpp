@@ -4,6 +4,7 @@
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "allocation/EmailDispatch.h"
+#include "allocation/GameListPages.h"
 #include "allocation/MailAccount.h"
 #include "allocation/MailAddress.h"
 #include "allocation/MailCertificate.h"
@@ -250,6 +251,7 @@ int RunMail(const QStringList& arguments)
         job.AttachmentPath = QFileInfo(parser.value(options.attach)).absoluteFilePath();
     job.WorkDir = gameListDir.path();
     job.TournamentName = state->TournamentName;
+    job.RoundOneTeams = RoundTeamNames(*state, 1);
     const MailPlan plan = PlanEmails(RowsOf(*state, parser.isSet(options.toMarked)), job);
     if (plan.TeamCount == 0) {
         PrintError(

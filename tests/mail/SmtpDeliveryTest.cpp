@@ -1,5 +1,6 @@
 // korvane-cli mail against a real SMTP server on loopback (STARTTLS, TLS, AUTH), with what
 // arrived read by Python's email package as a mail program reads it.
+#include "allocation/GameListPages.h"
 #include "allocation/MailCertificate.h"
 #include "mail/MailTestSupport.h"
 #include "model/TournamentState.h"
@@ -46,6 +47,7 @@ protected:
         state->NamePool[4].Email = QStringLiteral("info@kleinoed.de, jugend@kleinoed.de");
         ASSERT_EQ(state->NamePool[5].Name, InvalidTeam);
         state->NamePool[5].Email = InvalidAddress;
+        m_roundOneTeams = RoundTeamNames(*state, 1);
         for (int entry = 1; entry <= 18; ++entry) {
             const NamePoolEntry& team = state->NamePool[std::size_t(entry)];
             m_teams.append(team.Name);
@@ -103,6 +105,7 @@ protected:
     QByteArray m_oldConfig;
     QString m_tournament;
     QStringList m_teams;
+    QStringList m_roundOneTeams;
     QStringList m_expectedRecipients; // every valid address of the 17 teams that get mail
 };
 
@@ -203,7 +206,8 @@ TEST_F(MailDeliveryTest, BothModesReachEveryValidAddressCompleteAndPrivate)
         EXPECT_EQ(Strings(message[u"to_addresses"]), Strings(message[u"rcpt_tos"]));
         const QJsonObject list = message[u"attachments"].toArray()[0].toObject();
         const QString team = m_teams[index < 5 ? index - 1 : index];
-        const QString fileName = TeamGameListFileName(team, TournamentName, 1);
+        const QString fileName =
+            TeamGameListFileName(int(m_roundOneTeams.indexOf(team)) + 1, team, TournamentName, 1);
         EXPECT_EQ(list[u"filename"].toString(), fileName);
         EXPECT_EQ(list[u"content_type"].toString(), QStringLiteral("application/rtf"));
         EXPECT_EQ(list[u"sha256"].toString(),
