@@ -6,12 +6,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 class TextGrid;
+struct LiveStateParts;
 struct TournamentState;
+struct WebPage;
 
 // What the live pages read: the tournament and the time plan (the one the desk shows).
 struct LiveSource {
@@ -44,29 +47,41 @@ QByteArray ReasonPhrase(int status);
 
 // The routes of the live plan, read-only: "/", "/runde/N", "/platz/F", "/mannschaft/NAME", the
 // JSON of each under "/daten", the stylesheet and the script. Only GET and HEAD; nothing is read
-// from disk. Each page is built once per state of the tournament and answered from the cache
-// until tournamentChanged(); its entity tag is a hash of its bytes.
+// from disk. A page's entity tags come from the fingerprint of what it shows, so a phone whose
+// page is current gets its 304 without the page being built; each page is built once per state
+// of what it shows, the HTML and the JSON each only when asked for, and a change to the
+// tournament rebuilds only the pages that show what changed.
 class LiveSite {
 public:
     using SourceReader = std::function<LiveSource()>;
 
     explicit LiveSite(SourceReader source);
+    ~LiveSite();
 
     LiveResponse respond(const LiveRequest& request);
-    // The tournament or its time plan changed: every page is built anew on its next request.
+    // The tournament or its time plan changed: what each page shows is read again on the next
+    // request, and the pages whose part changed are built anew.
     void tournamentChanged();
 
 private:
-    struct BuiltPage {
+    struct CachedPage {
+        quint64 Fingerprint = 0;
+        std::vector<int> SourceRounds;
+        bool ReadsEveryRound = false;
+        QByteArray DataTag;
+        QByteArray PageTag;
+        QByteArray Json; // each built when first asked for
         QByteArray Html;
-        QByteArray HtmlTag;
-        QByteArray Json;
-        QByteArray JsonTag;
     };
-    std::optional<BuiltPage> page(const QStringList& route);
+    LiveResponse answerPage(const LiveRequest& request, const QStringList& route, bool json);
+    // The page of the route as it stands now; a new entry when the cached one is stale.
+    CachedPage* currentPage(const QString& key, const LiveSource& source, std::optional<WebPage>& built,
+                            const QStringList& route);
     LiveResponse answer(const LiveRequest& request, const QByteArray& contentType, const QByteArray& body,
                         const QByteArray& tag) const;
 
     SourceReader m_source;
-    QHash<QString, BuiltPage> m_pages; // by route, for the current state
+    quint64 m_salt;                          // tags of an earlier run of the server never match
+    std::unique_ptr<LiveStateParts> m_parts; // read again after each change
+    QHash<QString, CachedPage> m_pages;      // by route
 };

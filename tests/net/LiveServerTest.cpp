@@ -151,10 +151,12 @@ TEST_F(LiveServerTest, EveryRouteAnswersWithItsStatusTypeAndTheSafetyHeaders)
     EXPECT_EQ(server.phonesSeen(), 1); // every request came from 127.0.0.1
 }
 
-TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJson)
+TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJsonOfItsPagesOnly)
 {
     const Reply page = fetch("/runde/1");
     const Reply data = fetch("/daten/runde/1");
+    const QByteArray otherRound = fetch("/daten/runde/2").Headers.value("etag");
+    const QByteArray overview = fetch("/daten").Headers.value("etag");
     ASSERT_EQ(data.Status, 200);
     const QByteArray tag = data.Headers.value("etag");
     ASSERT_FALSE(tag.isEmpty());
@@ -180,6 +182,8 @@ TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJson)
     EXPECT_NE(changed.Headers.value("etag"), tag);
     EXPECT_FALSE(data.Body.contains("\"7 : 6\""));
     EXPECT_TRUE(changed.Body.contains("\"7 : 6\""));
+    EXPECT_EQ(fetch("/daten", "GET", overview).Status, 200) << "the overview counts the results";
+    EXPECT_EQ(fetch("/daten/runde/2", "GET", otherRound).Status, 304) << "round 2 shows nothing of it";
 }
 
 TEST_F(LiveServerTest, OversizedRequestsAreRefusedAndTheServerGoesOn)
