@@ -338,6 +338,33 @@ tr.own td { background: #dce9fb; font-weight: bold; }
 footer { margin-top: 1.5rem; border-top: 1px solid #bbb; }
 p.live { font-size: 0.85rem; color: #1a6b2a; }
 p.live.offline { color: #a31515; font-weight: bold; }
+/* A referee's entry page: large targets for a thumb */
+body.eingabe main { max-width: 34rem; }
+form.spiel { border: 2px solid #bbb; border-radius: 0.5rem; padding: 0.6rem 0.8rem 0.8rem; margin: 0 0 1rem; }
+form.spiel.aktuell { border-color: #0b3d91; background: #f3f6fc; }
+form.spiel p { margin: 0.2rem 0; }
+p.wann { font-size: 0.9rem; color: #333; }
+p.paarung { font-size: 1.25rem; font-weight: bold; }
+p.eingetragen { color: #1a6b2a; font-weight: bold; }
+form label { display: block; margin: 0.6rem 0 0.2rem; font-weight: bold; }
+form input[type=text] {
+  width: 100%; font-size: 1.6rem; padding: 0.5rem 0.6rem; min-height: 3.2rem;
+  border: 2px solid #555; border-radius: 0.4rem;
+}
+form button {
+  width: 100%; min-height: 3.4rem; margin-top: 0.6rem; font-size: 1.3rem; font-weight: bold;
+  color: #fff; background: #0b3d91; border: none; border-radius: 0.4rem;
+}
+form button:disabled { background: #777; }
+p.vorschau { min-height: 1.5rem; font-size: 1.1rem; }
+p.vorschau.ok { color: #1a6b2a; font-weight: bold; }
+p.vorschau.fehler, p.meldung.fehler { color: #a31515; }
+p.meldung { padding: 0.7rem 0.8rem; border-radius: 0.4rem; font-size: 1.1rem; font-weight: bold; }
+p.meldung.ok { background: #e3f4e6; color: #1a6b2a; }
+p.meldung.fehler { background: #fbe4e4; }
+td.stand.ok { color: #1a6b2a; font-weight: bold; }
+td.stand.abgelehnt, td.stand.konflikt { color: #a31515; font-weight: bold; }
+td.stand.alt { color: #666; }
 )css");
 }
 

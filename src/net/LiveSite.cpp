@@ -1,7 +1,9 @@
 #include "net/LiveSite.h"
 
 #include "live/LiveStateParts.h"
+#include "live/RefereePage.h"
 #include "live/WebPages.h"
+#include "net/RefereeDesk.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -58,6 +60,13 @@ bool IsPageRoute(const QStringList& route)
     return route.isEmpty() || (route.size() == 2 && kinds.contains(route.at(0)));
 }
 
+// "/platz/F/eingabe" of a field that may exist.
+bool IsEntryRoute(const QStringList& route)
+{
+    return route.size() == 3 && route.at(0) == QStringLiteral("platz") && RouteNumber(route.at(1)) > 0 &&
+           route.at(2) == QStringLiteral("eingabe");
+}
+
 // The files of the pages, built into the program.
 struct Resource {
     QString Path;
@@ -69,9 +78,11 @@ struct Resource {
 const Resource* FindResource(const QString& path)
 {
     static const std::vector<Resource> resources = [] {
-        std::vector<Resource> built{{LiveStylePath(), "text/css; charset=utf-8", LiveStyleSheet(), {}},
-                                    {LiveScriptPath(), "text/javascript; charset=utf-8", LiveScript(), {}},
-                                    {LiveIconPath(), "image/svg+xml", LiveIcon(), {}}};
+        std::vector<Resource> built{
+            {LiveStylePath(), "text/css; charset=utf-8", LiveStyleSheet(), {}},
+            {LiveScriptPath(), "text/javascript; charset=utf-8", LiveScript(), {}},
+            {LiveIconPath(), "image/svg+xml", LiveIcon(), {}},
+            {RefereeScriptPath(), "text/javascript; charset=utf-8", RefereeScript(), {}}};
         for (Resource& resource : built)
             resource.Tag = EntityTag(resource.Body);
         return built;
@@ -118,7 +129,9 @@ std::optional<WebPage> BuildPage(const TournamentState& state, const TextGrid& p
     return LiveTeamPage(state, plan, route.at(1));
 }
 
-LiveResponse ErrorResponse(const LiveRequest& request, int status, const QByteArray& contentType,
+} // namespace
+
+LiveResponse PlainResponse(const LiveRequest& request, int status, const QByteArray& contentType,
                            const QByteArray& body)
 {
     LiveResponse response;
@@ -132,7 +145,6 @@ LiveResponse ErrorResponse(const LiveRequest& request, int status, const QByteAr
         response.Headers.push_back(header);
     return response;
 }
-} // namespace
 
 HttpHeaders SecurityHeaders()
 {
@@ -153,14 +165,24 @@ QByteArray ReasonPhrase(int status)
         return "Not Modified";
     case 400:
         return "Bad Request";
+    case 403:
+        return "Forbidden";
     case 404:
         return "Not Found";
     case 405:
         return "Method Not Allowed";
     case 408:
         return "Request Timeout";
+    case 409:
+        return "Conflict";
     case 413:
         return "Payload Too Large";
+    case 415:
+        return "Unsupported Media Type";
+    case 422:
+        return "Unprocessable Content";
+    case 429:
+        return "Too Many Requests";
     case 431:
         return "Request Header Fields Too Large";
     case 501:
@@ -202,14 +224,16 @@ LiveResponse LiveSite::respond(const LiveRequest& request)
 {
     const std::optional<QStringList> segments = PathSegments(request.Path);
     if (!segments)
-        return ErrorResponse(request, 400, TextType, QByteArrayLiteral("Die Adresse ist ungültig.\n"));
+        return PlainResponse(request, 400, TextType, QByteArrayLiteral("Die Adresse ist ungültig.\n"));
     const bool json = !segments->isEmpty() && segments->first() == QStringLiteral("daten");
     const QStringList route = json ? segments->mid(1) : *segments;
+    if (IsEntryRoute(route) && m_desk)
+        return m_desk->respond(request, RouteNumber(route.at(1)), json);
     const Resource* resource = segments->size() == 1 ? FindResource(u'/' + segments->first()) : nullptr;
     if (!resource && !IsPageRoute(route))
-        return ErrorResponse(request, 404, HtmlType, NotFoundPage());
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
     if (request.Method != "GET" && request.Method != "HEAD")
-        return ErrorResponse(request, 405, TextType, QByteArrayLiteral("Nur GET und HEAD.\n"));
+        return PlainResponse(request, 405, TextType, QByteArrayLiteral("Nur GET und HEAD.\n"));
     if (resource)
         return answer(request, resource->Type, resource->Body, resource->Tag);
     return answerPage(request, route, json);
@@ -219,14 +243,14 @@ LiveResponse LiveSite::answerPage(const LiveRequest& request, const QStringList&
 {
     const LiveSource source = m_source();
     if (!source.State || !source.TimePlan)
-        return ErrorResponse(request, 404, HtmlType, NotFoundPage());
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
     if (!m_parts)
         m_parts = std::make_unique<LiveStateParts>(ReadLiveStateParts(*source.State, *source.TimePlan));
     const QString key = route.join(u'/');
     std::optional<WebPage> built;
     CachedPage* page = currentPage(key, source, built, route);
     if (!page)
-        return ErrorResponse(request, 404, HtmlType, NotFoundPage());
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
     const QByteArray& tag = json ? page->DataTag : page->PageTag;
     QByteArray& body = json ? page->Json : page->Html;
     if (body.isEmpty() && !MatchesTag(request.IfNoneMatch, tag)) {
@@ -234,7 +258,7 @@ LiveResponse LiveSite::answerPage(const LiveRequest& request, const QStringList&
         if (!built)
             built = BuildPage(*source.State, *source.TimePlan, route);
         if (!built)
-            return ErrorResponse(request, 404, HtmlType, NotFoundPage());
+            return PlainResponse(request, 404, HtmlType, NotFoundPage());
         body = json ? WebPageJson(*built) : WebPageHtml(*built, page->DataTag);
     }
     return json ? answer(request, JsonType, page->Json, page->DataTag)
