@@ -50,6 +50,9 @@ int main(int argc, char* argv[])
     auto state = std::make_unique<TournamentState>();
     Tform1 window(*state, prompter, files, QCoreApplication::applicationDirPath(),
                   WithAbsoluteStartFile(QCoreApplication::arguments(), QDir::currentPath()));
+    // Only the main window ends the program; the queue lets its closing finish first.
+    QObject::connect(
+        &window, &Tform1::programEnds, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     window.resize(1100, 680);
     window.show();
     return app.exec();

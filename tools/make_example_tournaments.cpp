@@ -20,8 +20,8 @@ namespace {
 // The texts below are all valid; any question or notice is a fault of this program.
 class FailingPrompter : public Prompter {
 public:
-    Answer askYesNo(const QString&, const QString& text) override { fail(text); }
-    Answer askYesNoCancel(const QString&, const QString& text) override { fail(text); }
+    Answer askYesNo(const QString&, const QString& text, Answer) override { fail(text); }
+    Answer askYesNoCancel(const QString&, const QString& text, Answer) override { fail(text); }
     void inform(const QString&, const QString& text) override { fail(text); }
 
 private:

@@ -26,14 +26,14 @@ QString answerText(Prompter::Answer answer)
 }
 } // namespace
 
-Prompter::Answer ConsolePrompter::askYesNo(const QString& caption, const QString& text)
+Prompter::Answer ConsolePrompter::askYesNo(const QString& caption, const QString& text, Answer)
 {
     const Answer answer = m_answer == Answer::Cancel ? Answer::No : m_answer;
     printToStderr(caption, text, answerText(answer));
     return answer;
 }
 
-Prompter::Answer ConsolePrompter::askYesNoCancel(const QString& caption, const QString& text)
+Prompter::Answer ConsolePrompter::askYesNoCancel(const QString& caption, const QString& text, Answer)
 {
     printToStderr(caption, text, answerText(m_answer));
     return m_answer;

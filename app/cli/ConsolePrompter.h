@@ -7,8 +7,9 @@ class ConsolePrompter : public Prompter {
 public:
     explicit ConsolePrompter(Answer answerToQuestions = Answer::No) : m_answer(answerToQuestions) {}
 
-    Answer askYesNo(const QString& caption, const QString& text) override;
-    Answer askYesNoCancel(const QString& caption, const QString& text) override;
+    Answer askYesNo(const QString& caption, const QString& text, Answer defaultAnswer = Answer::No) override;
+    Answer askYesNoCancel(const QString& caption, const QString& text,
+                          Answer defaultAnswer = Answer::Cancel) override;
     void inform(const QString& caption, const QString& text) override;
 
     int noticeCount() const { return m_noticeCount; }

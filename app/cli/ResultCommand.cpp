@@ -107,6 +107,10 @@ std::optional<QString> requestError(const TournamentState& state, const ResultRe
             .arg(games);
     if (request.setsGiven && state.SetsWord != QStringLiteral("Sätze"))
         return QStringLiteral("das Turnier wird ohne Sätze gespielt: --goals verwenden");
+    // As in the dialog: text without a digit would read as empty and delete the result.
+    if (ParseScoreEntry(request.fields.Sets, request.fields.Goals).EntryAction == ScoreEntry::Action::Refuse)
+        return QStringLiteral("Fehlerhafte Eingabe: \"%1\"")
+            .arg(request.setsGiven ? request.fields.Sets : request.fields.Goals);
     return std::nullopt;
 }
 

@@ -11,8 +11,6 @@ struct Candidates {
     const Busy& busy;
     int groupOfPlayers; // the game's group, by place in the round
     int lastTeamOfGroup;
-    int teamA;
-    int teamB;
 
     // The choice of one pass; `passes` tells whether a candidate may be taken.
     template <typename Test> int choose(Test passes) const
@@ -34,16 +32,14 @@ struct Candidates {
     bool sameGroup(int candidate) const { return teams.groupInRound(candidate) == groupOfPlayers; }
     bool idle(int candidate) const { return !busy[std::size_t(candidate)]; }
 
+    // A team that plays or already referees in the slot is never chosen: when every team is busy,
+    // the game gets an external referee.
     int referee() const
     {
-        int choice = choose([&](int c) { return !sameGroup(c) && idle(c); });
-        if (choice == 0)
-            choice = choose([&](int c) { return !sameGroup(c); });
-        if (choice == 0)
-            choice = choose([&](int c) { return sameGroup(c) && idle(c); });
-        if (choice == 0)
-            choice = choose([&](int c) { return c != teamA && c != teamB; });
-        return choice;
+        const int choice = choose([&](int c) { return !sameGroup(c) && idle(c); });
+        if (choice != 0)
+            return choice;
+        return choose([&](int c) { return sameGroup(c) && idle(c); });
     }
 };
 } // namespace
@@ -62,8 +58,7 @@ void AssignReferees(SlotTable& table, const RoundTeams& teams, int fieldCount, R
             if (game.TeamA < 1)
                 continue;
             const int group = teams.groupInRound(game.TeamA);
-            const Candidates candidates{teams,      refereeCount, busy, group, teams.lastTeamOfGroup(group),
-                                        game.TeamA, game.TeamB};
+            const Candidates candidates{teams, refereeCount, busy, group, teams.lastTeamOfGroup(group)};
             const int referee = candidates.referee();
             game.Referee = referee;
             if (referee >= 1) {

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <memory>
+
 namespace {
 const QString LoadFailedCaption = QStringLiteral("Korvane");
 const QString LoadFailedText = QStringLiteral("Einladen klappt nich !");
@@ -33,12 +35,11 @@ void ReportLoadFailure(Prompter& prompter, const QString& cause)
     prompter.inform(LoadFailedCaption, LoadFailedText + u'\n' + cause);
 }
 
-// What a load sets whether or not the file could be read to its end.
+// What a load sets once the file was read to its end.
 void FinishLoad(TournamentState& state)
 {
     state.IsSaved = true;
     state.SetsWord = state.Settings.WithSets ? QStringLiteral("Sätze") : QString();
-    state.AutoLoadPending = false;
     state.JustLoaded = true;
 }
 } // namespace
@@ -58,28 +59,30 @@ void GuardProtectedFileName(TournamentState& state, Prompter& prompter)
 bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter)
 {
     GuardProtectedFileName(state, prompter);
+    state.AutoLoadPending = false;
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        // Nothing was read: the tournament in memory, saved or not, stays as it is.
-        state.AutoLoadPending = false;
         ReportLoadFailure(prompter, QStringLiteral("Die Datei %1 lässt sich nicht lesen: %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     file.close();
 
-    state.RememberedFileName = path;
-    const TournamentFileReadResult result = ReadTournamentFile(state, bytes);
-    FinishLoad(state);
+    // Read into a copy, so that everything no file carries stays as it was, and take it over only
+    // when the whole file was read: a faulty file leaves the open tournament untouched.
+    auto loaded = std::make_unique<TournamentState>(state);
+    const TournamentFileReadResult result = ReadTournamentFile(*loaded, bytes);
     if (!result.ok) {
-        // The tournament holds only part of the file: saving must not silently replace it.
-        state.RememberedFileName.clear();
         ReportLoadFailure(prompter, ReadFailureLine(result));
+        return false;
     }
-    return result.ok;
+    loaded->RememberedFileName = path;
+    FinishLoad(*loaded);
+    state = std::move(*loaded);
+    return true;
 }
 
 bool SaveTournament(TournamentState& state, const QString& path, Prompter& prompter)

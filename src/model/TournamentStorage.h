@@ -10,13 +10,13 @@ struct TournamentState;
 // the path and passes it here; every notice and question goes through the prompter.
 
 // Loads the tournament file at `path`. First guards the protected remembered names (see
-// GuardProtectedFileName). A file that cannot be opened leaves the tournament, its saved state
-// and the remembered name as they were. Otherwise the tournament is read afresh; a failed read
-// keeps what was read up to the faulty line and clears the remembered file name, so that a later
-// save cannot overwrite the damaged file with the partial tournament. Failures show
-// "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause.
-// After an opened file: IsSaved := true, SetsWord follows WithSets, JustLoaded := true.
-// AutoLoadPending := false in every case. Returns true when the whole file was read.
+// GuardProtectedFileName). The file is read into a fresh copy of the state, which replaces the
+// tournament only when the whole file was read; a file that cannot be opened or read to its end
+// leaves the tournament, its saved state and the remembered name exactly as they were. Failures
+// show "Einladen klappt nich !" (caption "Korvane") with a second line naming the cause (for a
+// faulty file, its line and what was wrong). After a complete read: the remembered name is
+// `path`, IsSaved := true, SetsWord follows WithSets, JustLoaded := true. AutoLoadPending := false
+// in every case. Returns true when the whole file was read.
 bool LoadTournament(TournamentState& state, const QString& path, Prompter& prompter);
 
 // Saves to `path`. When the path is not the remembered file and a file exists there, asks

@@ -115,12 +115,3 @@ void StartUpTournament(TournamentState& state, const QString& programDir, Prompt
     state.AutoLoadPending = true;
     state.StartingUp = false;
 }
-
-bool ConfirmExit(TournamentState& state, Prompter& prompter)
-{
-    if (!state.IsSaved &&
-        prompter.askYesNo(InfoCaption, QStringLiteral("Korvane ist nicht gespeichert. Trotzdem Ende ?")) ==
-            Prompter::Answer::Yes)
-        state.IsSaved = true;
-    return state.IsSaved;
-}

@@ -55,7 +55,3 @@ bool PrepareWorkDir(TournamentState& state, const QString& programDir, Prompter&
 // the pairing table from "Daten1.dat" found through `programDir`; ends with AutoLoadPending set and
 // StartingUp cleared. The window does the rest (caption, input fields, help history, refresh).
 void StartUpTournament(TournamentState& state, const QString& programDir, Prompter& prompter);
-
-// The exit command's question while the tournament is unsaved. Returns true when the program
-// may end (IsSaved, possibly after the answer Yes).
-bool ConfirmExit(TournamentState& state, Prompter& prompter);

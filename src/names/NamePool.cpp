@@ -26,26 +26,22 @@ void finishListChange(TournamentState& state)
 }
 } // namespace
 
-AddPoolNameResult AddPoolName(TournamentState& state, const QString& name, const QString& email, bool sorted,
-                              Prompter& prompter)
+AddPoolNameResult AddPoolNameSilently(TournamentState& state, const QString& name, const QString& email,
+                                      bool sorted)
 {
     QString newName = CutText(name, Limits::PoolTextLength);
     // A name of one character would show as missing in the plan.
     if (newName.size() == 1)
         newName += u' ';
     AddPoolNameResult result;
-    for (int item = 0; item < state.NameList.size(); ++item) {
-        if (state.NameList[item] == newName) {
-            prompter.inform(PoolText::DuplicateCaption, PoolText::Duplicate);
-            result.Item = item;
-        }
-    }
-    if (result.Item != NoPoolIndex)
-        return result;
-    if (state.NameList.size() >= Limits::MaxPoolEntries) {
-        prompter.inform(PoolText::DuplicateCaption, PoolText::Full);
+    result.Cut = newName.size() < name.size();
+    const qsizetype equal = state.NameList.lastIndexOf(newName);
+    if (equal >= 0) {
+        result.Item = int(equal);
         return result;
     }
+    if (state.NameList.size() >= Limits::MaxPoolEntries)
+        return result;
     result.Item = sorted ? sortedPlace(state.NameList, newName) : int(state.NameList.size());
     state.NameList.insert(result.Item, newName);
     // The table takes it at its end; the sync below brings it to its list place.
@@ -55,6 +51,18 @@ AddPoolNameResult AddPoolName(TournamentState& state, const QString& name, const
     result.Added = true;
     state.IsSaved = false;
     finishListChange(state);
+    return result;
+}
+
+AddPoolNameResult AddPoolName(TournamentState& state, const QString& name, const QString& email, bool sorted,
+                              Prompter& prompter)
+{
+    const AddPoolNameResult result = AddPoolNameSilently(state, name, email, sorted);
+    if (result.Added && result.Cut)
+        prompter.inform(PoolText::CutCaption, PoolText::Cut(CutText(name, Limits::PoolTextLength)));
+    else if (!result.Added)
+        prompter.inform(PoolText::DuplicateCaption,
+                        result.Item == NoPoolIndex ? PoolText::Full : PoolText::Duplicate);
     return result;
 }
 

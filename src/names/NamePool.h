@@ -18,13 +18,18 @@ struct AddPoolNameResult {
     // 0-based list item to scroll to: the new name, or the equal name that refused it; -1 when
     // the pool was full.
     int Item = NoPoolIndex;
+    bool Cut = false; // the name was longer than 40 characters
 };
 
 // Adds a name with its e-mail address, both cut to 40 characters; a one-character name gets a
 // blank appended. An exactly equal name (case counts) is refused with the duplicate message, a
-// full pool with a notice. `sorted`: the list is kept in alphabetical order.
+// full pool with a notice, and a name that had to be cut is added with a notice saying so.
+// `sorted`: the list is kept in alphabetical order.
 AddPoolNameResult AddPoolName(TournamentState& state, const QString& name, const QString& email, bool sorted,
                               Prompter& prompter);
+// The same without any notice, for callers that report many names at once.
+AddPoolNameResult AddPoolNameSilently(TournamentState& state, const QString& name, const QString& email,
+                                      bool sorted);
 
 // The name and e-mail address the input fields get after a removal: the last removed name, so
 // it can be corrected and added again.
@@ -56,4 +61,9 @@ inline const QString DuplicateCaption = QStringLiteral("Fehler");
 inline const QString Duplicate =
     QStringLiteral("dieser Name ist schon vorhanden ! Einsetzen nicht möglich. ");
 inline const QString Full = QStringLiteral("Die Namensliste ist voll: sie fasst höchstens 200 Namen.");
+inline const QString CutCaption = QStringLiteral("Benutzer-Info");
+inline QString Cut(const QString& cutName)
+{
+    return QStringLiteral("Der Name ist länger als 40 Zeichen und wurde gekürzt: \"%1\"").arg(cutName);
+}
 } // namespace PoolText

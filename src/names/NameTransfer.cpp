@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -17,6 +19,23 @@ constexpr std::pair<char, char> DosUmlauts[] = {
     {char(132), char(0xE4)}, {char(148), char(0xF6)}, {char(129), char(0xFC)}, {char(225), char(0xDF)},
     {char(142), char(0xC4)}, {char(153), char(0xD6)}, {char(154), char(0xDC)},
 };
+
+// The text of a file that is UTF-8: one with a byte-order mark, or one whose bytes beyond ASCII
+// all form valid UTF-8 sequences (which Windows-1252 text with umlauts practically never does).
+std::optional<QString> DecodeUtf8Text(const QByteArray& bytes)
+{
+    static const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+    if (bytes.startsWith(ByteOrderMark))
+        return QString::fromUtf8(bytes.mid(ByteOrderMark.size()));
+    const bool onlyAscii = std::all_of(bytes.begin(), bytes.end(), [](char byte) { return byte >= 0; });
+    if (onlyAscii)
+        return std::nullopt;
+    QStringDecoder decoder(QStringConverter::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
 
 QByteArray withWindowsUmlauts(QByteArray line)
 {
@@ -32,15 +51,20 @@ QByteArray withWindowsUmlauts(QByteArray line)
 
 QStringList NameImportLines(const QByteArray& bytes)
 {
-    QList<QByteArray> lines = bytes.split('\n');
-    // A line end at the end of the file closes the last line; it opens no new one.
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    const std::optional<QString> utf8 = DecodeUtf8Text(bytes);
     QStringList texts;
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        texts << DecodeWindows1252(withWindowsUmlauts(line));
+    if (utf8) {
+        texts = utf8->split(u'\n');
+    } else {
+        for (const QByteArray& line : bytes.split('\n'))
+            texts << DecodeWindows1252(withWindowsUmlauts(line));
+    }
+    // A line end at the end of the file closes the last line; it opens no new one.
+    if (!texts.isEmpty() && texts.last().isEmpty())
+        texts.removeLast();
+    for (QString& text : texts) {
+        if (text.endsWith(u'\r'))
+            text.chop(1);
     }
     return texts;
 }
@@ -57,20 +81,30 @@ ImportedName SplitImportLine(const QString& line)
 
 int ImportNames(TournamentState& state, const QByteArray& bytes, bool sorted, Prompter& prompter)
 {
-    int count = 0;
-    for (const QString& line : NameImportLines(bytes)) {
-        // One notice for a full pool is enough; the rest of the file would only repeat it.
-        if (state.NameList.size() >= Limits::MaxPoolEntries) {
-            prompter.inform(PoolText::DuplicateCaption, PoolText::Full);
+    int added = 0;
+    QStringList duplicates;
+    QStringList cut;
+    qsizetype notRead = 0;
+    const QStringList lines = NameImportLines(bytes);
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const ImportedName imported = SplitImportLine(lines[index]);
+        if (imported.Name.trimmed().isEmpty())
+            continue; // a blank line names no team
+        const AddPoolNameResult result = AddPoolNameSilently(state, imported.Name, imported.Email, sorted);
+        if (result.Added) {
+            ++added;
+            if (result.Cut)
+                cut << state.NameList[result.Item];
+        } else if (result.Item != NoPoolIndex) {
+            duplicates << imported.Name;
+        } else {
+            notRead = lines.size() - index; // the pool is full: the rest of the file stays out
             break;
         }
-        const ImportedName imported = SplitImportLine(line);
-        AddPoolName(state, imported.Name, imported.Email, sorted, prompter);
-        ++count;
     }
     state.RememberedFileName.clear();
-    prompter.inform(PoolText::ImportCaption, PoolText::Imported(count));
-    return count;
+    prompter.inform(PoolText::ImportCaption, PoolText::ImportReport(added, duplicates, cut, int(notRead)));
+    return added;
 }
 
 int ImportNamesFromFile(TournamentState& state, const QString& path, bool sorted, Prompter& prompter)
@@ -83,6 +117,24 @@ int ImportNamesFromFile(TournamentState& state, const QString& path, bool sorted
         return 0;
     }
     return ImportNames(state, file.readAll(), sorted, prompter);
+}
+
+QString PoolText::ImportReport(int added, const QStringList& duplicates, const QStringList& cut, int notRead)
+{
+    QString report = Imported(added);
+    const auto listed = [](const QStringList& names) {
+        return QStringLiteral("\"") + names.join(QStringLiteral("\", \"")) + u'"';
+    };
+    if (!duplicates.isEmpty())
+        report += QStringLiteral("\n\nSchon vorhanden und nicht eingeladen (%1): %2")
+                      .arg(duplicates.size())
+                      .arg(listed(duplicates));
+    if (!cut.isEmpty())
+        report += QStringLiteral("\n\nAuf 40 Zeichen gekürzt (%1): %2").arg(cut.size()).arg(listed(cut));
+    if (notRead > 0)
+        report += QStringLiteral("\n\n") + Full +
+                  QStringLiteral(" %1 Zeilen wurden nicht mehr eingelesen.").arg(notRead);
+    return report;
 }
 
 QString NamePoolExportText(const TournamentState& state)

@@ -8,9 +8,11 @@
 #include "results/ScoreSyntax.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString InfoCaption = QStringLiteral("Info");
+const QString UserInfoCaption = QStringLiteral("Benutzer-Info");
 
 bool withSetsField(const TournamentState& state)
 {
@@ -82,26 +84,18 @@ QString timePlanText(const ResultEntryFields& fields)
     return fields.Sets.isEmpty() ? fields.Goals : fields.Sets;
 }
 
-// Steps after the completed-group question: read both fields, delete at once or, on the
-// confirming press, store; the confirming press then recomputes.
-void applyFields(TournamentState& state, const ResultEntryFields& fields, bool confirming, Prompter& prompter,
-                 ResultEntryOutcome& outcome)
+// The confirming press: delete or store the entry, then recompute.
+void applyEntry(TournamentState& state, const ScoreEntry& entry, Prompter& prompter,
+                ResultEntryOutcome& outcome)
 {
     const int group = state.SelectedGroup;
     const int game = state.SelectedNumber;
-    const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
-    const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
-    outcome.Fields = {entry.SetsField, entry.GoalsField};
     if (entry.EntryAction == ScoreEntry::Action::Delete) {
         deleteSelectedResult(state, group, game, outcome);
-        if (confirming) {
-            RecomputeAfterResult(state, group);
-            outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
-        }
+        RecomputeAfterResult(state, group);
+        outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
         return;
     }
-    if (!confirming)
-        return; // the first press only normalises and shows
     if (entry.Cancelled)
         prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
     const GameResult result = ResultOfEntry(group, game, entry);
@@ -154,28 +148,35 @@ ResultEntrySetup ResultEntry::activate(const TournamentState& state)
 ResultEntryOutcome ResultEntry::press(TournamentState& state, const ResultEntryFields& fields,
                                       Prompter& prompter)
 {
-    const bool confirming = EntryConfirmArmed;
     ResultEntryOutcome outcome;
     outcome.Fields = fields;
     const int group = state.SelectedGroup;
-    const int game = state.SelectedNumber;
-    if (!isStorableGame(state, group, game)) {
+    if (!isStorableGame(state, group, state.SelectedNumber)) {
         outcome.CloseDialog = true; // no game of this tournament: nothing to store
         return outcome;
     }
+    const QString setsField = withSetsField(state) ? fields.Sets : QString(); // a hidden field is emptied
+    const ScoreEntry entry = ParseScoreEntry(setsField, fields.Goals);
+    if (entry.EntryAction == ScoreEntry::Action::Refuse) {
+        prompter.inform(UserInfoCaption, QStringLiteral("Fehlerhafte Eingabe"));
+        EntryConfirmArmed = false;
+        outcome.FieldColour = UnarmedColour;
+        return outcome;
+    }
+    outcome.Fields = {entry.SetsField, entry.GoalsField};
+    outcome.FieldColour = ArmedColour;
+    if (!std::exchange(EntryConfirmArmed, true))
+        return outcome; // the first press only normalises and shows
 
-    bool goOn = true;
+    outcome.CloseDialog = true;
     if (state.GroupCompleted[std::size_t(group)]) {
-        const Prompter::Answer answer = prompter.askYesNoCancel(InfoCaption, CompletedGroupQuestion());
+        const Prompter::Answer answer =
+            prompter.askYesNoCancel(InfoCaption, CompletedGroupQuestion(), Prompter::Answer::Cancel);
+        if (answer == Prompter::Answer::Cancel)
+            return outcome;
         if (answer == Prompter::Answer::Yes)
             ClearFedGroupResults(state, group);
-        goOn = answer != Prompter::Answer::Cancel;
     }
-
-    if (goOn)
-        applyFields(state, fields, confirming, prompter, outcome);
-    outcome.CloseDialog = confirming;
-    EntryConfirmArmed = true;
-    outcome.FieldColour = ArmedColour;
+    applyEntry(state, entry, prompter, outcome);
     return outcome;
 }

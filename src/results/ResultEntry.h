@@ -44,28 +44,32 @@ struct ResultEntryOutcome {
 };
 
 // The result dialog's logic: the first press normalises and shows the input, the second press
-// (EntryConfirmArmed) stores it, recomputes the group's table and runs the completion check.
-// The game is the one of the selection state (SelectedGroup, SelectedNumber); the cells patched
-// afterwards are found through SelectedTagKind, SelectedCol and SelectedRow.
+// (EntryConfirmArmed) stores or deletes it, recomputes the group's table and runs the completion
+// check. Nothing changes before the confirming press. The game is the one of the selection state
+// (SelectedGroup, SelectedNumber); the cells patched afterwards are found through
+// SelectedTagKind, SelectedCol and SelectedRow.
 class ResultEntry {
 public:
-    static constexpr std::uint32_t ArmedColour = 0x00FF00; // lime: the next press confirms
+    static constexpr std::uint32_t ArmedColour = 0x00FF00;   // lime: the next press confirms
+    static constexpr std::uint32_t UnarmedColour = 0xFFFFFF; // the window colour
 
     // Opening the dialog disarms it.
     ResultEntrySetup activate(const TournamentState& state);
     // Leaving an entry field disarms, so a click on the button straight after typing normalises first.
     void fieldLeft() { EntryConfirmArmed = false; }
-    // One press of "Ü&bernehmen". Every press: the question while the group is completed (JA
-    // empties the groups its places feed at once, ABBRECHEN skips to the end), then a deletion
-    // ("0", or both fields empty) takes effect at once. Only the confirming press stores, says
-    // "Spiel fällt aus" for "x", recomputes the group's table, re-renders and runs the completion
-    // check, and closes. Every press ends armed with lime fields.
+    // One press of "Ü&bernehmen". Input without a digit (other than "x") is refused with
+    // "Fehlerhafte Eingabe" and disarms. Otherwise the first press normalises and arms (lime
+    // fields). The confirming press closes the dialog; while the group is completed it first asks
+    // the question (default and Escape ABBRECHEN: nothing changes; JA empties the groups its
+    // places feed, then stores; NEIN stores and leaves them). Then it deletes ("0", or both
+    // fields empty) or stores (saying "Spiel fällt aus" for "x"), recomputes the group's table,
+    // re-renders and runs the completion check.
     ResultEntryOutcome press(TournamentState& state, const ResultEntryFields& fields, Prompter& prompter);
 
     bool EntryConfirmArmed = false;
 };
 
-// The question asked on every press while the game's group is completed.
+// The question asked on the confirming press while the game's group is completed.
 QString CompletedGroupQuestion();
 // Empties the results of every group that a placement of the group is referred to.
 void ClearFedGroupResults(TournamentState& state, int group);

@@ -83,9 +83,19 @@ SetsReading ReadSets(QStringView field)
 ScoreEntry ParseScoreEntry(const QString& setsField, const QString& goalsField)
 {
     ScoreEntry entry;
-    entry.Cancelled = goalsField == CancelledGameText;
+    entry.Cancelled = goalsField == CancelledGameText || setsField == CancelledGameText;
     QStringView setsText = SkipNonDigits(setsField);
     const QStringView goalsText = SkipNonDigits(goalsField);
+    // Text without a digit is no score: read as empty it would delete the result.
+    const auto faulty = [](const QString& field, QStringView digits) {
+        return digits.isEmpty() && !field.trimmed().isEmpty() && field != CancelledGameText;
+    };
+    if (faulty(setsField, setsText) || faulty(goalsField, goalsText)) {
+        entry.EntryAction = ScoreEntry::Action::Refuse;
+        entry.SetsField = setsField;
+        entry.GoalsField = goalsField;
+        return entry;
+    }
     if (setsText.isEmpty() && goalsText.isEmpty())
         setsText = u"0";
     const QLatin1String deleteText("0");

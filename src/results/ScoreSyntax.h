@@ -55,9 +55,9 @@ SetsReading ReadSets(QStringView field);
 
 // What the two entry fields ask for.
 struct ScoreEntry {
-    enum class Action { Store, Delete };
+    enum class Action { Store, Delete, Refuse };
     Action EntryAction = Action::Store;
-    bool Cancelled = false; // the raw goals field is exactly "x"
+    bool Cancelled = false; // the raw goals (or sets) field is exactly "x"
     QString ScoreText;      // normalised sets, "x" for a cancelled game, empty for goals only
     int SetsFirst = 0;
     int SetsSecond = 0;
@@ -67,9 +67,10 @@ struct ScoreEntry {
     QString SetsField;
     QString GoalsField;
 };
-// Both fields empty after their leading non-digits, or either of them exactly "0" then, deletes
-// (unless the goals field is "x"); everything else is stored. Goals come from the sets when the
-// sets field yields a set, else from the goals field.
+// A field that holds text but no digit (other than "x") is refused: nothing may change. Both
+// fields empty, or either of them exactly "0" after its leading non-digits, deletes (unless a
+// field is "x"); everything else is stored. Goals come from the sets when the sets field yields a
+// set, else from the goals field.
 ScoreEntry ParseScoreEntry(const QString& setsField, const QString& goalsField);
 
 // The goals cell of a game in the schedule grid: "x" for a cancelled game, else "  3 : 1".

@@ -4,6 +4,7 @@
 #include "model/TournamentState.h"
 #include "results/ResultTable.h"
 #include "results/ScheduleGrid.h"
+#include "structure/GroupResize.h"
 #include "structure/Groups.h"
 #include "structure/RoundNavigation.h"
 
@@ -158,13 +159,19 @@ ChangeGroupOutcome ApplyGroupChange(TournamentState& state, const ChangeGroupInp
     const int teams = ClampTeamCount(*teamsRead, prompter);
     outcome.teamCountText = QString::number(teams);
     outcome.closes = true;
-    if (IsExistingGroup(state, input.group) && ConfirmGroupChange(state, input.group, prompter)) {
-        const auto group = std::size_t(input.group);
-        state.NameTable[group][0] = input.name;
-        state.TeamsInGroup[group] = teams;
-        state.ReturnLeg[group] = input.returnLeg;
-        RefreshPlaceholdersOf(state, input.group);
-        state.IsSaved = false;
+    if (IsExistingGroup(state, input.group)) {
+        const GroupResultMove move = PlanGroupResultMove(state, input.group, teams, input.returnLeg);
+        if (ConfirmGroupChange(state, input.group, prompter,
+                               RemovedResultsNotice(state, input.group, teams, move))) {
+            const auto group = std::size_t(input.group);
+            if (teams != state.TeamsInGroup[group] || input.returnLeg != state.ReturnLeg[group])
+                ApplyGroupResultMove(state, input.group, move);
+            state.NameTable[group][0] = input.name;
+            state.TeamsInGroup[group] = teams;
+            state.ReturnLeg[group] = input.returnLeg;
+            RefreshPlaceholdersOf(state, input.group);
+            state.IsSaved = false;
+        }
     }
     RenderScheduleGrid(state);
     return outcome;

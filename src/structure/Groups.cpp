@@ -126,19 +126,22 @@ void RemoveRound(TournamentState& state, int removed)
 }
 } // namespace
 
-bool ConfirmGroupChange(const TournamentState& state, int group, Prompter& prompter)
+bool ConfirmGroupChange(const TournamentState& state, int group, Prompter& prompter,
+                        const QString& consequence)
 {
     if (group < 0 || group > Limits::MaxGroupFlags)
         return true;
+    const QString addition = consequence.isEmpty() ? QString() : QStringLiteral("\n\n") + consequence;
     const QString caption = QStringLiteral("Info");
     if (state.GroupCompleted[group])
         return prompter.askYesNo(caption, QStringLiteral("Diese Gruppe wurde bereits abgeschlossen und die "
                                                          "Mannschaften übernommen ! Wollen Sie trotzdem "
-                                                         "fortsetzen ? ")) == Prompter::Answer::Yes;
+                                                         "fortsetzen ? ") +
+                                              addition) == Prompter::Answer::Yes;
     if (state.GroupHasResults[group])
         return prompter.askYesNo(caption, QStringLiteral("Für dieser Gruppe wurden bereits Ergebnisse "
-                                                         "eingegeben ! Wollen Sie trotzdem fortsetzen ? ")) ==
-               Prompter::Answer::Yes;
+                                                         "eingegeben ! Wollen Sie trotzdem fortsetzen ? ") +
+                                              addition) == Prompter::Answer::Yes;
     return true;
 }
 

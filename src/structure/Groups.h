@@ -6,7 +6,9 @@ class Prompter;
 struct TournamentState;
 
 // Asks before a completed group or a group with results is changed; true when it may go on.
-bool ConfirmGroupChange(const TournamentState& state, int group, Prompter& prompter);
+// `consequence`, when given, follows the question as a paragraph of its own. No is the default.
+bool ConfirmGroupChange(const TournamentState& state, int group, Prompter& prompter,
+                        const QString& consequence = {});
 
 // Appends a group at the end of round r and moves every later group, with everything stored
 // for it or pointing at it, one number up. Returns the new group's number, or 0 when the

@@ -12,7 +12,8 @@ bool OfferPdfInsteadOfPrinter(Prompter& prompter)
 {
     return prompter.askYesNo(QStringLiteral("Drucken"),
                              QStringLiteral("Es ist kein Drucker eingerichtet. Sollen die Seiten stattdessen "
-                                            "als PDF-Datei gespeichert werden?")) == Prompter::Answer::Yes;
+                                            "als PDF-Datei gespeichert werden?"),
+                             Prompter::Answer::Yes) == Prompter::Answer::Yes;
 }
 
 bool PrintGridOnDefaultPrinter(const TextGrid& grid, const GridAppearance& appearance, Prompter& prompter,

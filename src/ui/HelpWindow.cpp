@@ -211,7 +211,8 @@ void HelpWindow::askToSave()
     m_textChanged = false; // one question per closing
     if (m_prompter.askYesNo(QStringLiteral("Info"),
                             QStringLiteral("Sie haben den text der Hilfe geändert. Neuen Text "
-                                           "speichern ? ")) == Prompter::Answer::Yes)
+                                           "speichern ? "),
+                            Prompter::Answer::Yes) == Prompter::Answer::Yes) // No would lose the edits
         saveHelpText(QDir(m_state.WorkDir).filePath(HelpTextFileName));
 }
 

@@ -7,6 +7,7 @@
 #include "ui/PauseListWidget.h"
 #include "ui/WidgetNames.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -87,9 +88,16 @@ void PausePanel::showBreaks()
 
 void PausePanel::addBreak()
 {
+    // The second click of a double-click on "hinzufüg." is no second break.
+    const QString inputs = m_begin->text() + u'\n' + m_duration->text();
+    if (m_sinceAdd.isValid() && !m_sinceAdd.hasExpired(QApplication::doubleClickInterval()) &&
+        inputs == m_addedInputs)
+        return;
     // A faulty input is reported here once; the field then holds its normal form.
     for (QLineEdit* input : {m_begin, m_duration})
         input->setText(NormalizeBreakInput(m_state, input->text(), m_prompter));
+    m_addedInputs = m_begin->text() + u'\n' + m_duration->text();
+    m_sinceAdd.start();
     AddBreak(m_state, m_begin->text(), m_duration->text(), m_prompter);
     m_begin->setFocus();
     emit edited();

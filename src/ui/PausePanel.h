@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 
 class PauseListWidget;
@@ -34,4 +35,6 @@ private:
     QPushButton* m_add = nullptr;
     PauseListWidget* m_list = nullptr;
     QCheckBox* m_sorted = nullptr;
+    QElapsedTimer m_sinceAdd;
+    QString m_addedInputs; // begin and duration of the break added last
 };

@@ -83,6 +83,7 @@ TForm2::TForm2(TournamentState& state, Prompter& prompter, ChangeGroupDialog& ch
     m_tabs->addTab(m_scheduleView, QStringLiteral("Spielplan / Tabellen"));
     m_tabs->addTab(m_planView, QStringLiteral("Zeitplan / Platzverteilung"));
     m_resultDialog = new TFormErgebniseingabe(m_state, m_prompter, this);
+    m_resultDialog->setClickableAreas({m_scheduleView, m_planView});
     m_renameDialog = new RenameDialog(m_state, m_prompter, this);
 
     m_messages = Named(new QListWidget, "MessageList");
@@ -264,6 +265,14 @@ void TForm2::clickCell(GridView* view, TextGrid& grid)
 
 void TForm2::carryOut(const CellAction& action, GridView* view, TextGrid& grid)
 {
+    // While a result is being entered, a click into the grid only chooses another game.
+    if (m_resultDialog->isOpen()) {
+        if (const auto* request = std::get_if<ResultEntryRequest>(&action.Open))
+            m_resultDialog->switchTo(*request);
+        else
+            m_resultDialog->takeFocus();
+        return;
+    }
     if (const auto* request = std::get_if<GroupDialogRequest>(&action.Open))
         m_changeGroupDialog.openForGroup(request->Group);
     else if (const auto* request = std::get_if<RenameDialogRequest>(&action.Open)) {
@@ -318,6 +327,9 @@ void TForm2::clearReferralPanel()
 void TForm2::renderAndShow()
 {
     const bool justLoaded = m_state.JustLoaded;
+    // A fresh file starts on its plan; the time plan of the one before is no longer true.
+    if (justLoaded)
+        m_tabs->setCurrentIndex(0);
     RenderScheduleGrid(m_state);
     // The completion checks after a load carry teams forward without rendering; show them.
     if (justLoaded)

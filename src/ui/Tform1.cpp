@@ -25,6 +25,7 @@
 #include "ui/TForm2.h"
 #include "ui/TFormEigenschaften.h"
 #include "ui/TotalsPanel.h"
+#include "ui/TournamentSaving.h"
 #include "ui/WidgetNames.h"
 
 #include <QApplication>
@@ -43,9 +44,6 @@
 
 namespace {
 const QString ProgramTitle = QStringLiteral("Korvane 5.08");
-const QString TournamentFileFilter =
-    QStringLiteral("Korvaneaufstellung (*.auf)|*.auf|Alle Dateien (*.*)|*.*");
-const QString TournamentFileSuffix = QStringLiteral("auf");
 
 const QStringList NoteLines{
     QStringLiteral("Legen Sie für jede Runde "),
@@ -72,6 +70,22 @@ QAction* namedAction(const QString& caption, const char* name, QObject* owner)
     action->setObjectName(QLatin1String(name));
     return action;
 }
+
+// The platform adds the application's display name to every caption when the caption is set;
+// setting each caption again brings a new tournament name into the captions already shown.
+void ShowInEveryCaption(const QString& tournamentName)
+{
+    if (QGuiApplication::applicationDisplayName() == tournamentName)
+        return;
+    QGuiApplication::setApplicationDisplayName(tournamentName);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QString caption = window->windowTitle();
+        if (caption.isEmpty())
+            continue;
+        window->setWindowTitle(QString());
+        window->setWindowTitle(caption);
+    }
+}
 } // namespace
 
 Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, const QString& programDir,
@@ -80,6 +94,14 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
       m_commandLine(commandLine)
 {
     setObjectName(QStringLiteral("Tform1"));
+    // The program ends only through this window (its frame, "&Beenden", "Ende"), never because
+    // some message box happened to be the last window open.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_saving = new TournamentSaving(m_state, m_prompter, m_files, this);
+    connect(m_saving, &TournamentSaving::saved, this, [this](const QString& path) {
+        showFileCaption(path);
+        RefreshMainWindow();
+    });
     m_newGroupDialog = new NewGroupDialog(m_state, m_prompter, this);
     m_changeGroupDialog = new ChangeGroupDialog(m_state, m_prompter, this);
     m_settingsDialog = new TFormEigenschaften(m_state, m_prompter, m_programDir, this);
@@ -112,9 +134,14 @@ void Tform1::buildMenus()
     QAction* load = file->addAction(QStringLiteral("Korvane &Laden..."));
     load->setObjectName(QStringLiteral("actionLoad"));
     load->setShortcut(QKeySequence::Open);
+    QAction* quickSave = file->addAction(QStringLiteral("&Speichern"));
+    quickSave->setObjectName(QStringLiteral("actionSaveToFile"));
+    quickSave->setShortcut(QKeySequence::Save);
+    // The results are entered in the schedule window: Ctrl+S saves from there too.
+    m_scheduleWindow->addAction(quickSave);
     QAction* save = file->addAction(QStringLiteral("Korvane &Speichern..."));
     save->setObjectName(QStringLiteral("actionSave"));
-    save->setShortcut(QKeySequence::Save);
+    save->setShortcut(QKeySequence::SaveAs);
     // Diagnostics of the developers: present, never shown.
     QAction* namesList = file->addAction(QStringLiteral("&Namen[]"));
     namesList->setObjectName(QStringLiteral("actionNamesDiagnostic"));
@@ -145,6 +172,7 @@ void Tform1::buildMenus()
 
     connect(newAction, &QAction::triggered, this, &Tform1::newTournament);
     connect(load, &QAction::triggered, this, &Tform1::loadTournament);
+    connect(quickSave, &QAction::triggered, m_saving, &TournamentSaving::save);
     connect(save, &QAction::triggered, this, &Tform1::saveTournament);
     connect(referralDump, &QAction::triggered, this, &Tform1::saveReferralDump);
     connect(exit, &QAction::triggered, this, &Tform1::exitProgram);
@@ -309,7 +337,7 @@ void Tform1::RefreshMainWindow()
     m_scoringPanel->showSettings();
     if (m_tournamentName->text() != m_state.TournamentName)
         m_tournamentName->setText(m_state.TournamentName);
-    QApplication::setApplicationDisplayName(m_state.TournamentName);
+    ShowInEveryCaption(m_state.TournamentName);
 }
 
 bool Tform1::event(QEvent* event)
@@ -341,8 +369,7 @@ void Tform1::handleActivation()
     m_state.FieldPlan.setCell(2, 1, QStringLiteral("berechnet"));
     if (m_state.AutoLoadPending) {
         const QString startFile = StartFilePath(m_commandLine);
-        LoadTournament(m_state, startFile, m_prompter);
-        if (m_state.JustLoaded)
+        if (LoadTournament(m_state, startFile, m_prompter))
             showFileCaption(startFile);
     }
     m_state.AutoLoadPending = false;
@@ -364,6 +391,8 @@ void Tform1::showFileCaption(const QString& path)
 
 void Tform1::newTournament()
 {
+    if (!m_saving->settleUnsavedWork())
+        return;
     ResetTournament(m_state);
     // The new tournament is no longer the file on disk: a save must name its file again.
     m_state.RememberedFileName.clear();
@@ -373,36 +402,26 @@ void Tform1::newTournament()
 
 void Tform1::loadTournament()
 {
+    if (!m_saving->settleUnsavedWork())
+        return;
     GuardProtectedFileName(m_state, m_prompter);
     const QString path =
         m_files.chooseFileToOpen(this, {QStringLiteral("Korvane laden"), m_state.WorkDir,
                                         m_state.RememberedFileName, TournamentFileFilter, QString()});
     if (path.isEmpty())
         return;
-    // The caption names the file only when it was opened, not after a file that cannot be read.
-    const bool wasJustLoaded = m_state.JustLoaded;
-    m_state.JustLoaded = false;
-    LoadTournament(m_state, path, m_prompter);
-    if (m_state.JustLoaded)
-        showFileCaption(path);
-    else
-        m_state.JustLoaded = wasJustLoaded;
+    // A file that cannot be read wholly leaves the open tournament, its caption included.
+    if (!LoadTournament(m_state, path, m_prompter))
+        return;
+    showFileCaption(path);
     RefreshMainWindow();
     // A fresh file is shown at once; its first render also completes every finished group.
-    if (m_state.JustLoaded)
-        showSchedule();
+    showSchedule();
 }
 
 void Tform1::saveTournament()
 {
-    const QString path = m_files.chooseFileToSave(this, {QStringLiteral("Korvane speichern"), m_state.WorkDir,
-                                                         ProposedSaveName(m_state), TournamentFileFilter,
-                                                         TournamentFileSuffix});
-    if (path.isEmpty())
-        return;
-    if (SaveTournament(m_state, path, m_prompter))
-        showFileCaption(path);
-    RefreshMainWindow();
+    m_saving->saveWithDialog();
 }
 
 void Tform1::saveReferralDump()
@@ -415,19 +434,19 @@ void Tform1::saveReferralDump()
 
 void Tform1::exitProgram()
 {
-    if (ConfirmExit(m_state, m_prompter))
-        close();
+    close();
 }
 
 void Tform1::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks like "&Beenden": one click must not lose a day's results.
-    if (!ConfirmExit(m_state, m_prompter)) {
+    if (!m_saving->settleUnsavedWork()) {
         event->ignore();
         return;
     }
     m_scheduleWindow->close();
     event->accept();
+    emit programEnds();
 }
 
 void Tform1::showSettings()

@@ -20,6 +20,7 @@ class ScoringPanel;
 class TForm2;
 class TFormEigenschaften;
 class TotalsPanel;
+class TournamentSaving;
 struct TournamentState;
 
 // The main window: the frame of the tournament (rounds, fields, timing, groups, points system),
@@ -48,12 +49,17 @@ public:
     void showAbout();
     void showLeaguePlan();
 
+    TournamentSaving& saving() { return *m_saving; }
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
     TForm2& scheduleWindow() { return *m_scheduleWindow; }
     LeaguePlanDialog& leaguePlanDialog() { return *m_leaguePlanDialog; }
     HelpWindow& helpWindow() { return *m_helpWindow; }
+
+signals:
+    // The window has closed for good: the program ends.
+    void programEnds();
 
 protected:
     bool event(QEvent* event) override;
@@ -77,6 +83,7 @@ private:
     QStringList m_commandLine;
     bool m_activating = false;
 
+    TournamentSaving* m_saving = nullptr;
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;

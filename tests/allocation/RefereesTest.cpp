@@ -1,5 +1,6 @@
 #include "allocation/Referees.h"
 #include "allocation/MessageList.h"
+#include "allocation/RoundFill.h"
 #include "allocation/RoundReport.h"
 #include "allocation/RoundTeams.h"
 #include "allocation/SlotTable.h"
@@ -7,6 +8,9 @@
 #include "AllocationTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
 
 namespace {
 struct RefereedRound {
@@ -53,13 +57,61 @@ TEST(Referees, TheIdleThirdTeamOfAGroupOfThreeReferees)
     EXPECT_EQ(round.counts[3], 1);
 }
 
-TEST(Referees, WhenEveryOtherTeamIsBusyAPlayingTeamOfAnotherGroupIsPreferred)
+TEST(Referees, ATeamThatPlaysInTheSlotNeverReferees)
 {
-    // Teams 1, 2 and 3, 4 play at the same time; the rotation starts after the game's group.
-    const auto state = MakeTournament({{{2, 2}, 2}});
-    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 3);
-    EXPECT_EQ(round.table.at(1, 2).Referee, 1);
+    // A final and a third-place game at the same time: nobody is free, both get an external referee.
+    auto state = MakeTournament({{{2, 2}, 2}});
+    RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 0);
+    EXPECT_EQ(round.table.at(1, 2).Referee, 0);
+    // An idle team of the game's own group comes before a playing team of another group.
+    state = MakeTournament({{{2, 4}, 2}});
+    round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
+    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
+    // Nor does a team referee two games of one slot.
+    state = MakeTournament({{{2, 3}, 2}});
+    round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
+    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
+    EXPECT_EQ(round.table.at(1, 2).Referee, 0);
+}
+
+TEST(Referees, OverGeneratedRoundsARefereeIsIdleAndExternalOnlyWhenNobodyIs)
+{
+    std::mt19937 generator(14);
+    auto state = MakeTournament({});
+    for (int sample = 0; sample < 150; ++sample) {
+        RoundShape shape;
+        for (int groups = 1 + int(generator() % 4); groups > 0; --groups)
+            shape.GroupSizes.push_back(2 + int(generator() % 5));
+        shape.Fields = 1 + int(generator() % (shape.GroupSizes.size() + 2));
+        shape.ReturnLeg = generator() % 4 == 0;
+        SetRounds(*state, {shape});
+        const RoundTeams teams = MakeRoundTeams(*state, 1);
+        SlotTable table;
+        ASSERT_TRUE(FillByMatchdayRotation(table, teams, state->Pairings, shape.Fields));
+        RefereeCounts counts{};
+        AssignReferees(table, teams, shape.Fields, counts);
+        for (int slot = 1; slot <= table.slotCount(); ++slot) {
+            std::vector<int> busy;
+            for (int field = 1; field <= shape.Fields; ++field)
+                busy.insert(busy.end(), {table.at(slot, field).TeamA, table.at(slot, field).TeamB});
+            for (int field = 1; field <= shape.Fields; ++field) {
+                const SlotEntry& game = table.at(slot, field);
+                if (game.TeamA < 1)
+                    continue;
+                const auto isBusy = [&busy](int team) {
+                    return std::count(busy.begin(), busy.end(), team) > 0;
+                };
+                if (game.Referee != 0) {
+                    EXPECT_FALSE(isBusy(game.Referee)) << "sample " << sample << ", slot " << slot;
+                }
+                for (int team = 1; team <= teams.TeamCount && game.Referee == 0; ++team)
+                    EXPECT_TRUE(isBusy(team)) << "sample " << sample << ": team " << team << " was free";
+                busy.push_back(game.Referee);
+            }
+        }
+    }
 }
 
 TEST(Referees, IdleTeamsOfOtherGroupsWithFewestDutiesComeFirst)
@@ -71,16 +123,6 @@ TEST(Referees, IdleTeamsOfOtherGroupsWithFewestDutiesComeFirst)
     EXPECT_EQ(round.table.at(1, 2).Referee, 6);
     EXPECT_EQ(round.table.at(2, 1).Referee, 7); // fewest duties
     EXPECT_EQ(round.table.at(2, 2).Referee, 5); // tie between 5 and 6: the earlier in the rotation
-}
-
-TEST(Referees, AGroupOfTwoBesideABusyGroupFallsBackToAnybodyButThePlayers)
-{
-    // Teams 1, 2 and 3, 4 of one group all play; teams 5, 6 of the other group play too.
-    const auto state = MakeTournament({{{4, 2}, 3}});
-    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 2}, {5, 6, 0, 1}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 5); // pass 2: another group, busy or not
-    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
-    EXPECT_EQ(round.table.at(1, 3).Referee, 1); // pass 2 again, rotation wraps to team 1
 }
 
 TEST(RoundReport, CountsBackToBackPairsAndListsDuties)

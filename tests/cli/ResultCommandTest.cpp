@@ -107,6 +107,7 @@ TEST_F(ResultCommandTest, WrongRequestsChangeNothing)
           QStringList{file, QStringLiteral("2"), n, QStringLiteral("--sets"), QStringLiteral("15:7")},
           QStringList{file, QStringLiteral("2"), n},
           QStringList{file, QStringLiteral("zwei"), n, QStringLiteral("--goals"), n},
+          QStringList{file, QStringLiteral("2"), n, QStringLiteral("--goals"), QStringLiteral("abc")},
           QStringList{file, QStringLiteral("2"), n, QStringLiteral("--goals"), n, QStringLiteral("--sets"),
                       n}}) {
         const CliRun run = result(arguments);

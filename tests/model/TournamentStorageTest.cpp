@@ -63,39 +63,37 @@ TEST_F(TournamentStorageTest, LoadReadsTheFileAndMarksTheTournamentSavedAndJustL
     EXPECT_EQ(state->RememberedFileName, path(QStringLiteral("cup.auf")));
 }
 
-TEST_F(TournamentStorageTest, AMissingFileLeavesTheTournamentAsItWas)
-{
-    auto state = EditedTournament();
-    EXPECT_FALSE(LoadTournament(*state, path(QStringLiteral("fehlt.auf")), m_prompter));
-    ASSERT_EQ(m_prompter.shown().size(), 1u);
-    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Korvane"));
-    EXPECT_TRUE(m_prompter.shown()[0].text.startsWith(QStringLiteral("Einladen klappt nich !\nDie Datei ")));
-    EXPECT_EQ(state->TournamentName, QStringLiteral("in Arbeit"));
-    EXPECT_EQ(state->TeamsInGroup[1], 4);
-    EXPECT_FALSE(state->IsSaved); // still unsaved: the exit question must still come
-    EXPECT_EQ(state->RememberedFileName, QStringLiteral("alt.auf"));
-    EXPECT_FALSE(state->AutoLoadPending);
-}
-
-TEST_F(TournamentStorageTest, AFailedReadKeepsThePartReadShowsItSavedAndForgetsTheFile)
+TEST_F(TournamentStorageTest, AFileThatCannotBeReadWhollyLeavesTheOpenTournamentExactlyAsItWas)
 {
     QStringList lines = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
     lines[21] = QStringLiteral("abc"); // the round count
     WriteBytes(path(QStringLiteral("kaputt.auf")), FileBytes(lines));
-    auto state = EditedTournament();
-    EXPECT_FALSE(LoadTournament(*state, path(QStringLiteral("kaputt.auf")), m_prompter));
-    ASSERT_EQ(m_prompter.shown().size(), 1u);
-    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Korvane"));
-    EXPECT_EQ(
-        m_prompter.shown()[0].text,
-        QStringLiteral("Einladen klappt nich !\nZeile 22: \"abc\" ist keine Zahl (Anzahl der Runden)."));
-    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup Größe & Süß"));
-    EXPECT_EQ(state->NamePoolCount, 4);
-    EXPECT_EQ(state->GroupsInRound[1], 0); // reset, never read
-    EXPECT_TRUE(state->IsSaved);
-    EXPECT_TRUE(state->JustLoaded);
-    EXPECT_TRUE(state->RememberedFileName.isEmpty());
-    EXPECT_EQ(ProposedSaveName(*state), QStringLiteral("Hallencup Größe & Süß.auf"));
+    // A picture renamed: its first line would become the name, its fifth the points system.
+    static const char Picture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\n3333333\nx\n";
+    WriteBytes(path(QStringLiteral("bild.auf")), QByteArray(Picture, sizeof Picture - 1));
+    const struct {
+        const char* file;
+        QString cause;
+    } cases[] = {
+        {"fehlt.auf", QStringLiteral("Die Datei ")},
+        {"kaputt.auf", QStringLiteral("Zeile 22: \"abc\" ist keine Zahl (Anzahl der Runden).")},
+        {"bild.auf", QStringLiteral("Zeile ")},
+    };
+    for (const auto& loadCase : cases) {
+        SCOPED_TRACE(loadCase.file);
+        auto state = EditedTournament();
+        const auto before = std::make_unique<TournamentState>(*state);
+        m_prompter.clear();
+        EXPECT_FALSE(LoadTournament(*state, path(QString::fromLatin1(loadCase.file)), m_prompter));
+        ASSERT_EQ(m_prompter.shown().size(), 1u);
+        EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Korvane"));
+        EXPECT_TRUE(m_prompter.shown()[0].text.startsWith(QStringLiteral("Einladen klappt nich !\n") +
+                                                          loadCase.cause))
+            << m_prompter.shown()[0].text.toStdString();
+        before->AutoLoadPending = false; // the only change: no start file is pending any more
+        EXPECT_TRUE(*state == *before);
+        EXPECT_FALSE(state->IsSaved); // still unsaved: the exit question must still come
+    }
 }
 
 TEST_F(TournamentStorageTest, ProtectedNamesAreRenamedWithAWarning)

@@ -301,25 +301,3 @@ TEST(StartUpTournament, MissingPairingDataIsReportedAndStartUpStillFinishes)
     EXPECT_TRUE(state->AutoLoadPending);
     EXPECT_FALSE(state->StartingUp);
 }
-
-TEST(ConfirmExit, AsksOnlyWhileUnsavedAndEndsOnlyOnYes)
-{
-    auto state = std::make_unique<TournamentState>();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(ConfirmExit(*state, prompter));
-    EXPECT_TRUE(prompter.shown().empty());
-
-    state->IsSaved = false;
-    prompter.answer({Prompter::Answer::No});
-    EXPECT_FALSE(ConfirmExit(*state, prompter));
-    EXPECT_FALSE(state->IsSaved);
-
-    prompter.answer({Prompter::Answer::Yes});
-    EXPECT_TRUE(ConfirmExit(*state, prompter));
-    EXPECT_TRUE(state->IsSaved);
-
-    ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
-    EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Korvane ist nicht gespeichert. Trotzdem Ende ?"));
-}

@@ -94,6 +94,7 @@ TEST_F(NamePoolTest, TextsAreCutToFortyCharactersAndAFullPoolRefusesMore)
 {
     const QString longName = QString(45, u'N');
     add(longName, QString(50, u'e'));
+    EXPECT_EQ(prompter.texts(), QStringList{PoolText::Cut(QString(40, u'N'))});
     EXPECT_EQ(state->NameList, QStringList{QString(40, u'N')});
     EXPECT_EQ(state->NamePool[1].Email, QString(40, u'e'));
     add(longName); // the same name once cut
@@ -185,28 +186,43 @@ TEST_F(NamePoolTest, RenamingKeepsTheReferralUnlessAskedToCutIt)
               QStringLiteral("Hinweis: Name nicht in Namensliste"));
 }
 
-TEST_F(NamePoolTest, ImportReadsEveryLineAndSplitsAtTheTabBeforeTheComma)
+TEST_F(NamePoolTest, ImportCountsWhatItAddedAndReportsLeftOutAndCutNamesInOneMessage)
 {
     state->RememberedFileName = QStringLiteral("turnier.auf");
-    QByteArray file =
-        "Adler\tadler@club.de\r\nB\xe4ren,baeren@club.de\nM\x81hle\r\n\r\nOst, West\tow@club.de\nAdler";
-    EXPECT_EQ(ImportNames(*state, file, false, prompter), 6);
-    EXPECT_EQ(state->NameList, (QStringList{"Adler", "Bären", "Mühle", "", "Ost, West"}));
+    const QByteArray file =
+        "Adler\tadler@club.de\r\nB\xe4ren,baeren@club.de\nM\x81hle\r\n\r\nOst, West\tow@club.de\n"
+        "Adler\n" +
+        QByteArray(45, 'N') + "\nB\xe4ren\n";
+    EXPECT_EQ(ImportNames(*state, file, false, prompter), 5);
+    EXPECT_EQ(state->NameList, (QStringList{"Adler", "Bären", "Mühle", "Ost, West", QString(40, u'N')}));
     EXPECT_EQ(emailOf(QStringLiteral("Adler")), QStringLiteral("adler@club.de"));
     EXPECT_EQ(emailOf(QStringLiteral("Bären")), QStringLiteral("baeren@club.de"));
-    EXPECT_EQ(emailOf(QStringLiteral("Mühle")), QString());
     EXPECT_EQ(emailOf(QStringLiteral("Ost, West")), QStringLiteral("ow@club.de"));
     EXPECT_TRUE(state->RememberedFileName.isEmpty());
-    ASSERT_FALSE(prompter.shown().empty());
-    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Es wurden 6 Namen eingeladen."));
-    EXPECT_EQ(prompter.shown().back().caption, QStringLiteral("Benutzer-Info"));
-    EXPECT_EQ(prompter.texts().count(PoolText::Duplicate), 1);
-
-    // The entry without a name gets no line, and the names after it are not lost.
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Benutzer-Info"));
+    EXPECT_EQ(prompter.texts()[0],
+              QStringLiteral("Es wurden 5 Namen eingeladen.\n\n"
+                             "Schon vorhanden und nicht eingeladen (2): \"Adler\", \"Bären\"\n\n"
+                             "Auf 40 Zeichen gekürzt (1): \"") +
+                  QString(40, u'N') + u'"');
     EXPECT_EQ(NamePoolExportText(*state), QStringLiteral("Adler\tadler@club.de\r\nBären\tbaeren@club.de\r\n"
-                                                         "Mühle\t\r\nOst, West\tow@club.de\r\n"));
+                                                         "Mühle\t\r\nOst, West\tow@club.de\r\n") +
+                                              QString(40, u'N') + QStringLiteral("\t\r\n"));
     ResetTournament(*state);
     EXPECT_EQ(NamePoolExportText(*state), QString());
+}
+
+TEST_F(NamePoolTest, ImportReadsUtf8FilesAsUtf8)
+{
+    // 0x84 and 0x9F inside the UTF-8 sequences are no DOS umlauts here.
+    EXPECT_EQ(NameImportLines("FC M\xc3\xbcllheim\tfc@x.de\r\nTSV \xc3\x84\xc3\x9f\n"),
+              (QStringList{QStringLiteral("FC Müllheim\tfc@x.de"), QStringLiteral("TSV Äß")}));
+    EXPECT_EQ(NameImportLines("\xef\xbb\xbf"
+                              "Adler\n"),
+              QStringList{QStringLiteral("Adler")});
+    EXPECT_EQ(NameImportLines("M\xfchle \xc3\n"), QStringList{QStringLiteral("Mühle Ã")})
+        << "no UTF-8: Windows-1252";
 }
 
 TEST_F(NamePoolTest, ImportStopsAtAFullPoolAndReportsAnUnreadableFile)
@@ -216,7 +232,9 @@ TEST_F(NamePoolTest, ImportStopsAtAFullPoolAndReportsAnUnreadableFile)
         file += "Team " + QByteArray::number(n) + "\r\n";
     EXPECT_EQ(ImportNames(*state, file, true, prompter), Limits::MaxPoolEntries);
     EXPECT_EQ(state->NamePoolCount, Limits::MaxPoolEntries);
-    EXPECT_EQ(prompter.texts(), (QStringList{PoolText::Full, PoolText::Imported(Limits::MaxPoolEntries)}));
+    EXPECT_EQ(prompter.texts(),
+              QStringList{PoolText::Imported(Limits::MaxPoolEntries) + QStringLiteral("\n\n") +
+                          PoolText::Full + QStringLiteral(" 5 Zeilen wurden nicht mehr eingelesen.")});
     expectInStep();
 
     prompter.clear();

@@ -122,41 +122,60 @@ TEST_F(ResultEntryTest, LeavingAFieldMakesTheNextPressAFirstPressAgain)
     EXPECT_EQ(state->ResultCount, 1);
 }
 
-TEST_F(ResultEntryTest, ADeletionTakesEffectOnTheFirstPress)
+TEST_F(ResultEntryTest, ADeletionWaitsForTheConfirmingPress)
 {
     Enter(*state, 1, 1, 2, 4, 0);
     Enter(*state, 1, 3, 4, 1, 0);
     state->ScheduleGrid.setCell(GoalsCol, GameRow, QStringLiteral("  4 : 0"));
     state->GroupHasResults[1] = true;
-    entry.activate(*state);
-    const ResultEntryOutcome first = press(QString(), QStringLiteral("0"));
-    EXPECT_FALSE(first.CloseDialog);
+    const auto before = std::make_unique<TournamentState>(*state);
+    for (const QString& deleting : {QStringLiteral("0"), QString()}) {
+        entry.activate(*state);
+        const ResultEntryOutcome first = press(QString(), deleting);
+        EXPECT_FALSE(first.CloseDialog);
+        EXPECT_EQ(first.Fields.Goals, deleting);
+        EXPECT_TRUE(*state == *before) << "the first press changes nothing";
+    }
+    const ResultEntryOutcome second = press(QString(), QStringLiteral("0"));
+    EXPECT_TRUE(second.CloseDialog);
     EXPECT_EQ(stored(), nullptr);
     EXPECT_EQ(state->ResultCount, 1);
     EXPECT_TRUE(goalsCell().isEmpty());
-    EXPECT_EQ(first.Fields.Goals, QStringLiteral("0"));
+    EXPECT_EQ(second.TimePlanCellText, QString());
     EXPECT_TRUE(state->GroupHasResults[1]) << "the other game of the group is still stored";
     EXPECT_FALSE(state->IsSaved);
 
-    const ResultEntryOutcome second = press(first.Fields.Sets, first.Fields.Goals);
-    EXPECT_TRUE(second.CloseDialog);
-    EXPECT_EQ(second.TimePlanCellText, QString());
-    EXPECT_EQ(state->ResultCount, 1);
+    confirm(QString(), QStringLiteral("0:0"));
+    ASSERT_NE(stored(), nullptr) << "0:0 is a result";
+    EXPECT_EQ(goalsCell(), QStringLiteral("  0 : 0"));
 }
 
-TEST_F(ResultEntryTest, EmptyFieldsDeleteAndZeroToZeroIsStored)
+TEST_F(ResultEntryTest, TextWithoutADigitIsRefusedAndChangesNothing)
 {
+    useSets();
     Enter(*state, 1, 1, 2, 4, 0);
-    state->GroupCompleted[1] = false;
-    entry.activate(*state);
-    press(QString(), QString());
-    EXPECT_EQ(state->ResultCount, 0);
-    EXPECT_FALSE(state->GroupHasResults[1]);
-
-    confirm(QString(), QStringLiteral("0:0"));
+    const auto before = std::make_unique<TournamentState>(*state);
+    const ResultEntryFields faulty[] = {{QString(), QStringLiteral("abc")},
+                                        {QString(), QStringLiteral("-")},
+                                        {QStringLiteral(" : "), QString()},
+                                        {QStringLiteral("abc"), QStringLiteral("  4 : 0")}};
+    for (const ResultEntryFields& fields : faulty) {
+        for (const bool armed : {false, true}) {
+            prompter.clear();
+            entry.EntryConfirmArmed = armed;
+            const ResultEntryOutcome outcome = press(fields.Sets, fields.Goals);
+            EXPECT_FALSE(outcome.CloseDialog);
+            EXPECT_EQ(outcome.Fields, fields);
+            EXPECT_FALSE(entry.EntryConfirmArmed);
+            EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")});
+            EXPECT_TRUE(*state == *before);
+        }
+    }
+    // "x" in the sets field cancels the game as "x" in the goals field does.
+    prompter.clear();
+    confirm(QStringLiteral("x"), QString());
     ASSERT_NE(stored(), nullptr);
-    EXPECT_EQ(stored()->GoalsFirst, 0);
-    EXPECT_EQ(goalsCell(), QStringLiteral("  0 : 0"));
+    EXPECT_EQ(stored()->ScoreText, QStringLiteral("x"));
 }
 
 TEST_F(ResultEntryTest, XCancelsTheGameAndSaysSoOnTheConfirmingPress)
@@ -237,80 +256,52 @@ TEST_F(ResultEntryTest, AFullTableStoresNothingAndSaysSo)
     EXPECT_FALSE(state->GroupHasResults[1]);
 }
 
-TEST_F(ResultEntryTest, CancellingTheCompletedGroupQuestionLeavesEverything)
-{
-    completeGroupOne();
-    Enter(*state, 2, 1, 2, 1, 0);
-    Enter(*state, 3, 1, 2, 1, 0);
-    const auto before = std::make_unique<TournamentState>(*state);
-
-    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::Cancel});
-    entry.activate(*state);
-    const ResultEntryOutcome first = press(QString(), QStringLiteral("0"));
-    EXPECT_FALSE(first.CloseDialog);
-    EXPECT_EQ(first.Fields.Goals, QStringLiteral("0"));
-    EXPECT_TRUE(entry.EntryConfirmArmed);
-    EXPECT_EQ(first.FieldColour, ResultEntry::ArmedColour);
-    const ResultEntryOutcome second = press(QString(), QStringLiteral("0"));
-    EXPECT_TRUE(second.CloseDialog);
-    EXPECT_TRUE(*state == *before);
-
-    ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNoCancel);
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
-    EXPECT_EQ(
-        prompter.shown()[0].text,
-        QStringLiteral("Vorsicht ! Die Gruppe ist abgeschlossen und die Mannschaften in die nächsten Runden "
-                       "übernommen. Wollen Sie die Ergebnisse der betreffenden Gruppen der nächsten "
-                       "Runde(n) löschen (JA), unverändert lassen (NEIN) oder die Aktion abbrechen "
-                       "(ABBRECHEN) ?"));
-}
-
-TEST_F(ResultEntryTest, YesEmptiesTheGroupsThePlacesFeedAlreadyOnTheFirstPress)
+TEST_F(ResultEntryTest, TheCompletedGroupQuestionComesOnceBeforeTheConfirmingPressChangesAnything)
 {
     completeGroupOne();
     Enter(*state, 2, 1, 2, 1, 0);
     Enter(*state, 3, 1, 2, 1, 0);
     Enter(*state, 4, 1, 2, 1, 0);
     state->GroupHasResults[2] = state->GroupHasResults[3] = state->GroupHasResults[4] = true;
-
-    prompter.answer({Prompter::Answer::Yes, Prompter::Answer::Yes});
-    entry.activate(*state);
-    press(QString(), QStringLiteral("9:9"));
-    EXPECT_EQ(CountGroupResults(*state, 2), 0);
-    EXPECT_EQ(CountGroupResults(*state, 3), 0);
-    EXPECT_FALSE(state->GroupHasResults[2]);
-    EXPECT_FALSE(state->GroupHasResults[3]);
-    EXPECT_EQ(CountGroupResults(*state, 4), 1);
-    EXPECT_TRUE(state->GroupHasResults[4]);
-    EXPECT_EQ(stored()->GoalsFirst, state->SelectedNumber) << "the result itself waits for the second press";
-    EXPECT_FALSE(state->IsSaved);
-
-    press(QString(), QStringLiteral("9 : 9"));
-    EXPECT_EQ(stored()->GoalsFirst, 9);
-    EXPECT_EQ(state->ResultCount, 7);
-    EXPECT_TRUE(state->GroupCompleted[1]);
-}
-
-TEST_F(ResultEntryTest, NoKeepsTheLaterGroupsAndStores)
-{
-    completeGroupOne();
-    Enter(*state, 2, 1, 2, 1, 0);
-    prompter.answer({Prompter::Answer::No, Prompter::Answer::No});
-    confirm(QString(), QStringLiteral("5:5"));
-    EXPECT_EQ(stored()->GoalsFirst, 5);
-    EXPECT_EQ(CountGroupResults(*state, 2), 1);
-    EXPECT_TRUE(state->GroupCompleted[1]);
-    EXPECT_EQ(prompter.shown().size(), 2u) << "asked on every press while the group is completed";
-
-    // a deletion ends the completion on the first press, so the confirming press asks no more
-    prompter.clear();
-    prompter.answer({Prompter::Answer::No});
-    confirm(QString(), QStringLiteral("0"));
-    EXPECT_EQ(stored(), nullptr);
-    EXPECT_FALSE(state->GroupCompleted[1]);
-    EXPECT_EQ(CountGroupResults(*state, 2), 1);
-    EXPECT_EQ(prompter.shown().size(), 1u);
+    const auto before = std::make_unique<TournamentState>(*state);
+    struct Case {
+        Prompter::Answer answer;
+        QString goals;
+        int goalsStored; // -1: the game keeps its result
+        int fedGroupResults;
+    };
+    const Case cases[] = {{Prompter::Answer::Cancel, QStringLiteral("9:9"), -1, 1},
+                          {Prompter::Answer::Cancel, QStringLiteral("0"), -1, 1},
+                          {Prompter::Answer::No, QStringLiteral("9:9"), 9, 1},
+                          {Prompter::Answer::Yes, QStringLiteral("8:8"), 8, 0}};
+    for (const Case& answerCase : cases) {
+        SCOPED_TRACE(answerCase.goals.toStdString());
+        *state = *before;
+        prompter.clear();
+        prompter.answer({answerCase.answer});
+        const ResultEntryOutcome outcome = confirm(QString(), answerCase.goals);
+        EXPECT_TRUE(outcome.CloseDialog);
+        ASSERT_EQ(prompter.shown().size(), 1u) << "asked once, on the confirming press";
+        EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNoCancel);
+        EXPECT_EQ(prompter.shown()[0].defaultAnswer, Prompter::Answer::Cancel);
+        EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
+        EXPECT_EQ(
+            prompter.shown()[0].text,
+            QStringLiteral("Vorsicht ! Die Gruppe ist abgeschlossen und die Mannschaften in die nächsten "
+                           "Runden übernommen. Wollen Sie die Ergebnisse der betreffenden Gruppen der "
+                           "nächsten Runde(n) löschen (JA), unverändert lassen (NEIN) oder die Aktion "
+                           "abbrechen (ABBRECHEN) ?"));
+        if (answerCase.goalsStored < 0) {
+            EXPECT_TRUE(*state == *before);
+            continue;
+        }
+        EXPECT_EQ(stored()->GoalsFirst, answerCase.goalsStored);
+        EXPECT_EQ(CountGroupResults(*state, 2), answerCase.fedGroupResults);
+        EXPECT_EQ(CountGroupResults(*state, 3), answerCase.fedGroupResults);
+        EXPECT_EQ(state->GroupHasResults[2], answerCase.fedGroupResults > 0);
+        EXPECT_EQ(CountGroupResults(*state, 4), 1) << "not fed by the group";
+        EXPECT_TRUE(state->GroupCompleted[1]);
+    }
 }
 
 TEST_F(ResultEntryTest, TheLastResultCompletesTheGroup)

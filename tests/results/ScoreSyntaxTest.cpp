@@ -55,7 +55,7 @@ TEST(ScoreSyntax, AnyNonDigitSeparatesTheGoals)
 
 TEST(ScoreSyntax, ZeroDeletesButZeroToZeroIsAResult)
 {
-    for (const char* text : {"0", "-0", " 0", "", "abc"}) {
+    for (const char* text : {"0", "-0", " 0", "", "  "}) {
         const ScoreEntry entry = goals(text);
         EXPECT_EQ(entry.EntryAction, ScoreEntry::Action::Delete) << text;
         EXPECT_EQ(entry.GoalsField, QString::fromUtf8(text)) << "a deletion leaves the field as typed";
@@ -90,8 +90,19 @@ TEST(ScoreSyntax, OnlyALowerCaseXAloneCancelsTheGame)
     EXPECT_EQ(ParseScoreEntry(QStringLiteral("0"), QStringLiteral("x")).EntryAction,
               ScoreEntry::Action::Store);
 
+    EXPECT_TRUE(sets("x").Cancelled);
     EXPECT_FALSE(goals(" x").Cancelled);
-    EXPECT_EQ(goals("X").EntryAction, ScoreEntry::Action::Delete); // no digits: read as empty
+}
+
+TEST(ScoreSyntax, TextWithoutADigitIsRefusedNotReadAsEmpty)
+{
+    for (const char* text : {"abc", "-", "X", " x", ":"}) {
+        EXPECT_EQ(goals(text).EntryAction, ScoreEntry::Action::Refuse) << text;
+        EXPECT_EQ(sets(text).EntryAction, ScoreEntry::Action::Refuse) << text;
+    }
+    EXPECT_EQ(ParseScoreEntry(QStringLiteral("o"), QStringLiteral("3:1")).EntryAction,
+              ScoreEntry::Action::Refuse);
+    EXPECT_EQ(goals("4;O").EntryAction, ScoreEntry::Action::Store); // a digit: "4 : "
 }
 
 TEST(ScoreSyntax, SetsAreCountedAndTheirPointsSummed)
@@ -122,7 +133,7 @@ TEST(ScoreSyntax, SetsDecideTheGoalsWhenThereAreAny)
     EXPECT_EQ(fromSets.GoalsSecond, 7);
     EXPECT_EQ(fromSets.GoalsField, QStringLiteral("3 : 1")); // the field is still normalised
 
-    const ScoreEntry fromGoals = ParseScoreEntry(QStringLiteral("--"), QStringLiteral("3:1"));
+    const ScoreEntry fromGoals = ParseScoreEntry(QStringLiteral("  "), QStringLiteral("3:1"));
     EXPECT_EQ(fromGoals.GoalsFirst, 3);
     EXPECT_TRUE(fromGoals.ScoreText.isEmpty());
     EXPECT_TRUE(fromGoals.SetsField.isEmpty());

@@ -256,6 +256,90 @@ TEST(ChangeGroupDialog, LeavesACompletedGroupAloneOnNoAndKeepsItsCarriedNames)
     EXPECT_EQ(state->NameTable[2][1], QStringLiteral("Adler"));
 }
 
+namespace {
+// Every game of the group gets the result "first position : second position", in goals and as
+// a sets text, so a result shows whose game it was.
+void EnterPositionResults(TournamentState& state, int group)
+{
+    for (int game = 1; game <= GroupGameCount(state, group); ++game) {
+        const PairingEntry pair = state.Pairings.PairingOf(state.TeamsInGroup[std::size_t(group)], game);
+        state.ResultTable[std::size_t(++state.ResultCount)] = {
+            group,      game,        QStringLiteral("%1:%2  ").arg(pair.first).arg(pair.second),
+            pair.first, pair.second, pair.first,
+            pair.second};
+    }
+    state.GroupHasResults[std::size_t(group)] = true;
+}
+
+// The results that still read as their game's positions, and whether all of them do.
+int ResultsOfTheirPairs(const TournamentState& state, int group)
+{
+    int matching = 0;
+    for (int index = 1; index <= state.ResultCount; ++index) {
+        const GameResult& result = state.ResultTable[std::size_t(index)];
+        const PairingEntry pair =
+            state.Pairings.PairingOf(state.TeamsInGroup[std::size_t(group)], result.Game);
+        const bool ofItsPair = result.GoalsFirst == pair.first && result.GoalsSecond == pair.second &&
+                               result.SetsFirst == pair.first && result.SetsSecond == pair.second &&
+                               result.ScoreText == QStringLiteral("%1:%2  ").arg(pair.first).arg(pair.second);
+        EXPECT_TRUE(ofItsPair) << "game " << result.Game;
+        matching += ofItsPair ? 1 : 0;
+    }
+    return matching;
+}
+} // namespace
+
+TEST(ChangeGroupDialog, ResultsFollowTheirPairWhenTheTeamCountOrTheReturnLegChanges)
+{
+    const QString asked = QStringLiteral("Diese Gruppe wurde bereits abgeschlossen und die Mannschaften "
+                                         "übernommen ! Wollen Sie trotzdem fortsetzen ? ");
+    struct Case {
+        int teams;
+        bool returnLeg;
+        const char* newTeams;
+        bool newReturnLeg;
+        int kept;
+        QString notice;
+    };
+    const Case cases[] = {
+        {5, false, "6", false, 10, QString()},
+        {5, true, "6", true, 20, QString()},
+        {5, false, "4", false, 6,
+         QStringLiteral("\n\nDabei werden 4 Ergebnisse gelöscht: die Spiele von 5) Gruppe 1 5.")},
+        {6, false, "4", false, 6,
+         QStringLiteral(
+             "\n\nDabei werden 9 Ergebnisse gelöscht: die Spiele von 5) Gruppe 1 5, 6) Gruppe 1 6.")},
+        {4, true, "4", false, 6,
+         QStringLiteral("\n\nDabei werden 6 Ergebnisse gelöscht: die Spiele der Rückrunde.")},
+        {4, false, "4", true, 6, QString()},
+        {3, true, "2", false, 1,
+         QStringLiteral(
+             "\n\nDabei werden 5 Ergebnisse gelöscht: die Spiele von 3) Gruppe 1 3 und die Spiele der "
+             "Rückrunde.")},
+    };
+    for (const Case& change : cases) {
+        SCOPED_TRACE(change.newTeams);
+        auto state = MakeTournament({{change.teams}});
+        state->ReturnLeg[1] = change.returnLeg;
+        NameTeams(*state, 1);
+        EnterPositionResults(*state, 1);
+        state->GroupCompleted[1] = true;
+        const auto before = std::make_unique<TournamentState>(*state);
+        ChangeGroupInput input = ReadGroupForChange(*state, 1);
+        input.teamCountText = QString::fromUtf8(change.newTeams);
+        input.returnLeg = change.newReturnLeg;
+        ScriptedPrompter prompter;
+        prompter.answer({Prompter::Answer::No, Prompter::Answer::Yes});
+        ApplyGroupChange(*state, input, prompter);
+        EXPECT_TRUE(state->ResultTable == before->ResultTable) << "No changes nothing";
+        ApplyGroupChange(*state, input, prompter);
+        ASSERT_EQ(prompter.texts(), (QStringList{asked + change.notice, asked + change.notice}));
+        EXPECT_EQ(prompter.shown()[0].defaultAnswer, Prompter::Answer::No);
+        EXPECT_EQ(state->ResultCount, change.kept);
+        EXPECT_EQ(ResultsOfTheirPairs(*state, 1), change.kept);
+    }
+}
+
 TEST(ChangeGroupDialog, DeletesAGroupWithResultsOnlyAfterYes)
 {
     auto state = MakeTournament({{4, 4}});

@@ -15,15 +15,22 @@ Prompter::Answer ScriptedPrompter::nextAnswer(const QString& text)
     return answer;
 }
 
-Prompter::Answer ScriptedPrompter::askYesNo(const QString& caption, const QString& text)
+Prompter::Answer ScriptedPrompter::askYesNo(const QString& caption, const QString& text, Answer defaultAnswer)
 {
-    m_shown.push_back({Kind::YesNo, caption, text});
+    m_shown.push_back({Kind::YesNo, caption, text, defaultAnswer});
     return nextAnswer(text);
 }
 
-Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& caption, const QString& text)
+Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& caption, const QString& text,
+                                                  Answer defaultAnswer)
 {
-    m_shown.push_back({Kind::YesNoCancel, caption, text});
+    m_shown.push_back({Kind::YesNoCancel, caption, text, defaultAnswer});
+    return nextAnswer(text);
+}
+
+Prompter::Answer ScriptedPrompter::askSaveDiscardCancel(const QString& caption, const QString& text)
+{
+    m_shown.push_back({Kind::SaveDiscardCancel, caption, text, Answer::Cancel});
     return nextAnswer(text);
 }
 

@@ -10,19 +10,22 @@
 // Answers questions from a script and records everything shown, for the tests.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { YesNo, YesNoCancel, Notice };
+    enum class Kind { YesNo, YesNoCancel, SaveDiscardCancel, Notice };
     struct Shown {
         Kind kind;
         QString caption;
         QString text;
+        Answer defaultAnswer = Answer::Yes; // the button Enter would press; Yes for notices
     };
 
     // Queues the answers of the next questions, in order. A question without a queued answer
     // fails the running test and is answered No.
     void answer(std::initializer_list<Answer> answers) { m_answers.insert(m_answers.end(), answers); }
 
-    Answer askYesNo(const QString& caption, const QString& text) override;
-    Answer askYesNoCancel(const QString& caption, const QString& text) override;
+    Answer askYesNo(const QString& caption, const QString& text, Answer defaultAnswer = Answer::No) override;
+    Answer askYesNoCancel(const QString& caption, const QString& text,
+                          Answer defaultAnswer = Answer::Cancel) override;
+    Answer askSaveDiscardCancel(const QString& caption, const QString& text) override;
     void inform(const QString& caption, const QString& text) override;
 
     const std::vector<Shown>& shown() const { return m_shown; }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -89,6 +90,16 @@ TEST_F(MainWindowTest, BreaksAreAddedDeletedMovedAndSorted)
     EXPECT_EQ(ListLines(list),
               (QStringList{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")}));
     EXPECT_TRUE(begin->hasFocus());
+    // A quick double-click on "hinzufüg." adds one break, not two.
+    TypeInto(begin, QStringLiteral("12:00"));
+    TypeInto(duration, QStringLiteral("30"));
+    auto* add = find<QPushButton>("addPauseButton");
+    QTest::mouseClick(add, Qt::LeftButton);
+    QTest::mouseDClick(add, Qt::LeftButton); // the second press of the double-click
+    QTest::mouseRelease(add, Qt::LeftButton);
+    EXPECT_EQ(state->PauseList.count(QStringLiteral("12:00   00:30")), 1);
+    list->setCurrentRow(2);
+    click("deletePauseButton");
 
     click("pausesSortedBox");
     EXPECT_EQ(ListLines(list),

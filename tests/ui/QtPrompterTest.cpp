@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -50,6 +51,40 @@ TEST(QtPrompter, QuestionsHaveGermanButtons)
     buttons.clear();
     AnswerBox(QStringLiteral("Ja"), buttons, title);
     EXPECT_EQ(prompter.askYesNo(QStringLiteral("Info"), QStringLiteral("?")), Prompter::Answer::Yes);
+}
+
+TEST(QtPrompter, EnterGivesTheDefaultAnswerAndEscapeTheHarmlessOne)
+{
+    QtPrompter prompter;
+    const auto pressOnNextBox = [](Qt::Key key, QStringList* buttonTexts = nullptr) {
+        QTimer::singleShot(0, [key, buttonTexts] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons())
+                if (buttonTexts)
+                    *buttonTexts << button->text();
+            QTest::keyClick(box, key);
+        });
+    };
+    using Answer = Prompter::Answer;
+    const QString info = QStringLiteral("Info");
+    const QString text = QStringLiteral("?");
+    pressOnNextBox(Qt::Key_Return);
+    EXPECT_EQ(prompter.askYesNo(info, text), Answer::No);
+    pressOnNextBox(Qt::Key_Return);
+    EXPECT_EQ(prompter.askYesNo(info, text, Answer::Yes), Answer::Yes);
+    pressOnNextBox(Qt::Key_Escape);
+    EXPECT_EQ(prompter.askYesNo(info, text, Answer::Yes), Answer::No);
+    pressOnNextBox(Qt::Key_Return);
+    EXPECT_EQ(prompter.askYesNoCancel(info, text), Answer::Cancel);
+    pressOnNextBox(Qt::Key_Escape);
+    EXPECT_EQ(prompter.askYesNoCancel(info, text, Answer::No), Answer::Cancel);
+    QStringList buttons;
+    pressOnNextBox(Qt::Key_Return, &buttons);
+    EXPECT_EQ(prompter.askSaveDiscardCancel(info, text), Answer::Cancel);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
+                                    QStringLiteral("&Verwerfen")}));
 }
 
 TEST(QtPrompter, NoticesHaveAnOkButtonAndTheirCaption)

@@ -53,13 +53,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
     }
 
-    void doubleClick(GridView* view, TaggedCell cell)
+    void doubleClick(GridView* view, TaggedCell cell, bool twice = true)
     {
         QCoreApplication::processEvents();
         view->scrollTo(view->model()->index(cell.row, cell.col));
         QCoreApplication::processEvents();
         ASSERT_TRUE(view->viewport()->rect().contains(view->cellRect(cell.col, cell.row).center()));
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(cell.col, cell.row).center());
+        if (twice)
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                               view->cellRect(cell.col, cell.row).center());
+        else
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->cellRect(cell.col, cell.row).center());
     }
 
     // Keyboard only: the score, Enter to see it normalised, Enter to store it.
@@ -173,6 +178,12 @@ TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)
                 << col << "," << row;
     EXPECT_EQ(ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
               output.Messages.lines());
+
+    // Another file shows its own plan first, not the time plan of the one before.
+    state->IsSaved = true;
+    files.answer(ExampleFile);
+    trigger("actionLoad");
+    EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 // Not a test: how long the largest tournament takes in the window. Run it with
@@ -332,4 +343,70 @@ TEST_F(ScheduleWindowTest, AResultEnteredInTheTimePlanShowsInTheSchedule)
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
               QStringLiteral("  4 : 2"));
     EXPECT_FALSE(state->IsSaved);
+}
+
+TEST_F(ScheduleWindowTest, CorrectingACompletedGroupAsksOnceOnTheConfirmingEnter)
+{
+    openExample();
+    for (const auto& [game, score] : {std::pair{4, "2:1"}, {5, "1:0"}, {6, "0:3"}})
+        enterGoals(2, game, QLatin1String(score));
+    ASSERT_TRUE(state->GroupCompleted[2]);
+    enterGoals(5, 1, QStringLiteral("2:2")); // a result of the round that group 2 feeds
+    ASSERT_EQ(CountGroupResults(*state, 5), 1);
+
+    struct Correction {
+        Prompter::Answer answer;
+        const char* score;
+        int goalsStored;
+        int laterResults;
+    };
+    for (const Correction& correction :
+         {Correction{Prompter::Answer::Cancel, "7:7", 2, 1}, Correction{Prompter::Answer::No, "1:1", 1, 1},
+          Correction{Prompter::Answer::Yes, "3:1", 3, 0}}) {
+        SCOPED_TRACE(correction.score);
+        prompter.clear();
+        prompter.answer({correction.answer});
+        enterGoals(2, 4, QLatin1String(correction.score));
+        ASSERT_EQ(prompter.shown().size(), 1u) << "one question, on the confirming Enter";
+        EXPECT_EQ(prompter.shown()[0].defaultAnswer, Prompter::Answer::Cancel);
+        EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)].GoalsFirst, correction.goalsStored);
+        EXPECT_EQ(CountGroupResults(*state, 5), correction.laterResults);
+    }
+}
+
+TEST_F(ScheduleWindowTest, AGameChosenInTheGridWhileTheDialogIsOpenTakesItOver)
+{
+    openExample();
+    const TaggedCell nextGame = FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 5);
+    WhenDialogShows<TFormErgebniseingabe>([&](TFormErgebniseingabe* dialog) {
+        auto* goals = dialog->findChild<QLineEdit*>(QStringLiteral("Edit5"));
+        TypeAndEnter(goals, QStringLiteral("2:2")); // normalised and armed for game 4
+        // Instead of the confirming Enter the next game is taken from the grid.
+        QTest::mouseClick(scheduleView->viewport(), Qt::LeftButton, {},
+                          scheduleView->cellRect(nextGame.col, nextGame.row).center());
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("5"));
+        EXPECT_TRUE(goals->text().isEmpty()) << goals->text().toStdString();
+        QTest::keyClicks(goals, QStringLiteral("0:3"));
+        QTest::keyClick(goals, Qt::Key_Return);
+        QTest::keyClick(goals, Qt::Key_Return);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the result of the chosen game was not stored";
+            dialog->reject();
+        }
+    });
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4), false);
+    EXPECT_EQ(FindResult(*state, 2, 4), 0);
+    ASSERT_NE(FindResult(*state, 2, 5), 0);
+    EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 5)], (GameResult{2, 5, QString(), 0, 0, 0, 3}));
+
+    // Text without a digit is refused; the stored result stays.
+    const GameResult first = state->ResultTable[FindResult(*state, 2, 1)];
+    WhenDialogShows<TFormErgebniseingabe>([](TFormErgebniseingabe* dialog) {
+        TypeAndEnter(dialog->findChild<QLineEdit*>(QStringLiteral("Edit5")), QStringLiteral("abc"));
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->reject();
+    });
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 1), false);
+    EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 1)], first);
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")});
 }

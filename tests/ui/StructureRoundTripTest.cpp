@@ -141,6 +141,7 @@ TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
 {
     launch();
     click("moreFieldsButton");
+    prompter.answer({Prompter::Answer::No}); // go on to the file dialog without saving
     files.answer(QString());
     trigger("actionLoad");
     files.answer(QString());

@@ -26,7 +26,9 @@ void WhenModalShows(const char* className, std::function<void(QWidget*)> inside)
     auto* timer = new QTimer;
     auto attempts = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, attempts, className, inside] {
-        QWidget* modal = QApplication::activeModalWidget();
+        // The result dialog runs an event loop of its own without being modal.
+        QWidget* modal = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                           : QApplication::activeWindow();
         if (modal && modal->inherits(className) && modal->isVisible()) {
             timer->stop();
             timer->deleteLater();
@@ -96,7 +98,7 @@ void MainWindowTest::TearDown()
 
 void MainWindowTest::launch(const QStringList& arguments)
 {
-    window = std::make_unique<Tform1>(*state, prompter, files, QStringLiteral(KORVANE_DATA_DIR),
+    window = std::make_unique<Tform1>(*state, *windowPrompter, files, QStringLiteral(KORVANE_DATA_DIR),
                                       QStringList{QStringLiteral("korvane")} + arguments);
     window->resize(1100, 680);
     window->show();

@@ -36,8 +36,8 @@ private:
     std::vector<Request> m_requests;
 };
 
-// Runs `inside` on the modal dialog of type Dialog as soon as it shows. Call it right before
-// the action that opens the dialog; `inside` must close it.
+// Runs `inside` on the modal (or active) dialog of type Dialog as soon as it shows. Call it right
+// before the action that opens the dialog; `inside` must close it.
 void WhenModalShows(const char* className, std::function<void(QWidget*)> inside);
 
 template <typename Dialog> void WhenDialogShows(std::function<void(Dialog*)> inside)
@@ -89,6 +89,7 @@ protected:
 
     QTemporaryDir workDir;
     ScriptedPrompter prompter;
+    Prompter* windowPrompter = &prompter; // what the window shows its questions and notices with
     ScriptedFileChooser files;
     std::unique_ptr<TournamentState> state = std::make_unique<TournamentState>();
     std::unique_ptr<Tform1> window;
