@@ -12,12 +12,12 @@
 #include "ui/SaveAsking.h"
 #include "ui/WidgetNames.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextDocument>
-#include <QUrl>
 
 #include <vector>
 
@@ -25,30 +25,33 @@ namespace {
 constexpr int PanelCodePixels = 200;
 constexpr int SheetCodePixels = 600;
 
-// One field's sheet: the tournament, the field, the code large and its QR code.
+// One field's sheet: the tournament, the field, the code large and its QR code. The picture is
+// part of the text, so it stays when sheets are joined into one PDF file.
 void FillSheet(QTextDocument& sheet, const QString& tournament, int field, const QString& code,
                const QString& url)
 {
-    const QUrl picture(QStringLiteral("qr://platz%1").arg(field));
-    sheet.addResource(QTextDocument::ImageResource, picture,
-                      QrPicture(EncodeQr(url.toUtf8()), SheetCodePixels).toImage());
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QrPicture(EncodeQr(url.toUtf8()), SheetCodePixels).save(&buffer, "PNG");
     sheet.setHtml(
-        QStringLiteral("<div align=center><p style=\"font-size:16pt\">%1</p>"
-                       "<p style=\"font-size:48pt\"><b>Platz %2</b></p>"
-                       "<p style=\"font-size:14pt\">Ergebnisse eingeben: QR-Code mit dem Handy scannen</p>"
-                       "<p><img src=\"%3\" width=360 height=360></p>"
-                       "<p style=\"font-size:14pt\">oder %4 öffnen und den Code eingeben:</p>"
-                       "<p style=\"font-size:40pt\"><b>%5</b></p></div>")
+        QStringLiteral(
+            "<p align=center style=\"font-size:16pt\">%1</p>"
+            "<p align=center style=\"font-size:48pt\"><b>Platz %2</b></p>"
+            "<p align=center style=\"font-size:14pt\">Ergebnisse eingeben: QR-Code mit dem Handy scannen</p>"
+            "<p align=center><img src=\"data:image/png;base64,%3\" width=360 height=360></p>"
+            "<p align=center style=\"font-size:14pt\">oder %4 öffnen und den Code eingeben:</p>"
+            "<p align=center style=\"font-size:40pt\"><b>%5</b></p>")
             .arg(tournament.toHtmlEscaped())
             .arg(field)
-            .arg(picture.toString(), url.section(u'?', 0, 0).toHtmlEscaped(), code));
+            .arg(QString::fromLatin1(png.toBase64()), url.section(u'?', 0, 0).toHtmlEscaped(), code));
 }
 } // namespace
 
 FieldCodesPanel::FieldCodesPanel(LiveServer& server, const TournamentState& state, Prompter& prompter,
                                  QWidget* parent)
     : QGroupBox(QStringLiteral("Ergebnisse von den Plätzen"), parent), m_server(server), m_state(state),
-      m_prompter(prompter), m_files(std::make_unique<QtFileChooser>())
+      m_prompter(prompter), m_ownFiles(std::make_unique<QtFileChooser>()), m_files(m_ownFiles.get())
 {
     m_field = Named(new QComboBox, "cbPlatz");
     m_picture = Named(new QLabel, "lbPlatzCode");
@@ -82,11 +85,6 @@ FieldCodesPanel::FieldCodesPanel(LiveServer& server, const TournamentState& stat
 }
 
 FieldCodesPanel::~FieldCodesPanel() = default;
-
-void FieldCodesPanel::setFileChooser(std::unique_ptr<FileChooser> files)
-{
-    m_files = std::move(files);
-}
 
 int FieldCodesPanel::chosenField() const
 {

@@ -27,7 +27,9 @@ public:
     void renewCode();
     // False when nothing was printed or saved.
     bool printSheets();
-    void setFileChooser(std::unique_ptr<FileChooser> files);
+    // Where the sheets go without a printer is asked through `files` (the program's own dialog
+    // otherwise); it must outlive the panel.
+    void setFileChooser(FileChooser& files) { m_files = &files; }
 
 private:
     int chosenField() const;
@@ -36,7 +38,8 @@ private:
     LiveServer& m_server;
     const TournamentState& m_state;
     Prompter& m_prompter;
-    std::unique_ptr<FileChooser> m_files;
+    std::unique_ptr<FileChooser> m_ownFiles;
+    FileChooser* m_files = nullptr;
     QComboBox* m_field = nullptr;
     QLabel* m_picture = nullptr;
     QLabel* m_code = nullptr;

@@ -22,9 +22,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -259,6 +261,16 @@ TEST_F(LiveDisplayTest, RefereesResultsWaitInTheDeskListUntilTheDeskDecides)
               QStringLiteral("Code: ") + server->refereeDesk()->codes().code(2));
     const QString oldLink = server->entryUrl(2).replace(server->refereeDesk()->codes().code(2), old);
     EXPECT_TRUE(QString::fromUtf8(Fetch(oldLink)).contains(QStringLiteral("Der Code stimmt nicht")));
+
+    // One sheet per field to hang up; without a printer as a PDF file.
+    const QString sheets = folder.filePath(QStringLiteral("Codeblaetter.pdf"));
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        prompter.answer({Prompter::Answer::Yes});
+        files.answer(sheets);
+        codes->setFileChooser(files);
+        EXPECT_TRUE(codes->printSheets());
+        EXPECT_GT(QFileInfo(sheets).size(), 0);
+    }
 
     // Sent from field 1: waits in the dock until "Übernehmen" stores it as the dialog does.
     IncomingResultsDock* dock = commands->incomingResults();
