@@ -169,6 +169,7 @@ void PrintNetworkHint()
                "starten, zB: "
             << others.join(QStringLiteral(", ")) << Qt::endl;
 }
+
 QString Now()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss"));

@@ -46,6 +46,7 @@
 
 namespace {
 constexpr int LagProbeMs = 10;
+constexpr int PlannableFirstRoundGames = 20 * 90; // 20 groups of 10 with return leg
 
 std::unique_ptr<TournamentState> Example()
 {
@@ -122,7 +123,11 @@ int main(int argc, char** argv)
 
     QElapsedTimer setup;
     setup.start();
-    std::unique_ptr<TournamentState> state = largest ? LargestTournament() : Example();
+    // The referees need the fields' games in a time plan: the largest tournament that has one,
+    // in its second round.
+    std::unique_ptr<TournamentState> state = !largest   ? Example()
+                                             : referees ? LargestTournament(PlannableFirstRoundGames, 10)
+                                                        : LargestTournament();
     if (!state)
         return 1;
     RenderScheduleGrid(*state);

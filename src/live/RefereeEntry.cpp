@@ -41,14 +41,26 @@ std::vector<FieldGame> FieldGames(const TournamentState& state, const TextGrid& 
     return games;
 }
 
-std::vector<FieldGame> CurrentFieldGames(const TournamentState& state, const TextGrid& timePlan, int field,
-                                         int following)
+std::vector<std::vector<FieldGame>> EveryFieldsGames(const TournamentState& state, const TextGrid& timePlan)
 {
-    const std::vector<FieldGame> games = FieldGames(state, timePlan, field);
-    const int inPlay = RoundInPlay(state);
+    std::vector<std::vector<FieldGame>> fields;
+    for (int round = 1; round <= state.RoundCount && IsRoundIndex(round); ++round) {
+        const std::vector<LiveField> roundFields = RoundFields(state, timePlan, round);
+        if (fields.size() < roundFields.size())
+            fields.resize(roundFields.size());
+        for (std::size_t field = 0; field < roundFields.size(); ++field)
+            for (const LiveGame& game : roundFields[field].Games)
+                fields[field].push_back({round, GroupTitle(state, game.Group), game});
+    }
+    return fields;
+}
+
+std::vector<FieldGame> CurrentOfFieldGames(const std::vector<FieldGame>& games, int roundInPlay,
+                                           int following)
+{
     std::vector<FieldGame> current;
     for (const FieldGame& game : games) {
-        if (current.empty() && (game.Round < inPlay || game.Game.finished()))
+        if (current.empty() && (game.Round < roundInPlay || game.Game.finished()))
             continue;
         current.push_back(game);
         if (int(current.size()) > following)
@@ -57,13 +69,24 @@ std::vector<FieldGame> CurrentFieldGames(const TournamentState& state, const Tex
     return current;
 }
 
-std::optional<FieldGame> FindFieldGame(const TournamentState& state, const TextGrid& timePlan, int field,
-                                       int group, int game)
+std::vector<FieldGame> CurrentFieldGames(const TournamentState& state, const TextGrid& timePlan, int field,
+                                         int following)
 {
-    for (const FieldGame& candidate : FieldGames(state, timePlan, field))
+    return CurrentOfFieldGames(FieldGames(state, timePlan, field), RoundInPlay(state), following);
+}
+
+std::optional<FieldGame> FindAmongFieldGames(const std::vector<FieldGame>& games, int group, int game)
+{
+    for (const FieldGame& candidate : games)
         if (candidate.Game.Group == group && candidate.Game.Game == game)
             return candidate;
     return std::nullopt;
+}
+
+std::optional<FieldGame> FindFieldGame(const TournamentState& state, const TextGrid& timePlan, int field,
+                                       int group, int game)
+{
+    return FindAmongFieldGames(FieldGames(state, timePlan, field), group, game);
 }
 
 std::variant<RefereeScore, QString> ReadRefereeScore(const QString& typed, bool withSets)

@@ -24,6 +24,13 @@ struct FieldGame {
 
 // Every game of field f in every round, in the order of the time plan.
 std::vector<FieldGame> FieldGames(const TournamentState& state, const TextGrid& timePlan, int field);
+// The same for every field at once (index field - 1), reading the time plan once per round.
+std::vector<std::vector<FieldGame>> EveryFieldsGames(const TournamentState& state, const TextGrid& timePlan);
+// Of one field's games, those the entry page offers (see CurrentFieldGames).
+std::vector<FieldGame> CurrentOfFieldGames(const std::vector<FieldGame>& games, int roundInPlay,
+                                           int following);
+// The game of group `group` and number `game` among one field's games.
+std::optional<FieldGame> FindAmongFieldGames(const std::vector<FieldGame>& games, int group, int game);
 // Of those, the games the entry page offers: the first game without a result from the round in
 // play on (the current one) and the `following` games after it.
 std::vector<FieldGame> CurrentFieldGames(const TournamentState& state, const TextGrid& timePlan, int field,

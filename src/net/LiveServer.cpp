@@ -18,6 +18,13 @@ LiveServer::LiveServer(LiveSite::SourceReader source, QObject* parent)
     m_clock.start();
 }
 
+void LiveServer::tournamentChanged()
+{
+    m_site.tournamentChanged();
+    if (m_desk)
+        m_desk->tournamentChanged();
+}
+
 void LiveServer::takeResults(ResultInbox& inbox)
 {
     m_desk = std::make_unique<RefereeDesk>(m_source, inbox);
@@ -65,6 +72,8 @@ bool LiveServer::start(const QHostAddress& address, quint16 port, bool orNextFre
             m_port = http->port();
             m_lastSeen.clear();
             m_site.tournamentChanged();
+            if (m_desk)
+                m_desk->tournamentChanged();
             if (const LiveSource source = m_source(); m_desk && source.State)
                 m_desk->codes().assign(LiveFieldCount(*source.State));
             return true;

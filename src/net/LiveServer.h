@@ -41,7 +41,7 @@ public:
     int connectionCount() const;
 
     // The tournament or its time plan changed: the phones get the new state on their next poll.
-    void tournamentChanged() { m_site.tournamentChanged(); }
+    void tournamentChanged();
 
     // Takes results from the fields' referees into `inbox`: each field gets a new code whenever the
     // server starts. Before the first start.

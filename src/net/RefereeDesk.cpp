@@ -108,8 +108,8 @@ RefereePage RefereeDesk::page(const LiveSource& source, int field, const QString
         return page;
     page.Code = code;
     page.Token = m_tokens.issue(field, m_codes.generation(field), now);
-    page.Games = CurrentFieldGames(state, *source.TimePlan, field, FollowingGames);
-    const std::vector<FieldGame> games = FieldGames(state, *source.TimePlan, field);
+    const std::vector<FieldGame>& games = fieldGames(source, field);
+    page.Games = CurrentOfFieldGames(games, RoundInPlay(state), FollowingGames);
     const auto& entries = m_inbox.results().Entries;
     for (auto entry = entries.rbegin(); entry != entries.rend() && int(page.Sent.size()) < SentShown;
          ++entry) {
@@ -130,6 +130,14 @@ RefereePage RefereeDesk::page(const LiveSource& source, int field, const QString
         page.Sent.push_back(sent);
     }
     return page;
+}
+
+const std::vector<FieldGame>& RefereeDesk::fieldGames(const LiveSource& source, int field)
+{
+    if (!m_fieldGames)
+        m_fieldGames = EveryFieldsGames(*source.State, *source.TimePlan);
+    static const std::vector<FieldGame> none;
+    return std::size_t(field) <= m_fieldGames->size() ? (*m_fieldGames)[std::size_t(field - 1)] : none;
 }
 
 LiveResponse RefereeDesk::pageResponse(const LiveRequest& request, int status, RefereePage page,
@@ -230,13 +238,23 @@ LiveResponse RefereeDesk::respondToPost(const LiveRequest& request, int field, c
     const QString code = QString::fromUtf8(form.Code);
     const FormTokens::Check token = m_tokens.check(form.Token, field, m_codes.generation(field), now);
     const std::optional<FieldGame> game =
-        FindFieldGame(*source.State, *source.TimePlan, field, form.Group, form.Game);
+        FindAmongFieldGames(fieldGames(source, field), form.Group, form.Game);
     answer = page(source, field, code, now);
     answer.NoticeKind = RefereePage::Notice::Refused;
     answer.KeptGroup = form.Group;
     answer.KeptGame = form.Game;
     answer.KeptText = form.Score.left(MaxScoreTextLength);
+    const auto logRefusal = [&](const QString& why) {
+        if (m_log)
+            m_log(QStringLiteral("Platz %1, Gruppe %2, Spiel %3 von %4: %5")
+                      .arg(field)
+                      .arg(form.Group)
+                      .arg(form.Game)
+                      .arg(request.Peer.toString(), why));
+    };
     if (token != FormTokens::Check::Valid) {
+        logRefusal(token == FormTokens::Check::Used ? QStringLiteral("abgelehnt, Formular schon gesendet")
+                                                    : QStringLiteral("abgelehnt, Formular veraltet"));
         answer.NoticeText =
             token == FormTokens::Check::Used
                 ? QStringLiteral("Dieses Formular wurde schon gesendet; es gilt nur einmal. "
@@ -246,6 +264,7 @@ LiveResponse RefereeDesk::respondToPost(const LiveRequest& request, int field, c
         return pageResponse(request, 403, answer, false);
     }
     if (!game) {
+        logRefusal(QStringLiteral("abgelehnt, kein Spiel dieses Platzes"));
         answer.NoticeText =
             QStringLiteral("Gruppe %1, Spiel %2 wird nicht auf Platz %3 gespielt: nichts wurde "
                            "gesendet.")
@@ -263,6 +282,7 @@ LiveResponse RefereeDesk::respondToPost(const LiveRequest& request, int field, c
                                             "eingeben."))
             : ReadRefereeScore(form.Score, withSets);
     if (const auto* refusal = std::get_if<QString>(&score)) {
+        logRefusal(QStringLiteral("abgelehnt, ") + *refusal);
         answer.NoticeText = *refusal + QStringLiteral(" Nichts wurde gesendet.");
         return pageResponse(request, 422, answer, false);
     }

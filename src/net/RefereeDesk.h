@@ -1,5 +1,6 @@
 #pragma once
 
+#include "live/RefereeEntry.h"
 #include "net/FieldCodes.h"
 #include "net/FormTokens.h"
 #include "net/LiveSite.h"
@@ -8,6 +9,8 @@
 #include <QElapsedTimer>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class ResultInbox;
 struct RefereePage;
@@ -28,11 +31,13 @@ public:
     const FieldCodes& codes() const { return m_codes; }
     const WrongCodeLimit& wrongCodes() const { return m_wrongCodes; }
     int waitingAddresses() const { return m_wrongCodes.waitingAddresses(m_clock()); }
-    // Gets one line for every wrong code and every address made to wait.
+    // Gets one line for every wrong code, every address made to wait and every result refused.
     void setLog(std::function<void(const QString&)> log) { m_log = std::move(log); }
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
     LiveResponse respond(const LiveRequest& request, int field, bool json);
+    // The tournament or its time plan changed: the fields' games are read anew on the next request.
+    void tournamentChanged() { m_fieldGames.reset(); }
 
 private:
     struct Form;
@@ -40,6 +45,8 @@ private:
     // The code of the request is the field's; a wrong one is counted.
     bool codeAccepted(const LiveRequest& request, int field, const QByteArray& code, qint64 now);
     RefereePage page(const LiveSource& source, int field, const QString& code, qint64 now);
+    // The field's games, read from the time plan once per state of the tournament.
+    const std::vector<FieldGame>& fieldGames(const LiveSource& source, int field);
     LiveResponse pageResponse(const LiveRequest& request, int status, RefereePage page, bool json) const;
     LiveResponse waitResponse(const LiveRequest& request, int field, const LiveSource& source, bool json,
                               qint64 waitMs) const;
@@ -51,5 +58,6 @@ private:
     WrongCodeLimit m_wrongCodes;
     QElapsedTimer m_elapsed;
     Clock m_clock;
+    std::optional<std::vector<std::vector<FieldGame>>> m_fieldGames; // index field - 1
     std::function<void(const QString&)> m_log;
 };

@@ -20,10 +20,14 @@ namespace {
 enum Column { Number, Field, Game, Teams, Result, Time, State, ColumnCount };
 
 // "Gruppe A, Spiel 4" and "FC Straßberg 09 – TSV Lindau" from the time plan of the entry's field.
-std::pair<QString, QString> GameTexts(const TournamentState& state, const IncomingResult& entry)
+std::pair<QString, QString> GameTexts(const std::vector<std::vector<FieldGame>>& fieldGames,
+                                      const IncomingResult& entry)
 {
-    if (const std::optional<FieldGame> game =
-            FindFieldGame(state, state.FieldPlan, entry.Field, entry.Group, entry.Game))
+    static const std::vector<FieldGame> none;
+    const std::vector<FieldGame>& games = entry.Field >= 1 && std::size_t(entry.Field) <= fieldGames.size()
+                                              ? fieldGames[std::size_t(entry.Field - 1)]
+                                              : none;
+    if (const std::optional<FieldGame> game = FindAmongFieldGames(games, entry.Group, entry.Game))
         return {game->GroupTitle + QStringLiteral(", Spiel %1").arg(entry.Game),
                 game->Game.TeamA + QStringLiteral(" – ") + game->Game.TeamB};
     return {QStringLiteral("Gruppe %1, Spiel %2").arg(entry.Group).arg(entry.Game), QString()};
@@ -100,11 +104,14 @@ void IncomingResultsDock::showEntries()
         const bool bWaits = b->State == IncomingResult::Status::Waiting;
         return aWaits != bWaits ? aWaits : a->Number > b->Number;
     });
+    const std::vector<std::vector<FieldGame>> fieldGames = entries.empty()
+                                                               ? std::vector<std::vector<FieldGame>>()
+                                                               : EveryFieldsGames(m_state, m_state.FieldPlan);
     m_table->setRowCount(int(entries.size()));
     int chosenRow = -1;
     for (int row = 0; row < int(entries.size()); ++row) {
         const IncomingResult& entry = *entries[std::size_t(row)];
-        const auto [game, teams] = GameTexts(m_state, entry);
+        const auto [game, teams] = GameTexts(fieldGames, entry);
         const QString result =
             ResultText(ResultOfEntry(entry.Group, entry.Game, ParseScoreEntry(entry.Sets, entry.Goals)));
         const QStringList texts{QString::number(entry.Number),

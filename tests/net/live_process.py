@@ -69,3 +69,11 @@ def wait_until(condition, seconds, step=0.05):
             return time.monotonic() - start
         time.sleep(step)
     return None
+
+
+def report(failures):
+    """Prints the failures and the summary line; the exit code."""
+    for failure in failures:
+        print("FAIL", failure)
+    print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0

@@ -12,7 +12,7 @@ import threading
 import time
 import urllib.parse
 
-from live_process import ServedFile
+from live_process import ServedFile, report
 
 WRONG_CODES = 2000
 MALFORMED_POSTS = 1500
@@ -127,10 +127,7 @@ def main():
             failures.append(f"das richtige Ergebnis danach: {status}")
     finally:
         served.stop()
-    for failure in failures:
-        print("FAIL", failure)
-    print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
-    return 1 if failures else 0
+    return report(failures)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 """A referee's phone (Chromium, 390 x 844) opens the QR link of field 1 served by
 `korvane-cli serve --results`, types "3:1" for the current game, sees it in words and sends it;
-the server takes it (there is no desk to confirm) and writes the file, and the spectators' round
+the server takes it (there is no desk to confirm) and writes the file, and the onlookers' round
 page in a second window shows the new result within 5 s. A wrong entry is answered on the page
 before anything is sent. Exits 77 (skipped) only when Chromium cannot start.
 usage: live_referee_test.py KORVANE_CLI TOURNAMENT_FILE
@@ -10,7 +10,7 @@ import tempfile
 import time
 
 from live_browser_test import VISIBLE_WITHIN_S, start_browser
-from live_process import ServedFile, wait_until
+from live_process import ServedFile, report, wait_until
 
 GAMES_OF_GROUP = """
     const blocks = [...document.querySelectorAll('main .block')]
@@ -41,7 +41,7 @@ def main():
         form, group, game, group_title, team_a = current_game(driver)
 
         driver.switch_to.new_window("window")
-        spectators = driver.current_window_handle
+        onlookers = driver.current_window_handle
         driver.get(served.url + "runde/1")
         if not driver.execute_script(GAMES_OF_GROUP, group_title):
             raise RuntimeError(group_title + " is not on the page of round 1")
@@ -73,12 +73,12 @@ def main():
         if wait_until(lambda: served.file_hash() != before, 5) is None:
             failures.append("die Datei wurde nicht gespeichert")
 
-        driver.switch_to.window(spectators)
+        driver.switch_to.window(onlookers)
         shown = wait_until(lambda: driver.execute_script(GAMES_OF_GROUP, group_title)[game - 1][1] == "3 : 1", 10)
         if shown is None:
             failures.append("die Zuschauer sehen das Ergebnis nicht")
         else:
-            print(f"result visible to spectators {time.monotonic() - sent:.2f} s after it was sent")
+            print(f"result visible to onlookers {time.monotonic() - sent:.2f} s after it was sent")
             if time.monotonic() - sent > VISIBLE_WITHIN_S + 0.5:
                 failures.append(f"die Zuschauer sehen es erst nach {time.monotonic() - sent:.1f} s")
         if driver.execute_script("return window.korvaneMarker") != 22:
@@ -97,10 +97,7 @@ def main():
             driver.quit()
         served.stop()
         profile.cleanup()
-    for failure in failures:
-        print("FAIL", failure)
-    print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
-    return 1 if failures else 0
+    return report(failures)
 
 
 if __name__ == "__main__":
