@@ -121,8 +121,13 @@ void LiveCommands::showLiveNet()
         connect(m_liveNet, &LiveNetDialog::statusChanged, this, [this](const QString& text) {
             m_liveStatus->setText(text);
             m_form.statusBar()->setVisible(!text.isEmpty());
-            if (!text.isEmpty() && !m_incoming->isVisible())
+            // The list shows when the server starts; the organiser may close it after that.
+            const bool running = !text.isEmpty();
+            if (running && !m_serverRunning) {
+                followTournamentFile();
                 m_incoming->show();
+            }
+            m_serverRunning = running;
         });
         const auto showLine = [this](const QString& line) {
             m_form.statusBar()->showMessage(line, LoggedLineMs);
@@ -140,9 +145,7 @@ void LiveCommands::takeResults()
     m_inbox = new ResultInbox([this] { return &m_state; }, m_prompter, this);
     // A result stored by itself must not come between the desk and an open dialog.
     m_inbox->setMayStoreNow([] { return QApplication::activeModalWidget() == nullptr; });
-    m_copyPath = IncomingResultsCopyPath(m_state.RememberedFileName, m_state.WorkDir);
-    if (const std::optional<IncomingResults> copy = ReadIncomingResultsCopy(m_copyPath))
-        m_inbox->restore(*copy);
+    followTournamentFile();
     m_server->takeResults(*m_inbox);
     connect(m_inbox, &ResultInbox::changed, this, &LiveCommands::copyIncomingResults);
     connect(m_inbox, &ResultInbox::resultStored, &m_form, &TForm2::scheduleRendered);
@@ -156,6 +159,18 @@ void LiveCommands::takeResults()
     m_incoming = new IncomingResultsDock(*m_inbox, m_state, &m_form);
     m_form.addDockWidget(Qt::RightDockWidgetArea, m_incoming);
     m_incoming->hide();
+}
+
+void LiveCommands::followTournamentFile()
+{
+    const QString path = IncomingResultsCopyPath(m_state.RememberedFileName, m_state.WorkDir);
+    if (path == m_copyPath)
+        return;
+    // Another tournament: its own list, never the results sent for the one before.
+    m_copyPath = path;
+    const IncomingResults list = ReadIncomingResultsCopy(m_copyPath).value_or(IncomingResults{});
+    if (!(list == m_inbox->results()))
+        m_inbox->restore(list);
 }
 
 void LiveCommands::copyIncomingResults()

@@ -52,6 +52,8 @@ private:
     // The inbox, its dock and the copy of its list (restored from an earlier run of the desk).
     void takeResults();
     void copyIncomingResults();
+    // The list of the loaded tournament's file, when the server starts for another file.
+    void followTournamentFile();
 
     TForm2& m_form;
     TournamentState& m_state;
@@ -63,6 +65,7 @@ private:
     IncomingResultsDock* m_incoming = nullptr;
     QTimer* m_catchUp = nullptr;    // automatic acceptance waits while a dialog is open
     QString m_copyPath;             // of the incoming results
+    bool m_serverRunning = false;   // as the last status said
     QLabel* m_liveStatus = nullptr; // in the schedule window's status line while the server runs
     FolderChooser m_chooseFolder;
     QString m_folder; // the last folder published to
