@@ -134,7 +134,11 @@ void IncomingResultsDock::showEntries()
             chosenRow = row;
     }
     m_table->resizeColumnsToContents();
-    if (chosenRow < 0 && !entries.empty() && entries.front()->State == IncomingResult::Status::Waiting)
+    // After a decision the next waiting entry is chosen, so Enter goes on with it.
+    const auto waits = [&entries](int row) {
+        return row >= 0 && entries[std::size_t(row)]->State == IncomingResult::Status::Waiting;
+    };
+    if (!waits(chosenRow) && waits(entries.empty() ? -1 : 0))
         chosenRow = 0;
     if (chosenRow >= 0)
         m_table->selectRow(chosenRow);
