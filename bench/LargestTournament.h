@@ -7,8 +7,10 @@
 
 // The largest tournament the tables hold: 100 groups of 20 teams with return leg (38,000 games),
 // five rounds of 20 groups on 50 fields, the first `results` games with a result (by default
-// the result table all but full, so a few more can be entered).
-inline std::unique_ptr<TournamentState> LargestTournament(int results = Limits::MaxResults - 10)
+// the result table all but full, so a few more can be entered). With 10 teams per group (200 per
+// round, as many as one round's time plan takes) it is the largest tournament with a time plan.
+inline std::unique_ptr<TournamentState> LargestTournament(int results = Limits::MaxResults - 10,
+                                                          int teamsPerGroup = 20)
 {
     auto state = std::make_unique<TournamentState>();
     ResetTournament(*state);
@@ -21,10 +23,10 @@ inline std::unique_ptr<TournamentState> LargestTournament(int results = Limits::
         state->GameLengthInRound[round] = 10;
     }
     for (int group = 1; group <= Limits::MaxGroups; ++group) {
-        state->TeamsInGroup[group] = 20;
+        state->TeamsInGroup[group] = teamsPerGroup;
         state->ReturnLeg[group] = true;
         state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-        for (int position = 1; position <= 20; ++position)
+        for (int position = 1; position <= teamsPerGroup; ++position)
             state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
     }
     for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < results; ++group)

@@ -9,6 +9,8 @@
 #include "model/TournamentStorage.h"
 #include "net/LiveServer.h"
 #include "net/QrCode.h"
+#include "net/RefereeDesk.h"
+#include "net/ResultInbox.h"
 #include "net/ServingAddresses.h"
 #include "results/ScheduleGrid.h"
 
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -71,6 +74,18 @@ public:
     }
 
     LiveSource source() const { return {m_state.get(), &m_state->FieldPlan}; }
+    TournamentState* state() const { return m_state.get(); }
+
+    // Writes the tournament back to the file (through a temporary file, replaced at once); the
+    // watch does not read its own write again.
+    bool save(Prompter& prompter)
+    {
+        if (!SaveTournament(*m_state, m_path, prompter))
+            return false;
+        m_hash = FileHash(m_path);
+        m_stamp = Stamp();
+        return true;
+    }
 
     // Calls `reloaded` after each new state was read.
     void watch(std::function<void()> reloaded)
@@ -154,6 +169,30 @@ void PrintNetworkHint()
                "starten, zB: "
             << others.join(QStringLiteral(", ")) << Qt::endl;
 }
+
+QString Now()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The codes of the fields on standard output and, when asked for, in a file only its owner reads.
+bool ShowFieldCodes(const LiveServer& server, const QString& codesPath)
+{
+    const FieldCodes& codes = server.refereeDesk()->codes();
+    QTextStream out(stdout);
+    for (int field = 1; field <= codes.fieldCount(); ++field)
+        out << QStringLiteral("Platz %1: %2  %3").arg(field).arg(codes.code(field), server.entryUrl(field))
+            << Qt::endl;
+    if (codesPath.isEmpty())
+        return true;
+    QSaveFile file(codesPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(codes.listText().toUtf8()) < 0 ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !file.commit()) {
+        cli::PrintError(QStringLiteral("%1: %2").arg(codesPath, file.errorString()));
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 namespace cli {
@@ -163,8 +202,8 @@ int RunServe(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Zeigt Spielplan, Tabellen und Ergebnisse einer Turnierdatei live im Netz: jedes Handy im "
         "selben Netz öffnet die Adresse und sieht neue Ergebnisse von selbst. Die Datei wird neu "
-        "eingelesen, sobald sie sich ändert (etwa wenn am Turniertisch gespeichert wird). Nur "
-        "lesen, nichts wird verändert. Strg+C beendet."));
+        "eingelesen, sobald sie sich ändert (etwa wenn am Turniertisch gespeichert wird). Ohne "
+        "--results nur lesen, nichts wird verändert. Strg+C beendet."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Turnierdatei (.auf)"));
     const QCommandLineOption portOption(
@@ -180,15 +219,26 @@ int RunServe(const QStringList& arguments)
     const QCommandLineOption qrOption(
         QStringLiteral("qr"),
         QStringLiteral("zeigt die Adresse auch als QR-Code (für ein dunkles Terminal)"));
-    parser.addOptions({portOption, bindOption, qrOption});
+    const QCommandLineOption resultsOption(
+        QStringLiteral("results"),
+        QStringLiteral("nimmt auch Ergebnisse von den Plätzen an: jeder Platz bekommt einen Code, "
+                       "ein Ergebnis ohne Konflikt wird sofort übernommen und die Datei gespeichert"));
+    const QCommandLineOption codesOption(
+        QStringLiteral("codes"),
+        QStringLiteral("schreibt die Codes der Plätze in diese Datei (mit --results)"),
+        QStringLiteral("FILE"));
+    parser.addOptions({portOption, bindOption, qrOption, resultsOption, codesOption});
     if (const std::optional<int> done = ParseArguments(parser, arguments))
         return *done;
     const std::optional<quint16> port =
         parser.isSet(portOption) ? PortNumber(parser.value(portOption)) : LiveServer::DefaultPort;
     const QHostAddress address(parser.isSet(bindOption) ? parser.value(bindOption)
                                                         : QStringLiteral("127.0.0.1"));
-    if (parser.positionalArguments().size() != 1 || !port || address.isNull()) {
-        PrintError(QStringLiteral("usage: korvane-cli serve FILE [--port N] [--bind ADDR] [--qr]"));
+    const bool takeResults = parser.isSet(resultsOption);
+    if (parser.positionalArguments().size() != 1 || !port || address.isNull() ||
+        (parser.isSet(codesOption) && !takeResults)) {
+        PrintError(QStringLiteral(
+            "usage: korvane-cli serve FILE [--port N] [--bind ADDR] [--qr] [--results [--codes FILE]]"));
         return 2;
     }
 
@@ -202,6 +252,26 @@ int RunServe(const QStringList& arguments)
     pairings.reset();
     ServedFile served(path, std::move(state));
     LiveServer server([&served] { return served.source(); });
+    // Without a desk nobody could decide: a result without a conflict is stored at once and the
+    // file written, one with a conflict is refused.
+    ConsolePrompter prompter;
+    ResultInbox inbox([&served] { return served.state(); }, prompter);
+    if (takeResults) {
+        inbox.setConflictsWait(false);
+        inbox.setAutomatic(true);
+        server.takeResults(inbox);
+        const auto log = [](const QString& line) {
+            QTextStream(stderr) << Now() << u' ' << line << Qt::endl;
+        };
+        QObject::connect(&inbox, &ResultInbox::logged, log);
+        QObject::connect(&server, &LiveServer::entryLogged, log);
+        QObject::connect(&inbox, &ResultInbox::resultStored, [&served, &server, &prompter](int) {
+            if (!served.save(prompter))
+                PrintError(
+                    QStringLiteral("Das Ergebnis ist übernommen, aber die Datei ließ sich nicht speichern."));
+            server.tournamentChanged();
+        });
+    }
     if (!server.start(address, *port, !parser.isSet(portOption))) {
         PrintError(server.error());
         return 1;
@@ -212,6 +282,8 @@ int RunServe(const QStringList& arguments)
     out << server.url() << Qt::endl;
     if (parser.isSet(qrOption))
         out << QrTerminalText(EncodeQr(server.url().toUtf8())) << Qt::flush;
+    if (takeResults && !ShowFieldCodes(server, parser.value(codesOption)))
+        return 1;
     if (address.isLoopback())
         PrintNetworkHint();
     else if (address == QHostAddress::Any || address == QHostAddress::AnyIPv6)

@@ -4,7 +4,10 @@
 // how late the event loop answers a timer (the window's responsiveness) and how long entering a
 // result takes until the pages have the new state.
 //
-// usage: korvane_live_load_host (--example | --largest) [--result-every SECONDS]
+// With --referees the server also takes the fields' results as `korvane-cli serve --results` does
+// (a result without a conflict stored at once); --result-every 0 leaves the desk idle.
+//
+// usage: korvane_live_load_host (--example | --largest) [--result-every SECONDS] [--referees]
 // Prints one JSON line with the port and the routes, runs until its standard input closes, then
 // prints one JSON line of figures.
 #include "../LargestTournament.h"
@@ -16,7 +19,10 @@
 #include "live/WebPages.h"
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
+#include "net/FieldCodes.h"
 #include "net/LiveServer.h"
+#include "net/RefereeDesk.h"
+#include "net/ResultInbox.h"
 #include "results/ResultEntry.h"
 #include "results/ResultTable.h"
 #include "results/RowTags.h"
@@ -40,6 +46,7 @@
 
 namespace {
 constexpr int LagProbeMs = 10;
+constexpr int PlannableFirstRoundGames = 20 * 90; // 20 groups of 10 with return leg
 
 std::unique_ptr<TournamentState> Example()
 {
@@ -112,10 +119,15 @@ int main(int argc, char** argv)
     const bool largest = arguments.contains(QStringLiteral("--largest"));
     const int every = arguments.indexOf(QStringLiteral("--result-every"));
     const int resultEveryMs = every > 0 ? arguments.value(every + 1).toInt() * 1000 : 10'000;
+    const bool referees = arguments.contains(QStringLiteral("--referees"));
 
     QElapsedTimer setup;
     setup.start();
-    std::unique_ptr<TournamentState> state = largest ? LargestTournament() : Example();
+    // The referees need the fields' games in a time plan: the largest tournament that has one,
+    // in its second round.
+    std::unique_ptr<TournamentState> state = !largest   ? Example()
+                                             : referees ? LargestTournament(PlannableFirstRoundGames, 10)
+                                                        : LargestTournament();
     if (!state)
         return 1;
     RenderScheduleGrid(*state);
@@ -127,8 +139,23 @@ int main(int argc, char** argv)
     const qint64 setupMs = setup.elapsed();
 
     LiveServer server([&state] { return LiveSource{state.get(), &state->FieldPlan}; });
+    ResultInbox inbox([&state] { return state.get(); }, prompter);
+    int refereeResults = 0;
+    if (referees) {
+        inbox.setConflictsWait(false);
+        inbox.setAutomatic(true);
+        server.takeResults(inbox);
+        QObject::connect(&inbox, &ResultInbox::resultStored, [&](int) {
+            ++refereeResults;
+            server.tournamentChanged();
+        });
+    }
     if (!server.start(QHostAddress::LocalHost, 0, false))
         return 1;
+    QJsonObject codes;
+    if (const RefereeDesk* desk = server.refereeDesk())
+        for (int field = 1; field <= desk->codes().fieldCount(); ++field)
+            codes.insert(QString::number(field), desk->codes().code(field));
     QJsonArray teams;
     for (const QString& team : TeamNames(*state))
         if (teams.size() < 200)
@@ -139,7 +166,8 @@ int main(int argc, char** argv)
                              {QStringLiteral("fields"), LiveFieldCount(*state)},
                              {QStringLiteral("teams"), teams},
                              {QStringLiteral("results"), state->ResultCount},
-                             {QStringLiteral("setup_ms"), setupMs}};
+                             {QStringLiteral("setup_ms"), setupMs},
+                             {QStringLiteral("codes"), codes}};
     std::printf("%s\n", QJsonDocument(routes).toJson(QJsonDocument::Compact).constData());
     std::fflush(stdout);
 
@@ -164,16 +192,20 @@ int main(int argc, char** argv)
     // A result at the desk: the core's entry, then what the window's signal does for the pages.
     std::vector<double> entryMs;
     int goals = 0;
+    int deskResults = 0;
     QTimer desk;
     QObject::connect(&desk, &QTimer::timeout, [&] {
         QElapsedTimer took;
         took.start();
-        if (EnterNextResult(*state, QStringLiteral("%1:%2").arg(goals % 5).arg(goals % 3)))
+        if (EnterNextResult(*state, QStringLiteral("%1:%2").arg(goals % 5).arg(goals % 3))) {
             server.tournamentChanged();
+            ++deskResults;
+        }
         ++goals;
         entryMs.push_back(double(took.nsecsElapsed()) / 1e6);
     });
-    desk.start(resultEveryMs);
+    if (resultEveryMs > 0)
+        desk.start(resultEveryMs);
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
@@ -187,7 +219,9 @@ int main(int argc, char** argv)
                               {QStringLiteral("loop_busy_ms"), Figures(busyMs)},
                               {QStringLiteral("result_entry_ms"), Figures(entryMs)},
                               {QStringLiteral("phones_seen"), server.phonesSeen()},
-                              {QStringLiteral("results"), state->ResultCount}};
+                              {QStringLiteral("results"), state->ResultCount},
+                              {QStringLiteral("desk_results"), deskResults},
+                              {QStringLiteral("referee_results_stored"), refereeResults}};
     std::printf("%s\n", QJsonDocument(figures).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

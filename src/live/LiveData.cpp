@@ -117,14 +117,31 @@ LiveGame TimePlanGame(const TournamentState& state, const TextGrid& plan, int ro
 }
 } // namespace
 
-int RoundInPlay(const TournamentState& state)
+std::vector<int> ResultsPerGroup(const TournamentState& state)
+{
+    std::vector<int> counts(std::size_t(Limits::MaxGroups) + 1, 0);
+    const int stored = UsedResultCount(state);
+    for (int index = 1; index <= stored; ++index)
+        if (const int group = state.ResultTable[std::size_t(index)].Group; IsGroupIndex(group))
+            ++counts[std::size_t(group)];
+    return counts;
+}
+
+namespace {
+int RoundInPlay(const TournamentState& state, const std::vector<int>& resultsPerGroup)
 {
     const int rounds = std::min(state.RoundCount, int(Limits::MaxRounds));
     for (int round = 1; round <= rounds; ++round)
         for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group)
-            if (IsGroupIndex(group) && CountGroupResults(state, group) < GroupGameCount(state, group))
+            if (IsGroupIndex(group) && resultsPerGroup[std::size_t(group)] < GroupGameCount(state, group))
                 return round;
     return std::max(rounds, 1);
+}
+} // namespace
+
+int RoundInPlay(const TournamentState& state)
+{
+    return RoundInPlay(state, ResultsPerGroup(state));
 }
 
 std::vector<LiveTable> RoundTables(const TournamentState& state, int round)
@@ -202,6 +219,7 @@ std::vector<LiveField> RoundFields(const TournamentState& state, const TextGrid&
 
 QString RoundStatusText(const TournamentState& state, int round)
 {
+    const std::vector<int> resultsPerGroup = ResultsPerGroup(state);
     int games = 0;
     int stored = 0;
     for (int group = FirstGroupOfRound(state, round); group <= LastGroupOfRound(state, round); ++group) {
@@ -209,12 +227,12 @@ QString RoundStatusText(const TournamentState& state, int round)
             continue;
         const int count = GroupGameCount(state, group);
         games += count;
-        stored += std::min(CountGroupResults(state, group), count);
+        stored += std::min(resultsPerGroup[std::size_t(group)], count);
     }
     const QString count = QStringLiteral(" (%1 von %2 Ergebnissen)").arg(stored).arg(games);
     if (games > 0 && stored == games)
         return QStringLiteral("abgeschlossen") + count;
-    if (round == RoundInPlay(state))
+    if (round == RoundInPlay(state, resultsPerGroup))
         return QStringLiteral("läuft") + count;
     return stored > 0 ? QStringLiteral("begonnen") + count : QStringLiteral("noch offen") + count;
 }

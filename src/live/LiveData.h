@@ -51,6 +51,9 @@ struct LiveField {
     std::vector<LiveGame> Games;
 };
 
+// How many results each group has, indexed by group (1..Limits::MaxGroups), read in one pass.
+std::vector<int> ResultsPerGroup(const TournamentState& state);
+
 // The round whose games are played now: the first round with a game that has no result yet. When
 // every game has its result it is the last round, so the final tables stay on show.
 int RoundInPlay(const TournamentState& state);

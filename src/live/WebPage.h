@@ -49,11 +49,22 @@ struct WebPage {
     QString DataPath; // the JSON of this page, "/daten/runde/2"
     std::vector<WebLink> Navigation;
     std::vector<WebSection> Sections;
+
+    // What the page shows of the tournament, so that it is built anew only when that changes: the
+    // rounds whose games, results and tables it shows, and whether it reads the names and time
+    // plans of every round besides (the overview lists every team, a team's page looks for it).
+    std::vector<int> SourceRounds;
+    bool ReadsEveryRound = false;
 };
 
 // The page as HTML: UTF-8, every text escaped, no inline script or style, the stylesheet and the
 // script from the server. `dataTag` is the JSON's entity tag, so the first poll costs a 304.
 QByteArray WebPageHtml(const WebPage& page, const QByteArray& dataTag);
+// The start of every page of the live plan up to its </head>: the title, the stylesheet, the icon
+// and the page's script.
+QString WebPageHead(const QString& title, const QString& scriptPath);
+// The text with <, >, & and " as entities, for an element or an attribute.
+QString EscapedHtml(const QString& text);
 // The page as compact JSON, UTF-8; "<", ">" and "&" are written as \u escapes, so no reader
 // ever sees markup in it.
 QByteArray WebPageJson(const WebPage& page);

@@ -1,186 +1,333 @@
 #include "live/PublishedStyle.h"
 #include "live/WebPage.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QStringList>
 #include <QUrl>
 
 namespace {
-QString Escaped(const QString& text)
+// The HTML written into one string: the round page of the largest tournament has tens of
+// thousands of cells.
+void AppendEscaped(QString& out, const QString& text)
 {
-    return text.toHtmlEscaped();
+    for (const QChar character : text) {
+        switch (character.unicode()) {
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += character;
+        }
+    }
 }
 
-QString ClassAttribute(const QString& cssClass)
+void AppendClass(QString& out, const QString& cssClass)
 {
-    return cssClass.isEmpty() ? QString() : QStringLiteral(" class=\"") + Escaped(cssClass) + u'"';
+    if (cssClass.isEmpty())
+        return;
+    out += QLatin1String(" class=\"");
+    AppendEscaped(out, cssClass);
+    out += u'"';
 }
 
-QString Linked(const QString& text, const QString& target)
+void AppendLinked(QString& out, const QString& text, const QString& target)
 {
-    if (target.isEmpty())
-        return Escaped(text);
-    return QStringLiteral("<a href=\"") + Escaped(target) + QStringLiteral("\">") + Escaped(text) +
-           QStringLiteral("</a>");
+    if (target.isEmpty()) {
+        AppendEscaped(out, text);
+        return;
+    }
+    out += QLatin1String("<a href=\"");
+    AppendEscaped(out, target);
+    out += QLatin1String("\">");
+    AppendEscaped(out, text);
+    out += QLatin1String("</a>");
 }
 
-QString CellHtml(const char* element, const WebCell& cell)
+// <element class="...">text</element>, plain text escaped.
+void AppendElement(QString& out, QLatin1String element, const QString& text, const QString& cssClass = {})
 {
-    const QString name = QString::fromLatin1(element);
-    QString html = u'<' + name + ClassAttribute(cell.Class) + u'>' + Linked(cell.Text, cell.Link);
-    if (!cell.Note.isEmpty())
-        html += QStringLiteral("<span class=\"referee\">") + Escaped(cell.Note) + QStringLiteral("</span>");
-    return html + QStringLiteral("</") + name + u'>';
+    out += u'<' + element;
+    AppendClass(out, cssClass);
+    out += u'>';
+    AppendEscaped(out, text);
+    out += QLatin1String("</") + element + QLatin1String(">\n");
 }
 
-void AppendBlock(QStringList& lines, const WebBlock& block)
+void AppendCell(QString& out, QLatin1String element, const WebCell& cell)
 {
-    lines << QStringLiteral("<div class=\"block\">");
-    if (!block.Title.isEmpty())
-        lines << QStringLiteral("<h3>") + Linked(block.Title, block.Link) + QStringLiteral("</h3>");
-    QString table = QStringLiteral("<div class=\"scroll\"><table>");
+    out += u'<' + element;
+    AppendClass(out, cell.Class);
+    out += u'>';
+    AppendLinked(out, cell.Text, cell.Link);
+    if (!cell.Note.isEmpty()) {
+        out += QLatin1String("<span class=\"referee\">");
+        AppendEscaped(out, cell.Note);
+        out += QLatin1String("</span>");
+    }
+    out += QLatin1String("</") + element + u'>';
+}
+
+void AppendBlock(QString& out, const WebBlock& block)
+{
+    out += QLatin1String("<div class=\"block\">\n");
+    if (!block.Title.isEmpty()) {
+        out += QLatin1String("<h3>");
+        AppendLinked(out, block.Title, block.Link);
+        out += QLatin1String("</h3>\n");
+    }
+    out += QLatin1String("<div class=\"scroll\"><table>");
     if (!block.Heads.empty()) {
-        table += QStringLiteral("<thead><tr>");
+        out += QLatin1String("<thead><tr>");
         for (const WebCell& head : block.Heads)
-            table += CellHtml("th", head);
-        table += QStringLiteral("</tr></thead>");
+            AppendCell(out, QLatin1String("th"), head);
+        out += QLatin1String("</tr></thead>");
     }
-    lines << table + QStringLiteral("<tbody>");
+    out += QLatin1String("<tbody>\n");
     for (const WebRow& row : block.Rows) {
-        QString line = QStringLiteral("<tr") + ClassAttribute(row.Class) + u'>';
+        out += QLatin1String("<tr");
+        AppendClass(out, row.Class);
+        out += u'>';
         for (const WebCell& cell : row.Cells)
-            line += CellHtml("td", cell);
-        lines << line + QStringLiteral("</tr>");
+            AppendCell(out, QLatin1String("td"), cell);
+        out += QLatin1String("</tr>\n");
     }
-    lines << QStringLiteral("</tbody></table></div>");
+    out += QLatin1String("</tbody></table></div>\n");
     if (!block.Note.isEmpty())
-        lines << QStringLiteral("<p class=\"note\">") + Escaped(block.Note) + QStringLiteral("</p>");
-    lines << QStringLiteral("</div>");
+        AppendElement(out, QLatin1String("p"), block.Note, QStringLiteral("note"));
+    out += QLatin1String("</div>\n");
 }
 
-QString NavigationHtml(const std::vector<WebLink>& links)
+void AppendNavigation(QString& out, const std::vector<WebLink>& links)
 {
-    QString nav = QStringLiteral("<nav id=\"navigation\">");
-    for (const WebLink& link : links)
-        nav += QStringLiteral("<a href=\"") + Escaped(link.Target) + u'"' +
-               (link.Current ? QStringLiteral(" class=\"current\"") : QString()) + u'>' + Escaped(link.Text) +
-               QStringLiteral("</a>");
-    return nav + QStringLiteral("</nav>");
-}
-
-// Empty texts are left out; the script reads a missing key as empty.
-void PutText(QJsonObject& object, const char* key, const QString& text)
-{
-    if (!text.isEmpty())
-        object.insert(QLatin1String(key), text);
-}
-
-QJsonObject CellJson(const WebCell& cell)
-{
-    QJsonObject object;
-    PutText(object, "t", cell.Text);
-    PutText(object, "l", cell.Link);
-    PutText(object, "n", cell.Note);
-    PutText(object, "c", cell.Class);
-    return object;
-}
-
-QJsonArray CellsJson(const std::vector<WebCell>& cells)
-{
-    QJsonArray array;
-    for (const WebCell& cell : cells)
-        array.append(CellJson(cell));
-    return array;
-}
-
-QJsonObject BlockJson(const WebBlock& block)
-{
-    QJsonObject object;
-    PutText(object, "t", block.Title);
-    PutText(object, "l", block.Link);
-    PutText(object, "h", block.Note);
-    object.insert(QLatin1String("k"), CellsJson(block.Heads));
-    QJsonArray rows;
-    for (const WebRow& row : block.Rows) {
-        QJsonObject line{{QLatin1String("z"), CellsJson(row.Cells)}};
-        PutText(line, "c", row.Class);
-        rows.append(line);
+    out += QLatin1String("<nav id=\"navigation\">");
+    for (const WebLink& link : links) {
+        out += QLatin1String("<a href=\"");
+        AppendEscaped(out, link.Target);
+        out += u'"';
+        if (link.Current)
+            out += QLatin1String(" class=\"current\"");
+        out += u'>';
+        AppendEscaped(out, link.Text);
+        out += QLatin1String("</a>");
     }
-    object.insert(QLatin1String("z"), rows);
-    return object;
+    out += QLatin1String("</nav>\n");
+}
+
+// Compact JSON written straight into bytes: a page of the largest tournament has tens of
+// thousands of cells, and a document tree of them costs many times the writing.
+class JsonWriter {
+public:
+    QByteArray take() { return std::move(m_bytes); }
+
+    void open(char bracket)
+    {
+        separate();
+        m_bytes += bracket;
+        m_first = true;
+    }
+    void close(char bracket)
+    {
+        m_bytes += bracket;
+        m_first = false;
+    }
+    void key(const char* name)
+    {
+        separate();
+        m_bytes += '"';
+        m_bytes += name;
+        m_bytes += "\":";
+        m_first = true; // the value follows without a comma
+    }
+    void value(const QString& text)
+    {
+        separate();
+        appendString(text);
+    }
+    void value(bool flag)
+    {
+        separate();
+        m_bytes += flag ? "true" : "false";
+    }
+    // Empty texts are left out; the script reads a missing key as empty.
+    void text(const char* name, const QString& text)
+    {
+        if (text.isEmpty())
+            return;
+        key(name);
+        value(text);
+    }
+
+private:
+    void separate()
+    {
+        if (!m_first)
+            m_bytes += ',';
+        m_first = false;
+    }
+    // "<", ">" and "&" as \u escapes, so no reader ever sees markup in the JSON; the two line
+    // separators too, which old script engines do not take inside a string.
+    void appendString(const QString& text)
+    {
+        static const char hex[] = "0123456789abcdef";
+        const QByteArray utf8 = text.toUtf8();
+        m_bytes += '"';
+        for (qsizetype index = 0; index < utf8.size(); ++index) {
+            const auto byte = static_cast<unsigned char>(utf8[index]);
+            if (byte == '"' || byte == '\\') {
+                m_bytes += '\\';
+                m_bytes += char(byte);
+            } else if (byte < 0x20 || byte == '<' || byte == '>' || byte == '&') {
+                m_bytes += "\\u00";
+                m_bytes += hex[byte >> 4];
+                m_bytes += hex[byte & 0xF];
+            } else if (byte == 0xE2 && index + 2 < utf8.size() && uchar(utf8[index + 1]) == 0x80 &&
+                       (uchar(utf8[index + 2]) == 0xA8 || uchar(utf8[index + 2]) == 0xA9)) {
+                m_bytes += uchar(utf8[index + 2]) == 0xA8 ? "\\u2028" : "\\u2029";
+                index += 2;
+            } else {
+                m_bytes += char(byte);
+            }
+        }
+        m_bytes += '"';
+    }
+
+    QByteArray m_bytes;
+    bool m_first = true;
+};
+
+void WriteCells(JsonWriter& json, const char* name, const std::vector<WebCell>& cells)
+{
+    json.key(name);
+    json.open('[');
+    for (const WebCell& cell : cells) {
+        json.open('{');
+        json.text("t", cell.Text);
+        json.text("l", cell.Link);
+        json.text("n", cell.Note);
+        json.text("c", cell.Class);
+        json.close('}');
+    }
+    json.close(']');
+}
+
+void WriteBlock(JsonWriter& json, const WebBlock& block)
+{
+    json.open('{');
+    json.text("t", block.Title);
+    json.text("l", block.Link);
+    json.text("h", block.Note);
+    WriteCells(json, "k", block.Heads);
+    json.key("z");
+    json.open('[');
+    for (const WebRow& row : block.Rows) {
+        json.open('{');
+        WriteCells(json, "z", row.Cells);
+        json.text("c", row.Class);
+        json.close('}');
+    }
+    json.close(']');
+    json.close('}');
 }
 } // namespace
 
+QString WebPageHead(const QString& title, const QString& scriptPath)
+{
+    QString out =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
+    AppendElement(out, QLatin1String("title"), title);
+    out += QStringLiteral("<link rel=\"stylesheet\" href=\"%1\">\n<link rel=\"icon\" href=\"%2\" "
+                          "type=\"image/svg+xml\">\n<script src=\"%3\" defer></script>\n</head>\n")
+               .arg(LiveStylePath(), LiveIconPath(), scriptPath);
+    return out;
+}
+
+QString EscapedHtml(const QString& text)
+{
+    QString out;
+    AppendEscaped(out, text);
+    return out;
+}
+
 QByteArray WebPageHtml(const WebPage& page, const QByteArray& dataTag)
 {
-    QStringList lines{
-        QStringLiteral("<!DOCTYPE html>"),
-        QStringLiteral("<html lang=\"de\">"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<meta charset=\"utf-8\">"),
-        QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"),
-        QStringLiteral("<title>") + Escaped(page.Title) + QStringLiteral("</title>"),
-        QStringLiteral("<link rel=\"stylesheet\" href=\"") + LiveStylePath() + QStringLiteral("\">"),
-        QStringLiteral("<link rel=\"icon\" href=\"") + LiveIconPath() +
-            QStringLiteral("\" type=\"image/svg+xml\">"),
-        QStringLiteral("<script src=\"") + LiveScriptPath() + QStringLiteral("\" defer></script>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body data-daten=\"") + Escaped(page.DataPath) + QStringLiteral("\" data-stand=\"") +
-            Escaped(QString::fromLatin1(dataTag)) + QStringLiteral("\">"),
-        QStringLiteral("<header><h1 id=\"turnier\">") + Escaped(page.Tournament) + QStringLiteral("</h1>"),
-        QStringLiteral("<p class=\"status\" id=\"status\">") + Escaped(page.Status) + QStringLiteral("</p>"),
-        NavigationHtml(page.Navigation),
-        QStringLiteral("</header>"),
-        QStringLiteral("<main id=\"inhalt\">")};
+    QString out = WebPageHead(page.Title, LiveScriptPath());
+    out.reserve(1024 + 100 * qsizetype(page.Sections.size()));
+    out += QLatin1String("<body data-daten=\"");
+    AppendEscaped(out, page.DataPath);
+    out += QLatin1String("\" data-stand=\"");
+    AppendEscaped(out, QString::fromLatin1(dataTag));
+    out += QLatin1String("\">\n<header><h1 id=\"turnier\">");
+    AppendEscaped(out, page.Tournament);
+    out += QLatin1String("</h1>\n<p class=\"status\" id=\"status\">");
+    AppendEscaped(out, page.Status);
+    out += QLatin1String("</p>\n");
+    AppendNavigation(out, page.Navigation);
+    out += QLatin1String("</header>\n<main id=\"inhalt\">\n");
     for (const WebSection& section : page.Sections) {
-        lines << QStringLiteral("<section>")
-              << QStringLiteral("<h2>") + Escaped(section.Title) + QStringLiteral("</h2>")
-              << QStringLiteral("<div class=\"groups\">");
+        out += QLatin1String("<section>\n");
+        AppendElement(out, QLatin1String("h2"), section.Title);
+        out += QLatin1String("<div class=\"groups\">\n");
         for (const WebBlock& block : section.Blocks)
-            AppendBlock(lines, block);
-        lines << QStringLiteral("</div>");
+            AppendBlock(out, block);
+        out += QLatin1String("</div>\n");
         if (!section.Note.isEmpty())
-            lines << QStringLiteral("<p class=\"note\">") + Escaped(section.Note) + QStringLiteral("</p>");
-        lines << QStringLiteral("</section>");
+            AppendElement(out, QLatin1String("p"), section.Note, QStringLiteral("note"));
+        out += QLatin1String("</section>\n");
     }
-    lines << QStringLiteral("</main>")
-          << QStringLiteral(
-                 "<footer><p id=\"live\" class=\"live\">Live: Ergebnisse erscheinen von selbst.</p></footer>")
-          << QStringLiteral("</body>") << QStringLiteral("</html>");
-    return (lines.join(u'\n') + u'\n').toUtf8();
+    out += QLatin1String("</main>\n<footer><p id=\"live\" class=\"live\">Live: Ergebnisse erscheinen von "
+                         "selbst.</p></footer>\n</body>\n</html>\n");
+    return out.toUtf8();
 }
 
 QByteArray WebPageJson(const WebPage& page)
 {
-    QJsonArray navigation;
+    JsonWriter json;
+    json.open('{');
+    json.key("titel");
+    json.value(page.Title);
+    json.key("turnier");
+    json.value(page.Tournament);
+    json.key("status");
+    json.value(page.Status);
+    json.key("navigation");
+    json.open('[');
     for (const WebLink& link : page.Navigation) {
-        QJsonObject object{{QLatin1String("t"), link.Text}, {QLatin1String("l"), link.Target}};
-        if (link.Current)
-            object.insert(QLatin1String("c"), true);
-        navigation.append(object);
+        json.open('{');
+        json.key("t");
+        json.value(link.Text);
+        json.key("l");
+        json.value(link.Target);
+        if (link.Current) {
+            json.key("c");
+            json.value(true);
+        }
+        json.close('}');
     }
-    QJsonArray sections;
+    json.close(']');
+    json.key("abschnitte");
+    json.open('[');
     for (const WebSection& section : page.Sections) {
-        QJsonObject object;
-        PutText(object, "t", section.Title);
-        PutText(object, "h", section.Note);
-        QJsonArray blocks;
+        json.open('{');
+        json.text("t", section.Title);
+        json.text("h", section.Note);
+        json.key("b");
+        json.open('[');
         for (const WebBlock& block : section.Blocks)
-            blocks.append(BlockJson(block));
-        object.insert(QLatin1String("b"), blocks);
-        sections.append(object);
+            WriteBlock(json, block);
+        json.close(']');
+        json.close('}');
     }
-    const QJsonObject root{{QLatin1String("titel"), page.Title},
-                           {QLatin1String("turnier"), page.Tournament},
-                           {QLatin1String("status"), page.Status},
-                           {QLatin1String("navigation"), navigation},
-                           {QLatin1String("abschnitte"), sections}};
-    QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Compact);
-    // Outside strings JSON has none of these characters, so the escapes change no value.
-    json.replace('<', "\\u003c").replace('>', "\\u003e").replace('&', "\\u0026");
-    return json;
+    json.close(']');
+    json.close('}');
+    return json.take();
 }
 
 QByteArray LiveStyleSheet()
@@ -191,6 +338,33 @@ tr.own td { background: #dce9fb; font-weight: bold; }
 footer { margin-top: 1.5rem; border-top: 1px solid #bbb; }
 p.live { font-size: 0.85rem; color: #1a6b2a; }
 p.live.offline { color: #a31515; font-weight: bold; }
+/* A referee's entry page: large targets for a thumb */
+body.eingabe main { max-width: 34rem; }
+form.spiel { border: 2px solid #bbb; border-radius: 0.5rem; padding: 0.6rem 0.8rem 0.8rem; margin: 0 0 1rem; }
+form.spiel.aktuell { border-color: #0b3d91; background: #f3f6fc; }
+form.spiel p { margin: 0.2rem 0; }
+p.wann { font-size: 0.9rem; color: #333; }
+p.paarung { font-size: 1.25rem; font-weight: bold; }
+p.eingetragen { color: #1a6b2a; font-weight: bold; }
+form label { display: block; margin: 0.6rem 0 0.2rem; font-weight: bold; }
+form input[type=text] {
+  width: 100%; font-size: 1.6rem; padding: 0.5rem 0.6rem; min-height: 3.2rem;
+  border: 2px solid #555; border-radius: 0.4rem;
+}
+form button {
+  width: 100%; min-height: 3.4rem; margin-top: 0.6rem; font-size: 1.3rem; font-weight: bold;
+  color: #fff; background: #0b3d91; border: none; border-radius: 0.4rem;
+}
+form button:disabled { background: #777; }
+p.vorschau { min-height: 1.5rem; font-size: 1.1rem; }
+p.vorschau.ok { color: #1a6b2a; font-weight: bold; }
+p.vorschau.fehler, p.meldung.fehler { color: #a31515; }
+p.meldung { padding: 0.7rem 0.8rem; border-radius: 0.4rem; font-size: 1.1rem; font-weight: bold; }
+p.meldung.ok { background: #e3f4e6; color: #1a6b2a; }
+p.meldung.fehler { background: #fbe4e4; }
+td.stand.ok { color: #1a6b2a; font-weight: bold; }
+td.stand.abgelehnt, td.stand.konflikt { color: #a31515; font-weight: bold; }
+td.stand.alt { color: #666; }
 )css");
 }
 

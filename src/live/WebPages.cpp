@@ -230,6 +230,9 @@ WebPage LiveIndexPage(const TournamentState& state, const TextGrid& timePlan)
     page.Status = allPlayed ? QStringLiteral("Alle Ergebnisse sind eingetragen.")
                             : QStringLiteral("Runde %1 läuft.").arg(inPlay);
     page.Sections.push_back(RoundsSection(state, inPlay));
+    for (int round = 1; round <= state.RoundCount && IsRoundIndex(round); ++round)
+        page.SourceRounds.push_back(round);
+    page.ReadsEveryRound = true;
     if (!allPlayed)
         page.Sections.push_back(NextGamesSection(state, timePlan, inPlay));
 
@@ -252,6 +255,7 @@ std::optional<WebPage> LiveRoundPage(const TournamentState& state, const TextGri
     const QString title = QStringLiteral("Runde %1").arg(round);
     WebPage page = PageFrame(state, title, LiveRoundPath(round), round);
     page.Status = title + QStringLiteral(": ") + RoundStatusText(state, round);
+    page.SourceRounds = {round};
 
     const std::vector<LiveTable> tables = RoundTables(state, round);
     WebSection tableSection{QStringLiteral("Tabellen"), {}, {}};
@@ -284,6 +288,7 @@ std::optional<WebPage> LiveFieldPage(const TournamentState& state, const TextGri
     page.Status = title + QStringLiteral(": keine offenen Spiele");
     bool nextFound = false;
     for (int round = RoundInPlay(state); round <= state.RoundCount && IsRoundIndex(round); ++round) {
+        page.SourceRounds.push_back(round);
         if (state.FieldsInRound[round] < field)
             continue;
         LiveField games = RoundFields(state, timePlan, round)[std::size_t(field - 1)];
@@ -314,11 +319,13 @@ std::optional<WebPage> LiveTeamPage(const TournamentState& state, const TextGrid
     if (team.trimmed() != team || !TeamNames(state).contains(team))
         return std::nullopt;
     WebPage page = PageFrame(state, team, LiveTeamPath(team), 0);
+    page.ReadsEveryRound = true;
     WebBlock refereeing{QStringLiteral("Als Schiedsrichter"), {}, TeamGameHeads(), {}, {}};
     bool nextMarked = false;
     for (int round = 1; round <= state.RoundCount && IsRoundIndex(round); ++round) {
         const std::vector<LiveField> fields = RoundFields(state, timePlan, round);
         QHash<QPair<int, int>, PlannedGame> planned;
+        const std::size_t refereedBefore = refereeing.Rows.size();
         for (const LiveField& field : fields)
             for (const LiveGame& game : field.Games) {
                 planned.insert({game.Group, game.Game}, {game.Clock, field.Field, game.Referee});
@@ -328,7 +335,10 @@ std::optional<WebPage> LiveTeamPage(const TournamentState& state, const TextGrid
                           Text(game.TeamA + QStringLiteral(" – ") + game.TeamB), ResultCell(game)},
                          {}});
             }
-        if (!PlaysInRound(state, round, team))
+        const bool plays = PlaysInRound(state, round, team);
+        if (plays || refereeing.Rows.size() > refereedBefore)
+            page.SourceRounds.push_back(round);
+        if (!plays)
             continue;
         for (const LiveTable& table : RoundTables(state, round)) {
             const bool plays = std::any_of(table.Rows.begin(), table.Rows.end(),

@@ -3,11 +3,11 @@
 #include <QtGlobal>
 
 // What one connection of the live server may ask for. A phone's request head is well under
-// 1 KiB; the body is for the short forms a later version takes. A phone polls every few seconds
-// on a kept-alive connection, so an idle connection is closed only after several polls missed.
+// 1 KiB; a body is only ever a referee's form with one result, some 150 bytes. A phone polls every few
+// seconds on a kept-alive connection, so an idle connection is closed only after several polls missed.
 namespace HttpLimits {
 inline constexpr qint64 MaxHeadBytes = 8 * 1024;
-inline constexpr qint64 MaxBodyBytes = 1024;
+inline constexpr qint64 MaxBodyBytes = 512;
 // What the socket buffers at most: a request that fits the limits always fits.
 inline constexpr qint64 ReadBufferBytes = 16 * 1024;
 inline constexpr int MaxConnections = 512;

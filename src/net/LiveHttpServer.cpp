@@ -69,8 +69,13 @@ bool LiveHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
         return true;
     if (m_seen)
         m_seen(request.remoteAddress());
-    const LiveRequest live{MethodName(request.method()), request.url().path(QUrl::FullyEncoded).toUtf8(),
-                           request.value(QByteArrayLiteral("If-None-Match"))};
+    const LiveRequest live{MethodName(request.method()),
+                           request.url().path(QUrl::FullyEncoded).toUtf8(),
+                           request.value(QByteArrayLiteral("If-None-Match")),
+                           request.url().query(QUrl::FullyEncoded).toUtf8(),
+                           request.value(QByteArrayLiteral("Content-Type")),
+                           request.body(),
+                           request.remoteAddress()};
     const LiveResponse response = m_site.respond(live);
 
     QHttpServerResponder responder = makeResponder(request, socket);

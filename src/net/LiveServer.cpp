@@ -1,6 +1,9 @@
 #include "net/LiveServer.h"
 
+#include "live/RefereePage.h"
+#include "live/WebPages.h"
 #include "net/LiveHttpServer.h"
+#include "net/RefereeDesk.h"
 #include "net/ServingAddresses.h"
 
 namespace {
@@ -10,9 +13,44 @@ constexpr int PruneAbove = 4096;
 } // namespace
 
 LiveServer::LiveServer(LiveSite::SourceReader source, QObject* parent)
-    : QObject(parent), m_site(std::move(source))
+    : QObject(parent), m_source(source), m_site(std::move(source))
 {
     m_clock.start();
+}
+
+void LiveServer::tournamentChanged()
+{
+    m_site.tournamentChanged();
+    if (m_desk)
+        m_desk->tournamentChanged();
+}
+
+void LiveServer::takeResults(ResultInbox& inbox)
+{
+    m_desk = std::make_unique<RefereeDesk>(m_source, inbox);
+    m_desk->setLog([this](const QString& line) { emit entryLogged(line); });
+    m_site.setRefereeDesk(m_desk.get());
+}
+
+QString LiveServer::entryUrl(int field) const
+{
+    if (!isRunning() || !m_desk || m_desk->codes().code(field).isEmpty())
+        return {};
+    return url().chopped(1) + RefereePageLink(field, m_desk->codes().code(field));
+}
+
+QString LiveServer::wrongCodeText() const
+{
+    if (!m_desk || m_desk->wrongCodes().wrongCodes() == 0)
+        return {};
+    const int wrong = m_desk->wrongCodes().wrongCodes();
+    const int waiting = m_desk->waitingAddresses();
+    QString text =
+        wrong == 1 ? QStringLiteral("1 falscher Code") : QStringLiteral("%1 falsche Codes").arg(wrong);
+    if (waiting > 0)
+        text += waiting == 1 ? QStringLiteral(", 1 Gerät wartet")
+                             : QStringLiteral(", %1 Geräte warten").arg(waiting);
+    return text;
 }
 
 LiveServer::~LiveServer()
@@ -34,6 +72,10 @@ bool LiveServer::start(const QHostAddress& address, quint16 port, bool orNextFre
             m_port = http->port();
             m_lastSeen.clear();
             m_site.tournamentChanged();
+            if (m_desk)
+                m_desk->tournamentChanged();
+            if (const LiveSource source = m_source(); m_desk && source.State)
+                m_desk->codes().assign(LiveFieldCount(*source.State));
             return true;
         }
     }

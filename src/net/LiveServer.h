@@ -10,6 +10,8 @@
 #include <memory>
 
 class LiveHttpServer;
+class RefereeDesk;
+class ResultInbox;
 
 // "Live im Netz": the live plan served to the phones of the hall from the program that holds
 // the tournament, in its event loop. Listens on one chosen address only.
@@ -39,12 +41,28 @@ public:
     int connectionCount() const;
 
     // The tournament or its time plan changed: the phones get the new state on their next poll.
-    void tournamentChanged() { m_site.tournamentChanged(); }
+    void tournamentChanged();
+
+    // Takes results from the fields' referees into `inbox`: each field gets a new code whenever the
+    // server starts. Before the first start.
+    void takeResults(ResultInbox& inbox);
+    // Null when the server takes no results.
+    RefereeDesk* refereeDesk() const { return m_desk.get(); }
+    // The entry page of field f with its code, "http://192.168.1.20:8080/platz/3/eingabe?code=123456".
+    QString entryUrl(int field) const;
+    // "12 falsche Codes, 1 Gerät wartet"; empty while no code was wrong.
+    QString wrongCodeText() const;
+
+signals:
+    // A wrong code, an address made to wait: one line for the status line or the log.
+    void entryLogged(const QString& line);
 
 private:
     void seen(const QHostAddress& peer);
 
+    LiveSite::SourceReader m_source;
     LiveSite m_site;
+    std::unique_ptr<RefereeDesk> m_desk;
     LiveHttpServer* m_http = nullptr;
     QHostAddress m_address;
     quint16 m_port = 0;

@@ -1,8 +1,12 @@
 #include "net/LiveSite.h"
 
+#include "live/LiveStateParts.h"
+#include "live/RefereePage.h"
 #include "live/WebPages.h"
+#include "net/RefereeDesk.h"
 
 #include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 
 namespace {
@@ -13,6 +17,13 @@ const QByteArray TextType = QByteArrayLiteral("text/plain; charset=utf-8");
 QByteArray EntityTag(const QByteArray& body)
 {
     return '"' + QCryptographicHash::hash(body, QCryptographicHash::Sha1).toHex().left(24) + '"';
+}
+
+// The tag of one form of a page, from the fingerprint of what the page shows.
+QByteArray StateTag(quint64 salt, const QString& key, quint64 fingerprint, char form)
+{
+    const quint64 tag = qHashMulti(salt, key, fingerprint, form);
+    return '"' + QByteArray::number(tag, 16).rightJustified(16, '0') + '"';
 }
 
 // The path's segments, percent-decoded; none when a segment is not UTF-8 (or the path is not
@@ -49,6 +60,13 @@ bool IsPageRoute(const QStringList& route)
     return route.isEmpty() || (route.size() == 2 && kinds.contains(route.at(0)));
 }
 
+// "/platz/F/eingabe" of a field that may exist.
+bool IsEntryRoute(const QStringList& route)
+{
+    return route.size() == 3 && route.at(0) == QStringLiteral("platz") && RouteNumber(route.at(1)) > 0 &&
+           route.at(2) == QStringLiteral("eingabe");
+}
+
 // The files of the pages, built into the program.
 struct Resource {
     QString Path;
@@ -60,9 +78,11 @@ struct Resource {
 const Resource* FindResource(const QString& path)
 {
     static const std::vector<Resource> resources = [] {
-        std::vector<Resource> built{{LiveStylePath(), "text/css; charset=utf-8", LiveStyleSheet(), {}},
-                                    {LiveScriptPath(), "text/javascript; charset=utf-8", LiveScript(), {}},
-                                    {LiveIconPath(), "image/svg+xml", LiveIcon(), {}}};
+        std::vector<Resource> built{
+            {LiveStylePath(), "text/css; charset=utf-8", LiveStyleSheet(), {}},
+            {LiveScriptPath(), "text/javascript; charset=utf-8", LiveScript(), {}},
+            {LiveIconPath(), "image/svg+xml", LiveIcon(), {}},
+            {RefereeScriptPath(), "text/javascript; charset=utf-8", RefereeScript(), {}}};
         for (Resource& resource : built)
             resource.Tag = EntityTag(resource.Body);
         return built;
@@ -97,7 +117,21 @@ QByteArray NotFoundPage()
         .toUtf8();
 }
 
-LiveResponse ErrorResponse(const LiveRequest& request, int status, const QByteArray& contentType,
+// The page of a route, built from the tournament as it is now.
+std::optional<WebPage> BuildPage(const TournamentState& state, const TextGrid& plan, const QStringList& route)
+{
+    if (route.isEmpty())
+        return LiveIndexPage(state, plan);
+    if (route.at(0) == QStringLiteral("runde"))
+        return LiveRoundPage(state, plan, RouteNumber(route.at(1)));
+    if (route.at(0) == QStringLiteral("platz"))
+        return LiveFieldPage(state, plan, RouteNumber(route.at(1)));
+    return LiveTeamPage(state, plan, route.at(1));
+}
+
+} // namespace
+
+LiveResponse PlainResponse(const LiveRequest& request, int status, const QByteArray& contentType,
                            const QByteArray& body)
 {
     LiveResponse response;
@@ -111,7 +145,6 @@ LiveResponse ErrorResponse(const LiveRequest& request, int status, const QByteAr
         response.Headers.push_back(header);
     return response;
 }
-} // namespace
 
 HttpHeaders SecurityHeaders()
 {
@@ -132,14 +165,24 @@ QByteArray ReasonPhrase(int status)
         return "Not Modified";
     case 400:
         return "Bad Request";
+    case 403:
+        return "Forbidden";
     case 404:
         return "Not Found";
     case 405:
         return "Method Not Allowed";
     case 408:
         return "Request Timeout";
+    case 409:
+        return "Conflict";
     case 413:
         return "Payload Too Large";
+    case 415:
+        return "Unsupported Media Type";
+    case 422:
+        return "Unprocessable Content";
+    case 429:
+        return "Too Many Requests";
     case 431:
         return "Request Header Fields Too Large";
     case 501:
@@ -165,32 +208,82 @@ QByteArray RawResponse(int status, const QByteArray& text)
     return bytes + "\r\n" + text;
 }
 
-LiveSite::LiveSite(SourceReader source) : m_source(std::move(source)) {}
+LiveSite::LiveSite(SourceReader source)
+    : m_source(std::move(source)), m_salt(QRandomGenerator::global()->generate64())
+{
+}
+
+LiveSite::~LiveSite() = default;
 
 void LiveSite::tournamentChanged()
 {
-    m_pages.clear();
+    m_parts.reset();
 }
 
 LiveResponse LiveSite::respond(const LiveRequest& request)
 {
     const std::optional<QStringList> segments = PathSegments(request.Path);
     if (!segments)
-        return ErrorResponse(request, 400, TextType, QByteArrayLiteral("Die Adresse ist ungültig.\n"));
+        return PlainResponse(request, 400, TextType, QByteArrayLiteral("Die Adresse ist ungültig.\n"));
     const bool json = !segments->isEmpty() && segments->first() == QStringLiteral("daten");
     const QStringList route = json ? segments->mid(1) : *segments;
+    if (IsEntryRoute(route) && m_desk)
+        return m_desk->respond(request, RouteNumber(route.at(1)), json);
     const Resource* resource = segments->size() == 1 ? FindResource(u'/' + segments->first()) : nullptr;
     if (!resource && !IsPageRoute(route))
-        return ErrorResponse(request, 404, HtmlType, NotFoundPage());
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
     if (request.Method != "GET" && request.Method != "HEAD")
-        return ErrorResponse(request, 405, TextType, QByteArrayLiteral("Nur GET und HEAD.\n"));
+        return PlainResponse(request, 405, TextType, QByteArrayLiteral("Nur GET und HEAD.\n"));
     if (resource)
         return answer(request, resource->Type, resource->Body, resource->Tag);
-    const std::optional<BuiltPage> built = page(route);
-    if (!built)
-        return ErrorResponse(request, 404, HtmlType, NotFoundPage());
-    return json ? answer(request, JsonType, built->Json, built->JsonTag)
-                : answer(request, HtmlType, built->Html, built->HtmlTag);
+    return answerPage(request, route, json);
+}
+
+LiveResponse LiveSite::answerPage(const LiveRequest& request, const QStringList& route, bool json)
+{
+    const LiveSource source = m_source();
+    if (!source.State || !source.TimePlan)
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
+    if (!m_parts)
+        m_parts = std::make_unique<LiveStateParts>(ReadLiveStateParts(*source.State, *source.TimePlan));
+    const QString key = route.join(u'/');
+    std::optional<WebPage> built;
+    CachedPage* page = currentPage(key, source, built, route);
+    if (!page)
+        return PlainResponse(request, 404, HtmlType, NotFoundPage());
+    const QByteArray& tag = json ? page->DataTag : page->PageTag;
+    QByteArray& body = json ? page->Json : page->Html;
+    if (body.isEmpty() && !MatchesTag(request.IfNoneMatch, tag)) {
+        // Built now from the state the fingerprint was taken of: nothing changes in between.
+        if (!built)
+            built = BuildPage(*source.State, *source.TimePlan, route);
+        if (!built)
+            return PlainResponse(request, 404, HtmlType, NotFoundPage());
+        body = json ? WebPageJson(*built) : WebPageHtml(*built, page->DataTag);
+    }
+    return json ? answer(request, JsonType, page->Json, page->DataTag)
+                : answer(request, HtmlType, page->Html, page->PageTag);
+}
+
+LiveSite::CachedPage* LiveSite::currentPage(const QString& key, const LiveSource& source,
+                                            std::optional<WebPage>& built, const QStringList& route)
+{
+    const auto cached = m_pages.find(key);
+    if (cached != m_pages.end() &&
+        PageFingerprint(*m_parts, cached->SourceRounds, cached->ReadsEveryRound) == cached->Fingerprint)
+        return &*cached;
+    built = BuildPage(*source.State, *source.TimePlan, route);
+    if (!built) {
+        m_pages.remove(key);
+        return nullptr;
+    }
+    CachedPage page;
+    page.SourceRounds = built->SourceRounds;
+    page.ReadsEveryRound = built->ReadsEveryRound;
+    page.Fingerprint = PageFingerprint(*m_parts, page.SourceRounds, page.ReadsEveryRound);
+    page.DataTag = StateTag(m_salt, key, page.Fingerprint, 'd');
+    page.PageTag = StateTag(m_salt, key, page.Fingerprint, 's');
+    return &*m_pages.insert(key, std::move(page));
 }
 
 LiveResponse LiveSite::answer(const LiveRequest& request, const QByteArray& contentType,
@@ -210,34 +303,4 @@ LiveResponse LiveSite::answer(const LiveRequest& request, const QByteArray& cont
     if (request.Method != "HEAD")
         response.Body = body;
     return response;
-}
-
-std::optional<LiveSite::BuiltPage> LiveSite::page(const QStringList& route)
-{
-    const QString key = route.join(u'/');
-    if (const auto cached = m_pages.constFind(key); cached != m_pages.constEnd())
-        return *cached;
-    const LiveSource source = m_source();
-    if (!source.State || !source.TimePlan)
-        return std::nullopt;
-    const TournamentState& state = *source.State;
-    const TextGrid& plan = *source.TimePlan;
-    std::optional<WebPage> page;
-    if (route.isEmpty())
-        page = LiveIndexPage(state, plan);
-    else if (route.at(0) == QStringLiteral("runde"))
-        page = LiveRoundPage(state, plan, RouteNumber(route.at(1)));
-    else if (route.at(0) == QStringLiteral("platz"))
-        page = LiveFieldPage(state, plan, RouteNumber(route.at(1)));
-    else
-        page = LiveTeamPage(state, plan, route.at(1));
-    if (!page)
-        return std::nullopt;
-    BuiltPage built;
-    built.Json = WebPageJson(*page);
-    built.JsonTag = EntityTag(built.Json);
-    built.Html = WebPageHtml(*page, built.JsonTag);
-    built.HtmlTag = EntityTag(built.Html);
-    m_pages.insert(key, built);
-    return built;
 }

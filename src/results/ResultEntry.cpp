@@ -2,12 +2,10 @@
 
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
+#include "results/ResultApply.h"
 #include "results/ResultTable.h"
 #include "results/RowTags.h"
-#include "results/ScheduleGrid.h"
 #include "results/ScoreSyntax.h"
-#include "results/Standings.h"
-#include "structure/Advancement.h"
 
 #include <algorithm>
 #include <utility>
@@ -81,36 +79,6 @@ void deleteSelectedResult(TournamentState& state, int group, int game, ResultEnt
     state.GroupHasResults[std::size_t(group)] = CountGroupResults(state, group) > 0;
 }
 
-// Stores the confirmed result; false when the table is full and nothing was stored.
-bool storeSelectedResult(TournamentState& state, const GameResult& result, Prompter& prompter,
-                         ResultEntryOutcome& outcome)
-{
-    if (StoreResult(state, result) == StoreOutcome::TableFull) {
-        prompter.inform(UserInfoCaption,
-                        QStringLiteral("zuviele Ergebnisse. Ergebnis kann nicht übernommen werden. "
-                                       "Kontaktieren Sie Valdorn für eine größere Programmversion."));
-        return false;
-    }
-    state.GroupHasResults[std::size_t(result.Group)] = true;
-    patchStoredGame(state, result, outcome);
-    return true;
-}
-
-// What the confirming press runs after storing or deleting: the group's table, the plan shown
-// anew and the completion check that carries the placed teams on.
-void recomputeAfterConfirm(TournamentState& state, int group)
-{
-    state.IsSaved = false;
-    ComputeStandings(state, group);
-    if (state.AutoLoadPending || state.JustLoaded || state.TimePlanCurrent) {
-        CheckGroupCompletion(state, group);
-        return;
-    }
-    // Drawn once, after the placed teams went on: only their groups and this one change.
-    UpdateGroupCompletion(state, group);
-    RenderAfterResult(state, group);
-}
-
 QString timePlanText(const ResultEntryFields& fields)
 {
     return fields.Sets.isEmpty() ? fields.Goals : fields.Sets;
@@ -124,18 +92,22 @@ void applyEntry(TournamentState& state, const ScoreEntry& entry, Prompter& promp
     const int game = state.SelectedNumber;
     if (entry.EntryAction == ScoreEntry::Action::Delete) {
         deleteSelectedResult(state, group, game, outcome);
-        recomputeAfterConfirm(state, group);
+        RecomputeAfterResult(state, group);
         outcome.TimePlanCellText = QString(); // a deleted result leaves its cell empty
         return;
     }
     if (entry.Cancelled)
         prompter.inform(InfoCaption, QStringLiteral("Spiel fällt aus"));
-    const GameResult result{
-        group, game, entry.ScoreText, entry.SetsFirst, entry.SetsSecond, entry.GoalsFirst, entry.GoalsSecond};
-    const bool stored = storeSelectedResult(state, result, prompter, outcome);
-    recomputeAfterConfirm(state, group);
-    if (stored)
-        outcome.TimePlanCellText = timePlanText(outcome.Fields);
+    const GameResult result = ResultOfEntry(group, game, entry);
+    const StoredGameResult stored = StoreGameResult(state, result, prompter);
+    if (!stored.Stored)
+        return;
+    patchStoredGame(state, result, outcome);
+    for (const GridCell cell : stored.PatchedCells)
+        if (std::find(outcome.PatchedCells.begin(), outcome.PatchedCells.end(), cell) ==
+            outcome.PatchedCells.end())
+            outcome.PatchedCells.push_back(cell);
+    outcome.TimePlanCellText = timePlanText(outcome.Fields);
 }
 } // namespace
 

@@ -5,20 +5,28 @@
 #include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "net/LiveServer.h"
+#include "net/ResultInbox.h"
+#include "results/IncomingResultsCopy.h"
 #include "ui/HelpTopics.h"
+#include "ui/IncomingResultsDock.h"
 #include "ui/LiveDisplayWindow.h"
 #include "ui/LiveNetDialog.h"
 #include "ui/TForm2.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
+constexpr int CatchUpMs = 2000;
+constexpr int LoggedLineMs = 8000;
+
 // A screen on its stand with two table lines.
 QIcon DisplayIcon()
 {
@@ -102,6 +110,7 @@ void LiveCommands::showLiveNet()
     if (!m_liveNet) {
         m_server = new LiveServer([this] { return LiveSource{&m_state, &m_state.FieldPlan}; }, this);
         connect(&m_form, &TForm2::scheduleChanged, m_server, &LiveServer::tournamentChanged);
+        takeResults();
         m_liveNet = new LiveNetDialog(
             *m_server, m_state, m_prompter, [this] { ensureTimePlan(); }, &m_form);
         m_liveStatus = new QLabel;
@@ -112,9 +121,63 @@ void LiveCommands::showLiveNet()
         connect(m_liveNet, &LiveNetDialog::statusChanged, this, [this](const QString& text) {
             m_liveStatus->setText(text);
             m_form.statusBar()->setVisible(!text.isEmpty());
+            // The list shows when the server starts; the organiser may close it after that.
+            const bool running = !text.isEmpty();
+            if (running && !m_serverRunning) {
+                followTournamentFile();
+                m_incoming->show();
+            }
+            m_serverRunning = running;
         });
+        const auto showLine = [this](const QString& line) {
+            m_form.statusBar()->showMessage(line, LoggedLineMs);
+        };
+        connect(m_server, &LiveServer::entryLogged, this, showLine);
+        connect(m_inbox, &ResultInbox::logged, this, showLine);
     }
     m_liveNet->show();
     m_liveNet->raise();
     m_liveNet->activateWindow();
+}
+
+void LiveCommands::takeResults()
+{
+    m_inbox = new ResultInbox([this] { return &m_state; }, m_prompter, this);
+    // A result stored by itself must not come between the desk and an open dialog.
+    m_inbox->setMayStoreNow([] { return QApplication::activeModalWidget() == nullptr; });
+    followTournamentFile();
+    m_server->takeResults(*m_inbox);
+    connect(m_inbox, &ResultInbox::changed, this, &LiveCommands::copyIncomingResults);
+    connect(m_inbox, &ResultInbox::resultStored, &m_form, &TForm2::scheduleRendered);
+    m_catchUp = new QTimer(this);
+    m_catchUp->setInterval(CatchUpMs);
+    connect(m_catchUp, &QTimer::timeout, m_inbox, [this] {
+        if (m_inbox->automatic() && m_inbox->results().waitingCount() > 0)
+            m_inbox->acceptWaitingWithoutConflict();
+    });
+    m_catchUp->start();
+    m_incoming = new IncomingResultsDock(*m_inbox, m_state, &m_form);
+    m_form.addDockWidget(Qt::RightDockWidgetArea, m_incoming);
+    m_incoming->hide();
+}
+
+void LiveCommands::followTournamentFile()
+{
+    const QString path = IncomingResultsCopyPath(m_state.RememberedFileName, m_state.WorkDir);
+    if (path == m_copyPath)
+        return;
+    // Another tournament: its own list, never the results sent for the one before.
+    m_copyPath = path;
+    const IncomingResults list = ReadIncomingResultsCopy(m_copyPath).value_or(IncomingResults{});
+    if (!(list == m_inbox->results()))
+        m_inbox->restore(list);
+}
+
+void LiveCommands::copyIncomingResults()
+{
+    if (!WriteIncomingResultsCopy(m_inbox->results(), m_copyPath))
+        m_form.statusBar()->showMessage(
+            QStringLiteral("Die Liste der eingegangenen Ergebnisse ließ sich nicht sichern: ") +
+                QDir::toNativeSeparators(m_copyPath),
+            LoggedLineMs);
 }

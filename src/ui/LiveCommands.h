@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class IncomingResultsDock;
 class LiveDisplayWindow;
 class LiveNetDialog;
 class LiveServer;
@@ -12,13 +13,17 @@ class Prompter;
 class QLabel;
 class QMenuBar;
 class QToolBar;
+class QTimer;
 class QWidget;
+class ResultInbox;
 class TForm2;
 struct TournamentState;
 
 // The schedule window's commands beyond the desk: the menu "&Anzeige" with "&Hallenanzeige",
 // "Plan veröffentlichen..." and "Live im Netz...", and a speed button for the display. The display
 // and the live server follow every render of the schedule, so a confirmed result shows at once.
+// While the live server runs, the fields' referees send results into the dock "Eingegangene
+// Ergebnisse"; its list is copied beside the tournament file after every change.
 class LiveCommands : public QObject {
     Q_OBJECT
 public:
@@ -37,11 +42,18 @@ public:
     LiveDisplayWindow* display() const { return m_display; }
     LiveNetDialog* liveNet() const { return m_liveNet; }
     LiveServer* liveServer() const { return m_server; }
+    ResultInbox* inbox() const { return m_inbox; }
+    IncomingResultsDock* incomingResults() const { return m_incoming; }
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
 private:
     // The time plan the pages read; runs the allocation first when the tournament has none yet.
     void ensureTimePlan();
+    // The inbox, its dock and the copy of its list (restored from an earlier run of the desk).
+    void takeResults();
+    void copyIncomingResults();
+    // The list of the loaded tournament's file, when the server starts for another file.
+    void followTournamentFile();
 
     TForm2& m_form;
     TournamentState& m_state;
@@ -49,6 +61,11 @@ private:
     LiveDisplayWindow* m_display = nullptr;
     LiveServer* m_server = nullptr;
     LiveNetDialog* m_liveNet = nullptr;
+    ResultInbox* m_inbox = nullptr;
+    IncomingResultsDock* m_incoming = nullptr;
+    QTimer* m_catchUp = nullptr;    // automatic acceptance waits while a dialog is open
+    QString m_copyPath;             // of the incoming results
+    bool m_serverRunning = false;   // as the last status said
     QLabel* m_liveStatus = nullptr; // in the schedule window's status line while the server runs
     FolderChooser m_chooseFolder;
     QString m_folder; // the last folder published to

@@ -5,16 +5,15 @@
 #include "net/LiveServer.h"
 #include "net/QrCode.h"
 #include "net/ServingAddresses.h"
+#include "ui/FieldCodesPanel.h"
 #include "ui/HelpTopics.h"
+#include "ui/QrPicture.h"
 #include "ui/WidgetNames.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -22,27 +21,8 @@
 
 namespace {
 constexpr int CodePixels = 320;
-constexpr int QuietModules = 4;
 constexpr int StatusIntervalMs = 2000;
 
-// The code drawn with whole pixels per module, so a camera sees sharp edges.
-QPixmap CodePicture(const QrMatrix& code)
-{
-    if (code.Size == 0)
-        return {};
-    const int modules = code.Size + 2 * QuietModules;
-    const int scale = std::max(1, CodePixels / modules);
-    QImage image(modules * scale, modules * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (int y = 0; y < code.Size; ++y)
-        for (int x = 0; x < code.Size; ++x)
-            if (code.dark(x, y))
-                painter.fillRect((x + QuietModules) * scale, (y + QuietModules) * scale, scale, scale,
-                                 Qt::black);
-    painter.end();
-    return QPixmap::fromImage(image);
-}
 } // namespace
 
 LiveNetDialog::LiveNetDialog(LiveServer& server, const TournamentState& state, Prompter& prompter,
@@ -108,8 +88,11 @@ LiveNetDialog::LiveNetDialog(LiveServer& server, const TournamentState& state, P
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
     bottom->addWidget(close);
+    m_fieldCodes = new FieldCodesPanel(m_server, m_state, m_prompter);
+    m_fieldCodes->setVisible(m_server.refereeDesk() != nullptr);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_fieldCodes);
     layout->addLayout(bottom);
 
     m_statusTimer = new QTimer(this);
@@ -169,9 +152,11 @@ QString LiveNetDialog::statusText() const
     if (!m_server.isRunning())
         return {};
     const int phones = m_server.phonesSeen();
+    const QString wrong = m_server.wrongCodeText();
+    const QString wrongCodes = wrong.isEmpty() ? QString() : QStringLiteral(" – ") + wrong;
     return QStringLiteral("Live im Netz: ") + m_server.url() + QStringLiteral(" – ") +
            (phones == 1 ? QStringLiteral("1 Handy") : QStringLiteral("%1 Handys").arg(phones)) +
-           QStringLiteral(" in der letzten Minute");
+           QStringLiteral(" in der letzten Minute") + wrongCodes;
 }
 
 void LiveNetDialog::showState()
@@ -199,6 +184,7 @@ void LiveNetDialog::showState()
     else
         m_hint->setText(
             QStringLiteral("Die Adresse des Netzes wählen, in dem die Handys sind, dann starten."));
+    m_fieldCodes->showState();
     const QString status = statusText();
     m_status->setText(status.isEmpty() ? QStringLiteral("Nicht gestartet.") : status);
     emit statusChanged(status);
@@ -216,6 +202,6 @@ void LiveNetDialog::showCode()
         m_code->setPixmap({});
         m_code->setText(QStringLiteral("(noch nicht gestartet)"));
     } else {
-        m_code->setPixmap(CodePicture(EncodeQr(url.toUtf8())));
+        m_code->setPixmap(QrPicture(EncodeQr(url.toUtf8()), CodePixels));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class FieldCodesPanel;
 class LiveServer;
 class Prompter;
 class QComboBox;
@@ -25,8 +26,10 @@ public:
 
     void startServer();
     void stopServer();
-    // "http://192.168.1.20:8080/ – 3 Handys in der letzten Minute"; empty while stopped.
+    // "http://192.168.1.20:8080/ – 3 Handys in der letzten Minute – 2 falsche Codes"; empty while
+    // stopped.
     QString statusText() const;
+    FieldCodesPanel* fieldCodes() const { return m_fieldCodes; }
 
 signals:
     void statusChanged(const QString& text);
@@ -54,5 +57,6 @@ private:
     QLabel* m_hint = nullptr;
     QLabel* m_status = nullptr;
     QTimer* m_statusTimer = nullptr;
-    QString m_codeUrl; // the address the code shows
+    FieldCodesPanel* m_fieldCodes = nullptr; // while the server takes results
+    QString m_codeUrl;                       // the address the code shows
 };

@@ -1,91 +1,14 @@
 // The live server in-process on a free loopback port, asked as a phone asks: every route, the
 // safety headers, entity tags, refusals, and a result entered through the core in the next JSON.
-#include "net/LiveServer.h"
-#include "live/LiveFixture.h"
 #include "live/WebPage.h"
 #include "net/HttpLimits.h"
+#include "net/LiveServerFixture.h"
 #include "results/ResultTable.h"
-#include "support/GTestQt.h"
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTcpSocket>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace live_test;
 
 namespace {
-struct Reply {
-    int Status = 0;
-    QByteArray Body;
-    QHash<QByteArray, QByteArray> Headers; // names in lower case
-};
-
-class LiveServerTest : public ::testing::Test {
-protected:
-    // The network classes need an application object; the core tests run without one.
-    static void SetUpTestSuite() { s_app = new QCoreApplication(s_argc, s_argv); }
-    static void TearDownTestSuite()
-    {
-        delete s_app;
-        s_app = nullptr;
-    }
-
-    void SetUp() override
-    {
-        state = ServedExample();
-        ASSERT_TRUE(server.start(QHostAddress::LocalHost, 0, false)) << server.error().toStdString();
-    }
-
-    Reply fetch(const QString& path, const QByteArray& method = "GET", const QByteArray& ifNoneMatch = {})
-    {
-        QNetworkRequest request(QUrl(server.url() + path.mid(1)));
-        if (!ifNoneMatch.isEmpty())
-            request.setRawHeader("If-None-Match", ifNoneMatch);
-        QNetworkReply* reply = method == "GET"    ? network.get(request)
-                               : method == "HEAD" ? network.head(request)
-                                                  : network.sendCustomRequest(request, method);
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
-        loop.exec();
-        Reply answer{
-            reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
-        for (const auto& [name, value] : reply->rawHeaderPairs())
-            answer.Headers.insert(name.toLower(), value);
-        reply->deleteLater();
-        return answer;
-    }
-
-    // Sends raw bytes and reads the answer until the server closes the connection.
-    QByteArray exchange(const QByteArray& bytes)
-    {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, server.port());
-        QByteArray answer;
-        QEventLoop loop;
-        QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] { socket.write(bytes); });
-        QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] { answer += socket.readAll(); });
-        QObject::connect(&socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
-        QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
-        loop.exec();
-        return answer + socket.readAll();
-    }
-
-    inline static int s_argc = 1;
-    inline static char s_name[] = "korvane_core_tests";
-    inline static char* s_argv[] = {s_name, nullptr};
-    inline static QCoreApplication* s_app = nullptr;
-
-    std::unique_ptr<TournamentState> state;
-    LiveServer server{[this] { return LiveSource{state.get(), &state->FieldPlan}; }};
-    QNetworkAccessManager network;
-};
+class LiveServerTest : public LiveServerFixture {};
 
 QString FirstTeamPath(const TournamentState& state)
 {
@@ -151,10 +74,12 @@ TEST_F(LiveServerTest, EveryRouteAnswersWithItsStatusTypeAndTheSafetyHeaders)
     EXPECT_EQ(server.phonesSeen(), 1); // every request came from 127.0.0.1
 }
 
-TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJson)
+TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJsonOfItsPagesOnly)
 {
     const Reply page = fetch("/runde/1");
     const Reply data = fetch("/daten/runde/1");
+    const QByteArray otherRound = fetch("/daten/runde/2").Headers.value("etag");
+    const QByteArray overview = fetch("/daten").Headers.value("etag");
     ASSERT_EQ(data.Status, 200);
     const QByteArray tag = data.Headers.value("etag");
     ASSERT_FALSE(tag.isEmpty());
@@ -180,6 +105,8 @@ TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJson)
     EXPECT_NE(changed.Headers.value("etag"), tag);
     EXPECT_FALSE(data.Body.contains("\"7 : 6\""));
     EXPECT_TRUE(changed.Body.contains("\"7 : 6\""));
+    EXPECT_EQ(fetch("/daten", "GET", overview).Status, 200) << "the overview counts the results";
+    EXPECT_EQ(fetch("/daten/runde/2", "GET", otherRound).Status, 304) << "round 2 shows nothing of it";
 }
 
 TEST_F(LiveServerTest, OversizedRequestsAreRefusedAndTheServerGoesOn)

@@ -8,7 +8,7 @@ import sys
 import tempfile
 import time
 
-from live_process import ServedFile, wait_until
+from live_process import ServedFile, report, wait_until
 
 SKIPPED = 77
 VISIBLE_WITHIN_S = 5.0
@@ -98,10 +98,7 @@ def main():
             driver.quit()
         served.stop()
         profile.cleanup()
-    for failure in failures:
-        print("FAIL", failure)
-    print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
-    return 1 if failures else 0
+    return report(failures)
 
 
 if __name__ == "__main__":

@@ -9,19 +9,31 @@ import urllib.request
 
 
 class ServedFile:
-    def __init__(self, cli, tournament):
+    def __init__(self, cli, tournament, results=False):
         self.cli = cli
         self.folder = tempfile.TemporaryDirectory(prefix="korvane-live-")
         self.path = os.path.join(self.folder.name, "turnier.auf")
         shutil.copyfile(tournament, self.path)
+        self.codes_path = os.path.join(self.folder.name, "codes.txt")
+        extra = ["--results", "--codes", self.codes_path] if results else []
         self.process = subprocess.Popen(
-            [cli, "serve", self.path, "--port", "0"],
+            [cli, "serve", self.path, "--port", "0"] + extra,
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.url = self.process.stdout.readline().strip()
         if not self.url.startswith("http://127.0.0.1:"):
             self.stop()
             raise RuntimeError("korvane-cli serve did not start: " + self.process.stderr.read())
         self.port = int(self.url.rsplit(":", 1)[1].strip("/"))
+        self.codes = {}
+        if results:
+            wait_until(lambda: os.path.exists(self.codes_path), 10)
+            with open(self.codes_path, encoding="utf-8") as file:
+                for line in file:  # "Platz 3: 123456"
+                    field, code = line.split(":")
+                    self.codes[int(field.split()[1])] = code.strip()
+
+    def entry_url(self, field, code=None):
+        return f"{self.url}platz/{field}/eingabe?code={code or self.codes[field]}"
 
     def get(self, path, timeout=10):
         with urllib.request.urlopen(self.url + path.lstrip("/"), timeout=timeout) as reply:
@@ -57,3 +69,11 @@ def wait_until(condition, seconds, step=0.05):
             return time.monotonic() - start
         time.sleep(step)
     return None
+
+
+def report(failures):
+    """Prints the failures and the summary line; the exit code."""
+    for failure in failures:
+        print("FAIL", failure)
+    print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0

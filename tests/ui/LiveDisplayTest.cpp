@@ -3,8 +3,14 @@
 #include "live/LiveData.h"
 #include "live/PublishedPlan.h"
 #include "net/LiveServer.h"
+#include "net/RefereeDesk.h"
+#include "net/ResultInbox.h"
+#include "results/IncomingResultsCopy.h"
 #include "results/ResultEntry.h"
+#include "results/ResultTable.h"
 #include "results/RowTags.h"
+#include "ui/FieldCodesPanel.h"
+#include "ui/IncomingResultsDock.h"
 #include "ui/LiveCommands.h"
 #include "ui/LiveDisplayView.h"
 #include "ui/LiveDisplayWindow.h"
@@ -12,17 +18,24 @@
 #include "ui/TForm2.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 
 namespace {
 
@@ -47,6 +60,36 @@ QByteArray Fetch(const QString& url)
     const QByteArray body = reply->readAll();
     delete reply;
     return body;
+}
+
+// Sends the first game's form of the field's entry page with `goals`: the status and the game.
+struct SentForm {
+    int Status = 0;
+    int Group = 0;
+    int Game = 0;
+};
+SentForm SendFirstForm(const QString& entryUrl, const QString& goals)
+{
+    const QString page = QString::fromUtf8(Fetch(entryUrl));
+    const auto value = [&page](const char* name) {
+        return QRegularExpression(QStringLiteral("name=\"%1\" value=\"([^\"]*)\"").arg(QLatin1String(name)))
+            .match(page)
+            .captured(1);
+    };
+    SentForm sent{0, value("gruppe").toInt(), value("spiel").toInt()};
+    QUrlQuery form;
+    for (const char* name : {"gruppe", "spiel", "code", "token"})
+        form.addQueryItem(QLatin1String(name), value(name));
+    form.addQueryItem(QStringLiteral("tore"), goals);
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(entryUrl.section(u'?', 0, 0)));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    QNetworkReply* reply = network.post(request, form.query(QUrl::FullyEncoded).toUtf8());
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    EXPECT_TRUE(finished.wait(10'000));
+    sent.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    delete reply;
+    return sent;
 }
 } // namespace
 
@@ -180,6 +223,86 @@ TEST_F(LiveDisplayTest, LiveImNetzServesTheSchedulesStateOnTheChosenAddress)
     PressButton(dialog, "btBeenden");
     EXPECT_FALSE(server->isRunning());
     EXPECT_FALSE(schedule->statusBar()->isVisible());
+}
+
+TEST_F(LiveDisplayTest, RefereesResultsWaitInTheDeskListUntilTheDeskDecides)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("turnier.auf"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"), path));
+    launch();
+    files.answer(path);
+    trigger("actionLoad");
+    schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+    ASSERT_NE(schedule, nullptr);
+    commands = schedule->findChild<LiveCommands*>();
+    trigger("actionLiveImNetz");
+    LiveNetDialog* dialog = commands->liveNet();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    auto* addresses = ChildNamed<QComboBox>(dialog, "cbAdresse");
+    addresses->setCurrentIndex(addresses->count() - 1);
+    ChildNamed<QSpinBox>(dialog, "sePort")->setValue(0);
+    PressButton(dialog, "btStarten");
+    LiveServer* server = commands->liveServer();
+    ASSERT_TRUE(server->isRunning());
+
+    // The codes: one per field, shown as digits and as the QR code of the entry page; renewed at once.
+    FieldCodesPanel* codes = dialog->fieldCodes();
+    const int fields = server->refereeDesk()->codes().fieldCount();
+    ASSERT_GE(fields, 2);
+    EXPECT_EQ(ChildNamed<QComboBox>(codes, "cbPlatz")->count(), fields);
+    ChildNamed<QComboBox>(codes, "cbPlatz")->setCurrentIndex(1);
+    const QString old = server->refereeDesk()->codes().code(2);
+    EXPECT_EQ(ChildNamed<QLabel>(codes, "lbCode")->text(), QStringLiteral("Code: ") + old);
+    EXPECT_FALSE(ChildNamed<QLabel>(codes, "lbPlatzCode")->pixmap().isNull());
+    PressButton(codes, "btCodeErneuern");
+    EXPECT_NE(server->refereeDesk()->codes().code(2), old);
+    EXPECT_EQ(ChildNamed<QLabel>(codes, "lbCode")->text(),
+              QStringLiteral("Code: ") + server->refereeDesk()->codes().code(2));
+    const QString oldLink = server->entryUrl(2).replace(server->refereeDesk()->codes().code(2), old);
+    EXPECT_TRUE(QString::fromUtf8(Fetch(oldLink)).contains(QStringLiteral("Der Code stimmt nicht")));
+
+    // One sheet per field to hang up; without a printer as a PDF file.
+    const QString sheets = folder.filePath(QStringLiteral("Codeblaetter.pdf"));
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        prompter.answer({Prompter::Answer::Yes});
+        files.answer(sheets);
+        codes->setFileChooser(files);
+        EXPECT_TRUE(codes->printSheets());
+        EXPECT_GT(QFileInfo(sheets).size(), 0);
+    }
+
+    // Sent from field 1: waits in the dock until "Übernehmen" stores it as the dialog does.
+    IncomingResultsDock* dock = commands->incomingResults();
+    auto* table = ChildNamed<QTableWidget>(dock, "tbEingegangen");
+    const SentForm first = SendFirstForm(server->entryUrl(1), QStringLiteral("3:1"));
+    ASSERT_EQ(first.Status, 200);
+    EXPECT_TRUE(dock->isVisible());
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 6)->text(), QStringLiteral("wartet"));
+    EXPECT_EQ(FindResult(*state, first.Group, first.Game), 0) << "nothing stored before the desk accepts";
+    PressButton(dock, "btUebernehmen");
+    ASSERT_NE(FindResult(*state, first.Group, first.Game), 0);
+    EXPECT_EQ(table->item(0, 6)->text(), QStringLiteral("übernommen"));
+    EXPECT_TRUE(Fetch(server->url() + QStringLiteral("daten/runde/1")).contains("\"3 : 1\""));
+
+    // Rejected: the referee's page says so; the copy beside the file keeps the list.
+    const SentForm second = SendFirstForm(server->entryUrl(1), QStringLiteral("0:2"));
+    ASSERT_EQ(second.Status, 200);
+    table->selectRow(0);
+    PressButton(dock, "btAblehnen");
+    EXPECT_EQ(FindResult(*state, second.Group, second.Game), 0);
+    EXPECT_TRUE(QString::fromUtf8(Fetch(server->entryUrl(1))).contains(QStringLiteral("abgelehnt")));
+    const auto copy = ReadIncomingResultsCopy(folder.filePath(QStringLiteral("turnier.eingang.txt")));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(*copy, commands->inbox()->results());
+
+    // Automatic acceptance stores a result without a conflict as it comes in.
+    ChildNamed<QCheckBox>(dock, "cbAutomatisch")->setChecked(true);
+    const SentForm third = SendFirstForm(server->entryUrl(1), QStringLiteral("1:1"));
+    ASSERT_EQ(third.Status, 200);
+    EXPECT_NE(FindResult(*state, third.Group, third.Game), 0);
+    PressButton(dialog, "btBeenden");
 }
 
 // Not a test: pictures of every display page at 1920 × 1080 for a look at their legibility. Run
