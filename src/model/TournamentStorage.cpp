@@ -30,6 +30,30 @@ bool IsSameFile(const QString& path, const QString& other)
     return !other.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(other).absoluteFilePath();
 }
 
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr)
+{
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
+// The file about to be replaced becomes the previous version beside it. A save that writes the
+// same bytes again keeps the previous version there is: it is the one worth keeping.
+void KeepPreviousVersion(const QString& path, const QByteArray& newBytes)
+{
+    QFile current(path);
+    if (!current.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray previous = current.readAll();
+    if (current.error() != QFileDevice::NoError || previous == newBytes)
+        return;
+    // A previous version that cannot be written does not stop the save itself.
+    WriteWholeFile(PreviousVersionPath(path), previous);
+}
+
 void ReportLoadFailure(Prompter& prompter, const QString& cause)
 {
     prompter.inform(LoadFailedCaption, LoadFailedText + u'\n' + cause);
@@ -96,17 +120,21 @@ bool SaveTournament(TournamentState& state, const QString& path, Prompter& promp
             return false;
     }
     const QByteArray bytes = WriteTournamentFile(state);
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
+    KeepPreviousVersion(path, bytes);
+    QString error;
+    if (!WriteWholeFile(path, bytes, &error)) {
         prompter.inform(QStringLiteral("Fehler"),
-                        QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+                        QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     state.RememberedFileName = path;
     state.IsSaved = true;
     return true;
+}
+
+QString PreviousVersionPath(const QString& path)
+{
+    return path + QStringLiteral(".bak");
 }
 
 QString ProposedSaveName(const TournamentState& state)

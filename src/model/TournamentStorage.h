@@ -25,7 +25,12 @@ bool LoadTournament(TournamentState& state, const QString& path, Prompter& promp
 // is written through QSaveFile: a failed write leaves any previous file untouched, shows the
 // system's error message (caption "Fehler") and keeps IsSaved. On success the path becomes the
 // remembered file name and IsSaved := true. Returns true when the file was written.
+// A file replaced by different bytes is kept first as the previous version (PreviousVersionPath),
+// also through QSaveFile; only one previous version is kept.
 bool SaveTournament(TournamentState& state, const QString& path, Prompter& prompter);
+
+// Where a save keeps the version of `path` it replaces: "NAME.auf" -> "NAME.auf.bak".
+QString PreviousVersionPath(const QString& path);
 
 // The names the program uses for its own temporary files: when the remembered file name is one
 // of them, says so (caption "Obacht !") and remembers its first seven characters + ".auf".

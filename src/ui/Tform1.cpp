@@ -3,6 +3,8 @@
 #include "help/HelpTextRestore.h"
 #include "model/DiagnosticLists.h"
 #include "model/Prompter.h"
+#include "model/RecentFiles.h"
+#include "model/RecoveryCopy.h"
 #include "model/ReferralDump.h"
 #include "model/TournamentState.h"
 #include "model/TournamentStorage.h"
@@ -19,6 +21,7 @@
 #include "ui/NamePoolPanel.h"
 #include "ui/NewGroupDialog.h"
 #include "ui/PausePanel.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/RoundPanel.h"
 #include "ui/ScoringPanel.h"
 #include "ui/SpeedButtonIcons.h"
@@ -32,6 +35,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +43,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -100,6 +105,8 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     QGuiApplication::setQuitOnLastWindowClosed(false);
     m_saving = new TournamentSaving(m_state, m_prompter, m_files, this);
     connect(m_saving, &TournamentSaving::saved, this, [this](const QString& path) {
+        m_recovery->discard();
+        rememberRecentFile(path);
         showFileCaption(path);
         RefreshMainWindow();
     });
@@ -120,6 +127,11 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     setCentralWidget(buildCentralArea());
     RestoreWindowPlacement(*this, QStringLiteral("hauptfenster"), QSize(1100, 680));
     startUp();
+    m_recovery = new RecoveryKeeper(m_state, RecoveryFolder(m_state.WorkDir), this);
+    connect(m_recovery, &RecoveryKeeper::writeFailed, this, [this](const QString& reason) {
+        showRecoveryNotice(QStringLiteral("Wiederherstellungskopie nicht geschrieben: ") + reason);
+    });
+    connect(m_recovery, &RecoveryKeeper::writeRecovered, this, [this] { showRecoveryNotice(QString()); });
 }
 
 Tform1::~Tform1()
@@ -144,6 +156,9 @@ void Tform1::buildMenus()
     QAction* save = file->addAction(QStringLiteral("Korvane &Speichern..."));
     save->setObjectName(QStringLiteral("actionSave"));
     save->setShortcut(QKeySequence::SaveAs);
+    m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    m_recentMenu->setObjectName(QStringLiteral("menuZuletzt"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &Tform1::fillRecentMenu);
     // Diagnostics of the developers: present, never shown.
     QAction* namesList = file->addAction(QStringLiteral("&Namen[]"));
     namesList->setObjectName(QStringLiteral("actionNamesDiagnostic"));
@@ -380,6 +395,7 @@ void Tform1::handleActivation()
         const QString startFile = StartFilePath(m_commandLine);
         if (LoadTournament(m_state, startFile, m_prompter))
             showFileCaption(startFile);
+        offerRecoveryCopies();
     }
     m_state.AutoLoadPending = false;
     RefreshMainWindow();
@@ -393,6 +409,32 @@ void Tform1::handleActivation()
     m_activating = false;
 }
 
+void Tform1::offerRecoveryCopies()
+{
+    RecoveryOffer offer = OfferRecoveryCopies(m_state, RecoveryFolder(m_state.WorkDir), m_prompter);
+    if (!offer.restored)
+        return;
+    m_recovery->adopt(offer);
+    if (m_state.RememberedFileName.isEmpty())
+        setWindowTitle(ProgramTitle);
+    else
+        showFileCaption(m_state.RememberedFileName);
+}
+
+// A failing recovery copy is told in the status line of both windows, never in a message box.
+void Tform1::showRecoveryNotice(const QString& notice)
+{
+    for (QMainWindow* window :
+         {static_cast<QMainWindow*>(this), static_cast<QMainWindow*>(m_scheduleWindow)}) {
+        if (notice.isEmpty()) {
+            window->statusBar()->clearMessage();
+            continue;
+        }
+        window->statusBar()->show();
+        window->statusBar()->showMessage(notice);
+    }
+}
+
 void Tform1::showFileCaption(const QString& path)
 {
     setWindowTitle(ShowFileCaption(path));
@@ -403,6 +445,7 @@ void Tform1::newTournament()
     if (!m_saving->settleUnsavedWork())
         return;
     ResetTournament(m_state);
+    m_recovery->discard();
     // The new tournament is no longer the file on disk: a save must name its file again.
     m_state.RememberedFileName.clear();
     setWindowTitle(ProgramTitle);
@@ -417,15 +460,49 @@ void Tform1::loadTournament()
     const QString path =
         m_files.chooseFileToOpen(this, {QStringLiteral("Korvane laden"), m_state.WorkDir,
                                         m_state.RememberedFileName, TournamentFileFilter, QString()});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openTournamentFile(path);
+}
+
+void Tform1::openTournamentFile(const QString& path)
+{
     // A file that cannot be read wholly leaves the open tournament, its caption included.
     if (!LoadTournament(m_state, path, m_prompter))
         return;
+    m_recovery->discard();
+    rememberRecentFile(path);
     showFileCaption(path);
     RefreshMainWindow();
     // A fresh file is shown at once; its first render also completes every finished group.
     showSchedule();
+}
+
+void Tform1::rememberRecentFile(const QString& path)
+{
+    WriteRecentFiles(m_state.WorkDir, WithRecentFile(ReadRecentFiles(m_state.WorkDir), path));
+}
+
+// Built when it opens: a file that has gone since is shown greyed.
+void Tform1::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = ReadRecentFiles(m_state.WorkDir);
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString& path = recent.at(i);
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        QString shown =
+            QStringLiteral("%1  (%2)")
+                .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        const QString caption = number + u' ' + shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = m_recentMenu->addAction(caption);
+        entry->setEnabled(QFileInfo::exists(path));
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (m_saving->settleUnsavedWork())
+                openTournamentFile(path);
+        });
+    }
+    if (recent.isEmpty())
+        m_recentMenu->addAction(QStringLiteral("(leer)"))->setEnabled(false);
 }
 
 void Tform1::saveTournament()
@@ -454,6 +531,9 @@ void Tform1::closeEvent(QCloseEvent* event)
         return;
     }
     m_scheduleWindow->close();
+    // A clean end: the work was saved or given up on purpose.
+    m_recovery->discard();
+    m_recovery->waitForWrites();
     event->accept();
     emit programEnds();
 }

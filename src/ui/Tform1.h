@@ -15,6 +15,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class RecoveryKeeper;
 class RoundPanel;
 class ScoringPanel;
 class TForm2;
@@ -50,6 +52,7 @@ public:
     void showLeaguePlan();
 
     TournamentSaving& saving() { return *m_saving; }
+    RecoveryKeeper& recovery() { return *m_recovery; }
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
@@ -76,6 +79,12 @@ private:
     void startUp();
     void showFileCaption(const QString& path);
     void saveReferralDump();
+    void offerRecoveryCopies();
+    // Loads `path` after the save question, as "Korvane &Laden..." and "Zuletzt geöffnet" do.
+    void openTournamentFile(const QString& path);
+    void rememberRecentFile(const QString& path);
+    void fillRecentMenu();
+    void showRecoveryNotice(const QString& notice);
 
     TournamentState& m_state;
     Prompter& m_prompter;
@@ -85,6 +94,7 @@ private:
     bool m_activating = false;
 
     TournamentSaving* m_saving = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;
@@ -102,4 +112,5 @@ private:
     QLineEdit* m_remainingLength = nullptr;
     QListWidget* m_storedResults = nullptr;
     QAction* m_menuHelpLabel = nullptr;
+    QMenu* m_recentMenu = nullptr;
 };

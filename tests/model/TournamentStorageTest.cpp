@@ -153,6 +153,30 @@ TEST_F(TournamentStorageTest, AnotherExistingFileIsOverwrittenOnlyOnYes)
     EXPECT_EQ(FileContents(other), WriteTournamentFile(*state));
 }
 
+TEST_F(TournamentStorageTest, SavingOverAFileKeepsTheVersionItReplaces)
+{
+    const QString target = path(QStringLiteral("cup.auf"));
+    const QString previous = path(QStringLiteral("cup.auf.bak"));
+    EXPECT_EQ(PreviousVersionPath(target), previous);
+    auto state = MakeFullTournament();
+    ASSERT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_FALSE(QFileInfo::exists(previous)); // nothing was replaced
+    const QByteArray first = FileContents(target);
+
+    state->TournamentName = QStringLiteral("zweiter Stand");
+    ASSERT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_EQ(FileContents(previous), first);
+    const QByteArray second = FileContents(target);
+
+    // The same bytes again leave the previous version as it was; the next change moves it on.
+    ASSERT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_EQ(FileContents(previous), first);
+    state->TournamentName = QStringLiteral("dritter Stand");
+    ASSERT_TRUE(SaveTournament(*state, target, m_prompter));
+    EXPECT_EQ(FileContents(previous), second);
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
 TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState)
 {
     const QString blocker = path(QStringLiteral("datei"));
