@@ -213,19 +213,10 @@ void DiffStretch(const std::vector<Item>& a, int aBegin, int aEnd, const std::ve
     steps.insert(steps.end(), tail.rbegin(), tail.rend());
 }
 
+// The alignment's control word with the blank that ends it.
 QByteArray AlignmentWord(RtfAlignment alignment)
 {
-    switch (alignment) {
-    case RtfAlignment::Center:
-        return "\\qc ";
-    case RtfAlignment::Right:
-        return "\\qr ";
-    case RtfAlignment::Justify:
-        return "\\qj ";
-    case RtfAlignment::Left:
-        break;
-    }
-    return "\\ql ";
+    return RtfAlignmentWord(alignment) + ' ';
 }
 
 // Writes the merge: the file's own bytes with the edits of the steps.

@@ -4,9 +4,7 @@
 
 #include <cmath>
 
-namespace {
-
-QByteArray AlignmentWord(RtfAlignment alignment)
+QByteArray RtfAlignmentWord(RtfAlignment alignment)
 {
     switch (alignment) {
     case RtfAlignment::Center:
@@ -20,8 +18,6 @@ QByteArray AlignmentWord(RtfAlignment alignment)
     }
     return "\\ql";
 }
-
-} // namespace
 
 // Braces, backslashes and a font name's ";" would end their group or entry early.
 QByteArray RtfEscapedText(const QString& text)
@@ -184,7 +180,7 @@ QByteArray TabWords(const RtfTabStop& tab)
 
 QByteArray ParagraphWords(const RtfParagraph& paragraph)
 {
-    QByteArray words = "\\pard" + AlignmentWord(paragraph.alignment);
+    QByteArray words = "\\pard" + RtfAlignmentWord(paragraph.alignment);
     const std::pair<const char*, int> numbers[] = {
         {"\\sb", paragraph.spaceBefore},     {"\\sa", paragraph.spaceAfter},
         {"\\li", paragraph.leftIndent},      {"\\ri", paragraph.rightIndent},

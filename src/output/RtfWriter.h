@@ -13,3 +13,5 @@ QByteArray WriteRtf(const RtfDocument& document);
 // Text as RTF: braces and backslashes escaped, tabs and line breaks as control words, characters
 // outside ASCII as Windows-1252 escapes or \uN with "?" as the fallback.
 QByteArray RtfEscapedText(const QString& text);
+// The control word of a paragraph alignment ("\\ql", "\\qc", "\\qr", "\\qj").
+QByteArray RtfAlignmentWord(RtfAlignment alignment);

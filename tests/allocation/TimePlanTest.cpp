@@ -213,7 +213,8 @@ TEST(TimePlan, TheFieldPlanKeepsTheWholeTimePlan)
 
     // Saved and loaded again, a plan with long rounds and breaks keeps every cell and its size.
     SetRounds(*state, {{{8}, 1, true}, {{5, 5}, 3}, {{4}, 2, false, true}});
-    state->PauseList = {QStringLiteral("09:30   00:15"), QStringLiteral("12:00   1:00"), QStringLiteral("13:30   00:05")};
+    state->PauseList = {QStringLiteral("09:30   00:15"), QStringLiteral("12:00   1:00"),
+                        QStringLiteral("13:30   00:05")};
     Allocate(*state);
     auto loaded = std::make_unique<TournamentState>();
     const TournamentFileReadResult read = ReadTournamentFile(*loaded, WriteTournamentFile(*state));

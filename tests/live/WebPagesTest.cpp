@@ -115,7 +115,8 @@ TEST(WebPages, FieldAndTeamPagesShowWhatComesNext)
     EXPECT_FALSE(LiveFieldPage(*state, output->TimePlan, 3));
     const std::optional<WebPage> field = LiveFieldPage(*state, output->TimePlan, 1);
     ASSERT_TRUE(field);
-    EXPECT_TRUE(field->Status.startsWith(QStringLiteral("Platz 1: als Nächstes "))) << field->Status.toStdString();
+    EXPECT_TRUE(field->Status.startsWith(QStringLiteral("Platz 1: als Nächstes ")))
+        << field->Status.toStdString();
     ASSERT_EQ(field->Sections.size(), 2u); // round 2 in play, round 3 after it; round 1 is over
     EXPECT_EQ(field->Sections[0].Title, QStringLiteral("Runde 2"));
     EXPECT_EQ(field->Sections[1].Blocks.at(0).Rows.size(), 1u);
@@ -131,7 +132,8 @@ TEST(WebPages, FieldAndTeamPagesShowWhatComesNext)
     const WebBlock& games = group.Blocks[0];
     EXPECT_EQ(games.Rows.size(), 3u);
     for (const WebRow& row : games.Rows) {
-        EXPECT_TRUE(row.Cells.at(1).Text.startsWith(QStringLiteral("Platz "))) << row.Cells.at(1).Text.toStdString();
+        EXPECT_TRUE(row.Cells.at(1).Text.startsWith(QStringLiteral("Platz ")))
+            << row.Cells.at(1).Text.toStdString();
         EXPECT_TRUE(row.Cells.at(2).Text.contains(QStringLiteral("T3.3")));
     }
     EXPECT_EQ(Column(games, 3).count(QStringLiteral("1 : 0")), 1); // 3 beat 4; the others are open
