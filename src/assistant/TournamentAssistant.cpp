@@ -147,6 +147,8 @@ void ApplyBlueprint(TournamentState& state, const TournamentBlueprint& blueprint
                     const QList<TeamEntry>& teams, NameOrder order, quint32 seed, Prompter& prompter)
 {
     ResetTournament(state);
+    // A new day from its start: an end fixed by an earlier tournament no longer holds.
+    state.EndTime.clear();
     SetStartTime(state, input.StartTime, prompter);
     CreateRounds(state, blueprint, input);
     CreateReferrals(state, blueprint, prompter);

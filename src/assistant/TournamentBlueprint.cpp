@@ -117,7 +117,9 @@ public:
             decide(sources.first(), place, overall);
             return;
         }
-        const int target = addGroup(PlacesName(overall, int(sources.size())), int(sources.size()));
+        const QString name = sources.size() == 2 ? QStringLiteral("Spiel um Platz %1").arg(overall)
+                                                 : PlacesName(overall, int(sources.size()));
+        const int target = addGroup(name, int(sources.size()));
         for (int slot = 1; slot <= sources.size(); ++slot) {
             refer(sources.at(slot - 1), place, target, slot);
             decide(target, slot, overall + slot - 1);
