@@ -131,8 +131,12 @@ std::vector<StructureProposal> ProposeStructures(const AssistantInput& input, co
         proposal.Games = blueprint.GameCount();
         proposal.Rounds = blueprint.RoundCount();
         proposal.EndTime = output->EndClock;
+        // The clock text wraps at midnight; the day cannot end before every field has played
+        // its share of the games one after the other.
+        const int slotLength = input.GameLength + input.BreakLength;
+        const int shortest = start + (proposal.Games + input.Fields - 1) / input.Fields * slotLength;
         proposal.EndMinutes = ClockMinutes(output->EndClock).value_or(start);
-        while (proposal.EndMinutes < start)
+        while (proposal.EndMinutes < shortest)
             proposal.EndMinutes += Limits::MinutesPerDay;
         proposal.EndsInTime = !latestEnd || proposal.EndMinutes <= *latestEnd;
         proposal.MinGamesPerTeam = blueprint.MinGamesPerTeam();
@@ -232,7 +236,10 @@ QString ProposalFigures(const StructureProposal& proposal)
                        .arg(proposal.Rounds == 1 ? QStringLiteral("Runde") : QStringLiteral("Runden"))
                        .arg(proposal.EndTime, perTeam);
     if (const int days = proposal.EndMinutes / Limits::MinutesPerDay; days >= 1)
-        text.replace(proposal.EndTime, proposal.EndTime + QStringLiteral(" (+%1 Tag)").arg(days));
+        text.replace(proposal.EndTime,
+                     proposal.EndTime + QStringLiteral(" (+%1 %2)")
+                                            .arg(days)
+                                            .arg(days == 1 ? QStringLiteral("Tag") : QStringLiteral("Tage")));
     if (!proposal.Blueprint.DecidesAllPlaces())
         text += QStringLiteral(", Plätze ab %1 offen").arg(proposal.Blueprint.Places.size() + 1);
     if (!proposal.EndsInTime)

@@ -149,3 +149,20 @@ TEST_P(AssistantStructures, EveryOfferedStructureIsBuiltCheckedPlannedAndPlayedT
 INSTANTIATE_TEST_SUITE_P(TeamsAndFields, AssistantStructures,
                          ::testing::Combine(::testing::Values(8, 12, 16, 24, 32, 48),
                                             ::testing::Range(2, 7)));
+
+// 240 games of 12 minutes on 2 fields take exactly one day: the clock shows the start again.
+TEST(AssistantProposals, AnEndOnTheNextDayIsNotInTime)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Pairings = BuildPairingTable();
+    const AssistantInput input{16, 2, 10, 2, QStringLiteral("9:00"), QStringLiteral("18:00")};
+    const std::vector<StructureProposal> proposals = ProposeStructures(input, *state);
+    ASSERT_GE(proposals.size(), 2U);
+    const StructureProposal& returnLeg = proposals[1];
+    ASSERT_EQ(returnLeg.Blueprint.Kind, StructureKind::OneGroupReturnLeg);
+    EXPECT_EQ(returnLeg.EndTime, QStringLiteral("9:00"));
+    EXPECT_EQ(returnLeg.EndMinutes, 9 * 60 + 24 * 60);
+    EXPECT_FALSE(returnLeg.EndsInTime);
+    EXPECT_TRUE(ProposalFigures(returnLeg).contains(QStringLiteral("Ende 9:00 (+1 Tag)")));
+    EXPECT_TRUE(proposals.back().EndsInTime);
+}
