@@ -285,6 +285,9 @@ void TournamentAssistantDialog::apply()
         input.StartTime != m_proposedFor.StartTime || input.LatestEnd != m_proposedFor.LatestEnd) {
         // The list belongs to other numbers: show the fitting one first.
         propose();
+        m_prompter.inform(QStringLiteral("Benutzer-Info"),
+                          QStringLiteral("Die Vorschläge wurden für die geänderten Angaben neu berechnet. "
+                                         "Wählen Sie einen aus und drücken Sie nochmals \"Übernehmen\"."));
         return;
     }
     if (!m_mayReplace())
