@@ -20,6 +20,7 @@ int RunPublish(const QStringList& arguments);
 // Runs until the process is ended: the live plan of a file on the local network.
 int RunServe(const QStringList& arguments);
 int RunMail(const QStringList& arguments);
+int RunAssistant(const QStringList& arguments);
 #ifdef KORVANE_CLI_PDF
 // Needs QtGui: built only with the GUI.
 int RunPrint(const QStringList& arguments);

@@ -35,6 +35,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("publish"), cli::RunPublish},
         {QStringLiteral("serve"), cli::RunServe},
         {QStringLiteral("mail"), cli::RunMail},
+        {QStringLiteral("assistent"), cli::RunAssistant},
 #ifdef KORVANE_CLI_PDF
         {QStringLiteral("print"), cli::RunPrint},
 #endif

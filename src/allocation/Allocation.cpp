@@ -234,6 +234,7 @@ bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& p
             options.WriteGameLists(round);
     }
     writer.finish();
+    output.EndClock = writer.clock();
     CopyIntoFieldPlan(state, output.TimePlan);
     state.TimePlanCurrent = true;
     output.GameListRound = 0;

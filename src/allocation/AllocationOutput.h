@@ -5,6 +5,8 @@
 #include "model/Limits.h"
 #include "model/TextGrid.h"
 
+#include <QString>
+
 #include <array>
 
 // What an allocation run produces besides the tournament's persisted field plan.
@@ -19,6 +21,8 @@ struct AllocationOutput {
     int GameListRound = 0;
     // The back-to-back penalty of each round's final plan; -1 for a round left out.
     std::array<int, Limits::MaxRounds + 1> RoundPenalty{};
+    // The clock after the last game of the plan: when the tournament ends.
+    QString EndClock;
 };
 
 // Asks the next run for the game lists of a round: empties the table and marks the round.

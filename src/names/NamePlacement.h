@@ -32,3 +32,10 @@ struct PoolNameHint {
     bool InPool = false; // shown green, otherwise red
 };
 PoolNameHint PoolNameHintFor(const TournamentState& state, const QString& name);
+
+namespace PoolText {
+// "Zuweisen" of the pool panel without a chosen name.
+inline const QString AssignCaption = QStringLiteral("Benutzer-Info");
+inline const QString AssignNeedsName = QStringLiteral(
+    "Wählen Sie erst einen Namen in der Liste und dann mit einem Klick die Position im Spielplan.");
+} // namespace PoolText

@@ -41,3 +41,8 @@ ReferralPanel CancelReferralSelection(TournamentState& state);
 // position loses its name. Nothing happens when that end has no link.
 void RemoveOutgoingReferral(TournamentState& state, int group, int place);
 void RemoveIncomingReferral(TournamentState& state, int group, int slot);
+
+// What "Verweis setzen" says when the marked cell is no table place or position.
+inline const QString ReferralButtonHint = QStringLiteral(
+    "Markieren Sie mit einem Klick erst den Tabellenplatz der Mannschaft und drücken Sie "
+    "\"Verweis setzen\", dann die Position in der folgenden Runde und nochmals \"Verweis setzen\".");

@@ -122,3 +122,22 @@ bool CheckOneFieldPerGroup(TournamentState& state, int round, Prompter& prompter
     state.OneFieldPerGroup[index] = false;
     return true;
 }
+
+QString NextRoundHint(const TournamentState& state)
+{
+    if (state.CurrentRound < state.RoundCount || state.CurrentRound >= Limits::MaxRounds)
+        return QStringLiteral("höhere Runde anzeigen");
+    return QStringLiteral("höhere Runde anzeigen: legt Runde %1 neu an").arg(state.CurrentRound + 1);
+}
+
+QString NewGroupRoundNotice(const TournamentState& state)
+{
+    if (!state.NewRoundPending)
+        return QStringLiteral("Die Gruppen kommen in Runde %1.").arg(state.CurrentRound);
+    return QStringLiteral("Runde %1 wird neu angelegt (mit %2 Spielplatz und %3 min Spiellänge); "
+                          "\"abbrechen\" kehrt zu Runde %4 zurück.")
+        .arg(state.CurrentRound)
+        .arg(state.FieldsInRound[std::size_t(state.CurrentRound)])
+        .arg(state.GameLengthInRound[std::size_t(state.CurrentRound)])
+        .arg(state.CurrentRound - 1);
+}

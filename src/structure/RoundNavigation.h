@@ -34,3 +34,9 @@ bool SetOneFieldPerGroup(TournamentState& state, bool ticked, Prompter& prompter
 // Switches "ein Platz pro Gruppe" of round r off, with a message, when the round has fewer
 // fields than groups. Returns true when it did.
 bool CheckOneFieldPerGroup(TournamentState& state, int round, Prompter& prompter);
+
+// The hint of ">" next to the round: it names the new round it creates past the last one.
+QString NextRoundHint(const TournamentState& state);
+// The line the new-group dialog shows: which round the groups go into, and whether that round
+// is created by them.
+QString NewGroupRoundNotice(const TournamentState& state);

@@ -111,6 +111,11 @@ NamePoolPanel::NamePoolPanel(TournamentState& state, Prompter& prompter, QWidget
     auto* exportButton = button(QStringLiteral("Export"), "BTExport",
                                 QStringLiteral("Namen und E-Mail-Adressen eportieren (getrennt durch TAB)"));
 
+    // The drag of a name onto a position, as a button.
+    auto* assign = button(QStringLiteral("&Zuweisen"), "BTZuweisen",
+                          QStringLiteral("setzt den gewählten Namen auf die im Spielplan markierte Position "
+                                         "(wie Ziehen mit der Maus)"));
+
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_name, 0, 0, 1, 2);
@@ -122,6 +127,7 @@ NamePoolPanel::NamePoolPanel(TournamentState& state, Prompter& prompter, QWidget
     layout->addWidget(m_list, 4, 0, 1, 2);
     layout->addWidget(importButton, 5, 0);
     layout->addWidget(exportButton, 5, 1);
+    layout->addWidget(assign, 6, 0, 1, 2);
     layout->setRowStretch(4, 1);
 
     connect(add, &QPushButton::clicked, this, &NamePoolPanel::addName);
@@ -138,6 +144,7 @@ NamePoolPanel::NamePoolPanel(TournamentState& state, Prompter& prompter, QWidget
             showPool();
     });
     connect(importButton, &QPushButton::clicked, this, &NamePoolPanel::importNames);
+    connect(assign, &QPushButton::clicked, this, &NamePoolPanel::assignToSelectedPosition);
     connect(exportButton, &QPushButton::clicked, this, &NamePoolPanel::exportNames);
     showPool();
 }
@@ -242,6 +249,16 @@ void NamePoolPanel::exportNames()
 {
     QGuiApplication::clipboard()->setText(NamePoolExportText(m_state));
     m_prompter.inform(PoolText::ExportCaption, PoolText::Exported);
+}
+
+void NamePoolPanel::assignToSelectedPosition()
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    if (item == nullptr) {
+        m_prompter.inform(PoolText::AssignCaption, PoolText::AssignNeedsName);
+        return;
+    }
+    dropOnSchedule(m_state.SelectedCol, m_state.SelectedRow, item->text());
 }
 
 void NamePoolPanel::dropOnSchedule(int col, int row, const QString& name)

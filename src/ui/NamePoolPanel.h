@@ -43,6 +43,8 @@ private:
     void importNames();
     void exportNames();
     void dropOnSchedule(int col, int row, const QString& name);
+    // "Zuweisen": the current name of the list onto the selected cell of the schedule.
+    void assignToSelectedPosition();
     void showCount();
     void scrollToItem(int item);
 

@@ -2,6 +2,7 @@
 
 #include "model/Limits.h"
 #include "structure/GroupDialogs.h"
+#include "structure/RoundNavigation.h"
 #include "ui/HelpTopics.h"
 
 #include <QFont>
@@ -34,6 +35,9 @@ NewGroupDialog::NewGroupDialog(TournamentState& state, Prompter& prompter, QWidg
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     title->setFont(titleFont);
+
+    m_roundNotice = named(new QLabel, "roundNotice");
+    m_roundNotice->setWordWrap(true);
 
     const NewGroupInput defaults;
     m_groupCount = named(new QLineEdit(defaults.groupCountText), "groupCountEdit");
@@ -82,6 +86,7 @@ NewGroupDialog::NewGroupDialog(TournamentState& state, Prompter& prompter, QWidg
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
+    layout->addWidget(m_roundNotice);
     layout->addSpacing(6);
     layout->addLayout(inputs);
     layout->addSpacing(6);
@@ -96,6 +101,7 @@ NewGroupDialog::NewGroupDialog(TournamentState& state, Prompter& prompter, QWidg
 void NewGroupDialog::showEvent(QShowEvent* event)
 {
     OpenGroupDialog(m_state);
+    m_roundNotice->setText(NewGroupRoundNotice(m_state));
     m_groupCount->setFocus();
     m_groupCount->selectAll();
     QDialog::showEvent(event);

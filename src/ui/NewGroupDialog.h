@@ -30,6 +30,7 @@ private:
     QLineEdit* m_groupCount = nullptr;
     QLineEdit* m_name = nullptr;
     QLabel* m_countMarker = nullptr;
+    QLabel* m_roundNotice = nullptr;
     QLineEdit* m_teamCount = nullptr;
     QRadioButton* m_withoutReturnLeg = nullptr;
     QRadioButton* m_withReturnLeg = nullptr;

@@ -64,7 +64,7 @@ QWidget* RoundPanel::buildNavigation()
     m_round = numberDisplay("roundDisplay", QStringLiteral("Runden-Nummer"));
     auto* previousRound =
         stepButton(QStringLiteral("<"), QStringLiteral("niedrigere Runde anzeigen"), "previousRoundButton");
-    auto* nextRound =
+    auto* nextRound = m_nextRound =
         stepButton(QStringLiteral(">"), QStringLiteral("höhere Runde anzeigen"), "nextRoundButton");
     grid->addWidget(new QLabel(QStringLiteral("Runde ")), 0, 0);
     grid->addWidget(m_round, 0, 1);
@@ -155,6 +155,7 @@ void RoundPanel::showView(const MainWindowView& view)
 {
     m_gameLength->setText(view.gameLength);
     m_round->setText(view.round);
+    m_nextRound->setToolTip(NextRoundHint(m_state));
     m_fields->setText(view.fields);
     m_oneFieldPerGroup->setChecked(view.oneFieldPerGroup); // clicked() only follows the user
     const int selected = m_groups->currentRow();

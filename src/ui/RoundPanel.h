@@ -39,6 +39,7 @@ private:
     Prompter& m_prompter;
     NewGroupDialog& m_newGroupDialog;
     QLineEdit* m_round = nullptr;
+    QPushButton* m_nextRound = nullptr;
     QLineEdit* m_fields = nullptr;
     QLineEdit* m_gameLength = nullptr;
     QCheckBox* m_oneFieldPerGroup = nullptr;

@@ -2,6 +2,7 @@
 
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
+#include "model/Prompter.h"
 #include "model/TournamentState.h"
 #include "results/GridInteraction.h"
 #include "results/ScheduleGrid.h"
@@ -244,6 +245,21 @@ QWidget* TForm2::buildReferralPanel()
     layout->addWidget(m_comesFrom);
     layout->addWidget(new QLabel(QStringLiteral("verweist auf:")));
     layout->addWidget(m_refersTo);
+    // The double-click on a table place and then on a position, as a button.
+    auto* setReferral = Named(new QPushButton(QStringLiteral("Verweis &setzen")), "BTVerweisSetzen");
+    setReferral->setToolTip(
+        QStringLiteral("1. Tabellenplatz anklicken, Verweis setzen; 2. Position der folgenden "
+                       "Runde anklicken, Verweis setzen"));
+    layout->addWidget(setReferral);
+    connect(setReferral, &QPushButton::clicked, this, [this] {
+        const CellAction action = ActOnCell(m_state, m_state.ScheduleGrid, true);
+        if (std::holds_alternative<ReferralStepRequest>(action.Open)) {
+            carryOut(action, m_scheduleView, m_state.ScheduleGrid);
+            return;
+        }
+        clearReferralPanel();
+        m_prompter.inform(QStringLiteral("Benutzer-Info"), ReferralButtonHint);
+    });
     return m_referralPanel;
 }
 

@@ -28,6 +28,7 @@
 #include "ui/TForm2.h"
 #include "ui/TFormEigenschaften.h"
 #include "ui/TotalsPanel.h"
+#include "ui/TournamentAssistantDialog.h"
 #include "ui/TournamentSaving.h"
 #include "ui/WidgetNames.h"
 #include "ui/WindowPlacement.h"
@@ -43,6 +44,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -145,6 +147,8 @@ void Tform1::buildMenus()
     file->setObjectName(QStringLiteral("menuDatei"));
     QAction* newAction = file->addAction(QStringLiteral("&Neu"));
     newAction->setObjectName(QStringLiteral("actionNew"));
+    QAction* assistant = file->addAction(QStringLiteral("Turnier-&Assistent..."));
+    assistant->setObjectName(QStringLiteral("actionAssistant"));
     QAction* load = file->addAction(QStringLiteral("Korvane &Laden..."));
     load->setObjectName(QStringLiteral("actionLoad"));
     load->setShortcut(QKeySequence::Open);
@@ -188,6 +192,7 @@ void Tform1::buildMenus()
     about->setObjectName(QStringLiteral("actionAbout"));
 
     connect(newAction, &QAction::triggered, this, &Tform1::newTournament);
+    connect(assistant, &QAction::triggered, this, &Tform1::showAssistant);
     connect(load, &QAction::triggered, this, &Tform1::loadTournament);
     connect(quickSave, &QAction::triggered, m_saving, &TournamentSaving::save);
     connect(save, &QAction::triggered, this, &Tform1::saveTournament);
@@ -285,6 +290,11 @@ QWidget* Tform1::buildNoteBox()
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(note);
+    m_assistantButton = Named(new QPushButton(QStringLiteral("Turnier-Assistent...")), "btnAssistant");
+    m_assistantButton->setToolTip(
+        QStringLiteral("Runden, Gruppen, Finalspiele und Verweise aus wenigen Angaben"));
+    connect(m_assistantButton, &QPushButton::clicked, this, &Tform1::showAssistant);
+    layout->addWidget(m_assistantButton);
     layout->addStretch();
     return box;
 }
@@ -356,6 +366,7 @@ void Tform1::RefreshMainWindow()
     if (m_tournamentName->text() != m_state.TournamentName)
         m_tournamentName->setText(m_state.TournamentName);
     ShowInEveryCaption(m_state.TournamentName);
+    m_assistantButton->setVisible(TotalGroups(m_state) == 0);
 }
 
 bool Tform1::event(QEvent* event)
@@ -450,6 +461,19 @@ void Tform1::newTournament()
     m_state.RememberedFileName.clear();
     setWindowTitle(ProgramTitle);
     RefreshMainWindow();
+}
+
+void Tform1::showAssistant()
+{
+    TournamentAssistantDialog dialog(
+        m_state, m_prompter, m_files, [this] { return m_saving->settleUnsavedWork(); }, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_recovery->discard();
+    m_state.RememberedFileName.clear();
+    setWindowTitle(ProgramTitle);
+    RefreshMainWindow();
+    showSchedule();
 }
 
 void Tform1::loadTournament()

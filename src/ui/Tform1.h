@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class RecoveryKeeper;
 class RoundPanel;
 class ScoringPanel;
@@ -50,6 +51,8 @@ public:
     void showSchedule();
     void showAbout();
     void showLeaguePlan();
+    // "Turnier-&Assistent...": builds a whole tournament from a few numbers.
+    void showAssistant();
 
     TournamentSaving& saving() { return *m_saving; }
     RecoveryKeeper& recovery() { return *m_recovery; }
@@ -113,4 +116,5 @@ private:
     QListWidget* m_storedResults = nullptr;
     QAction* m_menuHelpLabel = nullptr;
     QMenu* m_recentMenu = nullptr;
+    QPushButton* m_assistantButton = nullptr; // offered while the tournament has no group
 };

@@ -3,6 +3,7 @@
 #include "ui/PauseListWidget.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -165,8 +166,16 @@ TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasAName)
     EXPECT_EQ(ListLines(teams).size(), 4);
     EXPECT_NE(BaseColour(teams), normal);
 
-    // Another round empties the list and its colour goes back.
-    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) { dialog->reject(); });
+    // Another round empties the list and its colour goes back. Button and dialog say that the
+    // round is new.
+    EXPECT_EQ(find<QPushButton>("nextRoundButton")->toolTip(),
+              QStringLiteral("höhere Runde anzeigen: legt Runde 2 neu an"));
+    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) {
+        EXPECT_TRUE(ChildNamed<QLabel>(dialog, "roundNotice")
+                        ->text()
+                        .startsWith(QStringLiteral("Runde 2 wird neu angelegt (mit 1 Spielplatz")));
+        dialog->reject();
+    });
     click("nextRoundButton");
     EXPECT_TRUE(ListLines(teams).isEmpty());
     EXPECT_EQ(BaseColour(teams), normal);

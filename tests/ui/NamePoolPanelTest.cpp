@@ -162,6 +162,14 @@ TEST_F(NamePoolPanelTest, ANameDraggedOntoATeamPositionReplacesItsReferral)
         TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2));
     EXPECT_EQ(cell.data().toString(), QStringLiteral("2) Gastmannschaft"));
     EXPECT_TRUE(marked().contains(QStringLiteral("Gastmannschaft")));
+
+    // The same without dragging: a name of the list, a click on the position, "Zuweisen".
+    pressItem(1);
+    const QString chosen = list->item(1)->text();
+    const QPoint third = TaggedCellCentre(scheduleView, state->ScheduleGrid, 5, TagKind::KopfMannschaft, 3);
+    QTest::mouseClick(scheduleView->viewport(), Qt::LeftButton, {}, third);
+    schedule->findChild<QPushButton*>(QStringLiteral("BTZuweisen"))->click();
+    EXPECT_EQ(state->NameTable[5][3], chosen);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
 }
 

@@ -156,6 +156,18 @@ TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksIntoALaterRoundOnly)
     EXPECT_EQ(scheduleText(sameRound), sameRoundText);
     EXPECT_EQ(state->ReferralTable[1][4], fourthOfA);
     EXPECT_EQ(state->ReferralTable[2][1].FromGroup, 0);
+
+    // The same without double-clicks: a click on the place, "Verweis setzen", a click on the
+    // position, "Verweis setzen" again.
+    auto* setReferral = schedule->findChild<QPushButton*>(QStringLiteral("BTVerweisSetzen"));
+    prompter.answer({Prompter::Answer::Yes});
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 1, TagKind::TabelleMannschaft, 4), false);
+    setReferral->click();
+    EXPECT_EQ(selection->palette().color(QPalette::Base), QColor(Qt::red));
+    doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 3), false);
+    setReferral->click();
+    EXPECT_EQ(state->ReferralTable[1][4].ToGroup, 5);
+    EXPECT_EQ(state->NameTable[5][3], QStringLiteral("4. Gruppe A"));
 }
 
 TEST_F(ScheduleWindowTest, TheTimePlanTabShowsTheCorePlan)

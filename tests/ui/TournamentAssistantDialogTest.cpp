@@ -1,0 +1,74 @@
+#include "ui/TournamentAssistantDialog.h"
+#include "UiTestSupport.h"
+#include "structure/ScheduleCheck.h"
+#include "ui/TForm2.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+// 24 teams on 4 fields: groups, then a knockout tree with the third-place game, the teams pasted
+// with their addresses and seeded one per group. The open tournament is unsaved: the first
+// "Übernehmen" is cancelled at the question, the second discards it.
+TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
+{
+    launch();
+    state->IsSaved = false;
+    QStringList teamLines;
+    for (int team = 1; team <= 24; ++team)
+        teamLines.append(QStringLiteral("Team %1; team%1@example.org").arg(team));
+    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::No});
+
+    WhenDialogShows<TournamentAssistantDialog>([&](TournamentAssistantDialog* dialog) {
+        ChildNamed<QSpinBox>(dialog, "spTeams")->setValue(24);
+        ChildNamed<QSpinBox>(dialog, "spFields")->setValue(4);
+        PressButton(dialog, "btnPropose");
+        auto* proposals = ChildNamed<QListWidget>(dialog, "lbProposals");
+        const QStringList lines = ListLines(proposals);
+        const auto knockout = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+            return line.contains(QStringLiteral("Viertelfinale mit Spiel um Platz 3"));
+        });
+        ASSERT_NE(knockout, lines.end()) << lines.join(u'|').toStdString();
+        proposals->setCurrentRow(int(knockout - lines.begin()));
+
+        auto* structure = ChildNamed<QTreeWidget>(dialog, "tvStructure");
+        ASSERT_EQ(structure->topLevelItemCount(), 4);
+        structure->topLevelItem(3)->setText(0, QStringLiteral("Endspiele")); // as the editor would
+        EXPECT_EQ(structure->topLevelItem(3)->child(0)->text(0), QStringLiteral("Endspiele"));
+        ChildNamed<QPlainTextEdit>(dialog, "edTeams")->setPlainText(teamLines.join(u'\n'));
+        ChildNamed<QComboBox>(dialog, "cbOrder")->setCurrentIndex(int(NameOrder::Seeded));
+
+        PressButton(dialog, "btnApply");
+        EXPECT_TRUE(dialog->isVisible());
+        PressButton(dialog, "btnApply");
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    trigger("actionAssistant");
+
+    EXPECT_EQ(state->RoundCount, 4);
+    EXPECT_EQ(TotalGroups(*state), 8 + 4 + 2 + 2);
+    EXPECT_EQ(state->FieldsInRound[2], 4);
+    EXPECT_EQ(state->GameLengthInRound[4], 12);
+    EXPECT_EQ(state->NameTable[1][1], QStringLiteral("Team 1"));
+    EXPECT_EQ(state->NameTable[2][1], QStringLiteral("Team 2"));
+    EXPECT_EQ(state->NameTable[1][2], QStringLiteral("Team 9"));
+    EXPECT_EQ(state->NameTable[15][0], QStringLiteral("Endspiele"));
+    EXPECT_EQ(state->NameTable[16][0], QStringLiteral("Spiel um Platz 3"));
+    EXPECT_EQ(state->NameTable[16][1], QStringLiteral("2. Halbfinale 1"));
+    EXPECT_EQ(state->NamePoolCount, 24);
+    EXPECT_EQ(state->NamePool[24].Email, QStringLiteral("team24@example.org"));
+    EXPECT_TRUE(ScheduleCheckPassed(CheckSchedule(*state, false, QStringLiteral("9:00:00"))));
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+    EXPECT_TRUE(window->scheduleWindow().isVisible());
+    EXPECT_FALSE(prompter.pendingAnswers());
+}
+
+TEST_F(MainWindowTest, NewOffersTheAssistantWhileTheTournamentIsEmpty)
+{
+    launch();
+    EXPECT_FALSE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
+    trigger("actionNew");
+    EXPECT_TRUE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
+}
