@@ -24,11 +24,9 @@ TEST(PlanRandom, FollowsTheGeneratorFromSeedOne)
 
 TEST(Penalty, RunsOfTwoOrMoreCostFiveToTheirLength)
 {
-    EXPECT_EQ(RunScore(0), 0);
-    EXPECT_EQ(RunScore(1), 0);
-    EXPECT_EQ(RunScore(2), 25);
-    EXPECT_EQ(RunScore(3), 125);
-    EXPECT_EQ(RunScore(13), 1220703125);
+    const std::pair<int, std::int64_t> scores[] = {{0, 0}, {1, 0}, {2, 25}, {3, 125}, {13, 1220703125}};
+    for (const auto& [length, score] : scores)
+        EXPECT_EQ(RunScore(length), score) << length;
     TeamAccumulator accumulator;
     accumulator.addRun(3);
     accumulator.addRun(1);

@@ -12,7 +12,7 @@ std::unique_ptr<TournamentState> RoundWithEmptyGroup()
 }
 } // namespace
 
-TEST(RoundTeams, NumbersRunAcrossTheGroupsOfTheRound)
+TEST(RoundTeams, NumbersRunAcrossTheGroupsOfTheRoundAndSkipEmptyGroups)
 {
     const auto state = RoundWithEmptyGroup();
     EXPECT_EQ(TeamsOfRound(*state, 1), 10);
@@ -20,30 +20,19 @@ TEST(RoundTeams, NumbersRunAcrossTheGroupsOfTheRound)
     EXPECT_EQ(RoundTeamNumber(*state, 2, 1, 2), 2);
     EXPECT_EQ(RoundTeamNumber(*state, 2, 3, 1), 4);
     EXPECT_EQ(RoundTeamNumber(*state, 1, 2, 5), 10);
-}
-
-TEST(RoundTeams, GroupAndPositionSkipEmptyGroups)
-{
-    const auto state = RoundWithEmptyGroup();
     const RoundTeams teams = MakeRoundTeams(*state, 2);
     EXPECT_EQ(teams.FirstGroup, 3);
-    // Team 4 is the first position of the third group; the empty second group is passed over.
-    EXPECT_EQ(GroupOf(*state, 2, 4), 5);
-    EXPECT_EQ(PositionOf(*state, 2, 4), 1);
-    EXPECT_EQ(GroupOf(*state, 2, 3), 3);
-    EXPECT_EQ(PositionOf(*state, 2, 3), 3);
-    EXPECT_EQ(GroupInRound(*state, 2, 3), 1);
-    EXPECT_EQ(GroupInRound(*state, 2, 4), 3);
-    EXPECT_EQ(GroupInRound(*state, 2, 7), 3);
     EXPECT_EQ(teams.lastTeamOfGroup(3), 7);
-}
-
-TEST(RoundTeams, TeamZeroNamesTheFirstGroupAndNoPosition)
-{
-    const auto state = RoundWithEmptyGroup();
-    EXPECT_EQ(GroupOf(*state, 2, 0), 3);
-    EXPECT_EQ(PositionOf(*state, 2, 0), 0);
-    EXPECT_EQ(GroupInRound(*state, 2, 0), 0);
+    // Team 4 is the first position of the third group; the empty second group is passed over.
+    // Team 0 names the first group and no position.
+    const struct {
+        int team, group, position, groupInRound;
+    } cases[] = {{0, 3, 0, 0}, {3, 3, 3, 1}, {4, 5, 1, 3}, {7, 5, 4, 3}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(GroupOf(*state, 2, c.team), c.group) << c.team;
+        EXPECT_EQ(PositionOf(*state, 2, c.team), c.position) << c.team;
+        EXPECT_EQ(GroupInRound(*state, 2, c.team), c.groupInRound) << c.team;
+    }
 }
 
 TEST(RoundTeams, ARoundWithoutGroupsHasNoTeams)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 // Lets failures show game-list entries.
 void PrintTo(const GameListEntry& entry, std::ostream* out)
@@ -65,48 +66,55 @@ TEST(TimePlan, SlotsFollowTheHeaderWithTwoRowsEachAndTheNextRoundOneGameLengthLa
     EXPECT_EQ(plan.columnWidth(4), 110);
 }
 
-TEST(TimePlan, ABreakThatHasBegunIsWrittenBeforeTheNextSlot)
+TEST(TimePlan, BreaksComeBeforeTheNextSlotOnceBegunAndPassedOnesAreSkipped)
 {
-    auto state = MakeTournament({{{3}, 1}});
-    state->PauseList = {QStringLiteral("09:15   00:30")};
-    const auto output = Allocate(*state);
-    const TextGrid& plan = output->TimePlan;
-    EXPECT_EQ(plan.cell(1, 8), QStringLiteral("9:00"));
-    EXPECT_EQ(plan.cell(1, 10), QStringLiteral("9:10"));
-    EXPECT_EQ(plan.cell(1, 13), QStringLiteral("Pause"));
-    EXPECT_EQ(plan.cell(1, 16), QStringLiteral("9:45"));
-    EXPECT_EQ(plan.cell(0, 17), QStringLiteral("1"));
-    EXPECT_FALSE(plan.cell(3, 17).isEmpty());
-}
-
-TEST(TimePlan, BreaksThatHavePassedAreSkippedAndTheClockNeverGoesBack)
-{
-    auto state = MakeTournament({{{4}, 1}});
-    // The second break ends while the first one still runs.
-    state->PauseList = {QStringLiteral("09:05   00:10"), QStringLiteral("09:06   00:10")};
-    auto output = Allocate(*state);
-    EXPECT_EQ(output->TimePlan.cell(1, 8), QStringLiteral("9:00"));
-    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
-    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("9:15"));
-    EXPECT_EQ(output->TimePlan.cell(1, 16), QStringLiteral("9:25"));
-
-    // A break before the start, then one the clock reaches.
-    state->StartTime = QStringLiteral("14:00");
-    state->PauseList = {QStringLiteral("11:30   1:00"), QStringLiteral("14:05   00:30")};
-    output = Allocate(*state);
-    EXPECT_EQ(output->TimePlan.cell(1, 8), QStringLiteral("14:00"));
-    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
-    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("14:35"));
-    EXPECT_EQ(output->TimePlan.cell(1, 16), QStringLiteral("14:45"));
-}
-
-TEST(TimePlan, ABreakLineWithAOneDigitHourDurationIsReadFromItsTwelveCharacters)
-{
-    auto state = MakeTournament({{{3}, 1}});
-    state->PauseList = {QStringLiteral("09:05   1:30")};
-    const auto output = Allocate(*state);
-    EXPECT_EQ(output->TimePlan.cell(1, 11), QStringLiteral("Pause"));
-    EXPECT_EQ(output->TimePlan.cell(1, 14), QStringLiteral("10:35"));
+    struct Cell {
+        int col, row;
+        const char* text;
+    };
+    struct Case {
+        const char* what;
+        int teams;
+        const char* start;
+        QStringList breaks;
+        std::vector<Cell> cells;
+    };
+    const Case cases[] = {
+        {"a break that has begun",
+         3,
+         "9:00",
+         {"09:15   00:30"},
+         {{1, 8, "9:00"}, {1, 10, "9:10"}, {1, 13, "Pause"}, {1, 16, "9:45"}, {0, 17, "1"}}},
+        {"the second break ends while the first one still runs",
+         4,
+         "9:00",
+         {"09:05   00:10", "09:06   00:10"},
+         {{1, 8, "9:00"}, {1, 11, "Pause"}, {1, 14, "9:15"}, {1, 16, "9:25"}}},
+        {"a break before the start, then one the clock reaches",
+         4,
+         "14:00",
+         {"11:30   1:00", "14:05   00:30"},
+         {{1, 8, "14:00"}, {1, 11, "Pause"}, {1, 14, "14:35"}, {1, 16, "14:45"}}},
+        {"a break that ended as the slot begins",
+         3,
+         "9:00",
+         {"09:05   00:05"},
+         {{1, 10, "9:10"}, {1, 12, "9:20"}}},
+        {"a duration with a one-digit hour",
+         3,
+         "9:00",
+         {"09:05   1:30"},
+         {{1, 11, "Pause"}, {1, 14, "10:35"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto state = MakeTournament({{{c.teams}, 1}});
+        state->StartTime = QString::fromLatin1(c.start);
+        state->PauseList = c.breaks;
+        const auto output = Allocate(*state);
+        for (const Cell& cell : c.cells)
+            EXPECT_EQ(output->TimePlan.cell(cell.col, cell.row), QString::fromLatin1(cell.text)) << cell.row;
+    }
 }
 
 TEST(TimePlan, ResultsAreFoundByGroupAndGame)

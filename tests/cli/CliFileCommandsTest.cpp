@@ -1,6 +1,8 @@
-// korvane-cli info and save, run as a separate process.
+// korvane-cli info, save and referrals, run as a separate process.
+#include "model/ReferralDump.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/LoadedTournament.h"
 
 #include "BuildInfo.h"
 
@@ -31,6 +33,17 @@ TEST(CliFileCommands, SaveOfTheExampleGivesAByteIdenticalFile)
     EXPECT_EQ(FileContents(out), FileContents(DataFile(QStringLiteral("normal.auf"))));
 }
 
+TEST(CliFileCommands, ReferralsWritesTheDumpOfTheLoadedExample)
+{
+    const QByteArray expected = ReferralDumpText(*LoadedTournament());
+    ASSERT_TRUE(expected.contains("\r\n")) << "the example has referrals";
+    QTemporaryDir folder;
+    const QString out = folder.filePath(ReferralDumpFileName);
+    const CliRun run = RunCli({QStringLiteral("referrals"), ExampleTournamentFile(), out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(FileContents(out), expected);
+}
+
 TEST(CliFileCommands, VersionAndHelpNameTheProgramAndTheCommand)
 {
     const CliRun version = RunCliCommand(QStringLiteral("--version"), {});
@@ -58,35 +71,6 @@ TEST(CliFileCommands, InfoSummarisesTheExample)
                                                          "Spiele: 44\n"
                                                          "Ergebnisse: 12\n"
                                                          "Namenspool: 18\n"));
-}
-
-TEST(CliFileCommands, FailuresGoToStandardErrorWithAnErrorStatus)
-{
-    QTemporaryDir folder;
-    const QString damaged = folder.filePath(QStringLiteral("kaputt.auf"));
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Turnier\r\n5.08\r\n");
-    file.close();
-
-    const CliRun missing = RunCli({QStringLiteral("info"), folder.filePath(QStringLiteral("fehlt.auf"))});
-    EXPECT_NE(missing.exitCode, 0);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Einladen klappt nich !")));
-    EXPECT_TRUE(missing.out.isEmpty());
-
-    const CliRun truncated =
-        RunCli({QStringLiteral("save"), damaged, folder.filePath(QStringLiteral("o.auf"))});
-    EXPECT_NE(truncated.exitCode, 0);
-    EXPECT_TRUE(truncated.err.contains(QStringLiteral("Zeile 3:"))) << truncated.err.toStdString();
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("o.auf"))));
-
-    const CliRun unwritable = RunCli(
-        {QStringLiteral("save"), DataFile(QStringLiteral("normal.auf")), damaged + QStringLiteral("/o.auf")});
-    EXPECT_NE(unwritable.exitCode, 0);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Fehler")));
-
-    EXPECT_EQ(RunCli({QStringLiteral("save"), damaged}).exitCode, 2);
-    EXPECT_EQ(RunCli({QStringLiteral("info")}).exitCode, 2);
 }
 
 // The damaged files of tests/fixtures/damaged through the commands an organiser would run.

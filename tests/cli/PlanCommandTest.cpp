@@ -7,6 +7,7 @@
 #include "output/GridExport.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/LoadedTournament.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +24,11 @@ PlanRun RunPlan(const QStringList& arguments)
     return RunCliCommand(QStringLiteral("plan"), arguments);
 }
 
-std::unique_ptr<TournamentState> LoadedExample(const QString& path = ExampleTournamentFile())
-{
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(LoadTournament(*state, path, prompter));
-    return state;
-}
-
 // The example with five fields in its first round of four groups, so that the search runs there,
 // saved as "suche.auf" in the folder; `depth` is its "Rechentiefe".
 QString SearchedExample(const QTemporaryDir& dir, const QString& depth = QStringLiteral("50"))
 {
-    auto state = LoadedExample();
+    auto state = LoadedTournament();
     state->FieldsInRound[1] = 5;
     state->Settings.SearchDepth = depth;
     const QString path = dir.filePath(QStringLiteral("suche.auf"));
@@ -50,7 +42,7 @@ QString SearchedExample(const QTemporaryDir& dir, const QString& depth = QString
 std::unique_ptr<AllocationOutput> PlannedExample(const AllocationOptions& options = {}, int gameListRound = 0,
                                                  const QString& path = ExampleTournamentFile())
 {
-    const auto state = LoadedExample(path);
+    const auto state = LoadedTournament(path);
     auto output = std::make_unique<AllocationOutput>();
     if (gameListRound >= 1)
         RequestGameLists(*output, gameListRound);
@@ -93,7 +85,7 @@ TEST(PlanCommand, WritesTheGameListsOfARound)
     const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("2"),
                                  QStringLiteral("--gamelists")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto state = LoadedExample();
+    const auto state = LoadedTournament();
     const auto output = PlannedExample({}, 2);
     const QStringList pages = GameListPages(*state, output->GameLists, 2);
     EXPECT_EQ(QString::fromUtf8(run.out), pages.join(u'\n') + u'\n');
@@ -111,22 +103,6 @@ TEST(PlanCommand, TimingAddsOneLineAfterTheReports)
     EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Platzverteilung berechnet in ")));
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" ms")));
     EXPECT_EQ(run.out, ExportGridText(PlannedExample()->TimePlan, GridTextFormat::Xls));
-}
-
-TEST(PlanCommand, RejectsWrongArguments)
-{
-    for (const char* depth : {"viel", "100000", "-10000"})
-        EXPECT_EQ(
-            RunPlan({ExampleTournamentFile(), QStringLiteral("--depth"), QLatin1String(depth)}).exitCode, 2);
-    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("1")}).exitCode, 2);
-    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("9"),
-                       QStringLiteral("--gamelists")})
-                  .exitCode,
-              2);
-    EXPECT_EQ(RunPlan({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("pdf")}).exitCode,
-              2);
-    EXPECT_EQ(RunPlan({}).exitCode, 2);
-    EXPECT_EQ(RunPlan({QStringLiteral("/nicht/da.auf")}).exitCode, 1);
 }
 
 TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)

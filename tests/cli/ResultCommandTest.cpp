@@ -5,6 +5,7 @@
 #include "results/ResultTable.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/LoadedTournament.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -34,13 +35,7 @@ protected:
                       more);
     }
 
-    std::unique_ptr<TournamentState> load(const QString& path)
-    {
-        auto state = std::make_unique<TournamentState>();
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(LoadTournament(*state, path, prompter));
-        return state;
-    }
+    std::unique_ptr<TournamentState> load(const QString& path) { return LoadedTournament(path); }
 
     QTemporaryDir folder;
     QString file;

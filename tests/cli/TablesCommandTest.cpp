@@ -5,6 +5,7 @@
 #include "results/ScheduleGrid.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/LoadedTournament.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +26,7 @@ TablesRun RunTables(const QStringList& arguments)
 // The example as the schedule window shows it right after loading.
 std::unique_ptr<TournamentState> RenderedExample()
 {
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
+    auto state = LoadedTournament();
     RenderScheduleGrid(*state);
     return state;
 }
@@ -81,24 +79,4 @@ TEST(TablesCommand, WritesCsvAndXlsFilesAsTheExportDoes)
         RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("xls")});
     ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
     EXPECT_EQ(toStdout.out, ExportGridText(state->ScheduleGrid, GridTextFormat::Xls));
-}
-
-TEST(TablesCommand, RefusesBadArgumentsAndReportsUnreadableFiles)
-{
-    const TablesRun format =
-        RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("pdf")});
-    EXPECT_EQ(format.exitCode, 2);
-    EXPECT_TRUE(format.out.isEmpty());
-    EXPECT_EQ(RunTables({}).exitCode, 2);
-
-    QTemporaryDir folder;
-    const TablesRun missing = RunTables({folder.filePath(QStringLiteral("fehlt.auf"))});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Einladen klappt nich !")));
-
-    const TablesRun unwritable = RunTables(
-        {ExampleTournamentFile(), QStringLiteral("-o"), folder.filePath(QStringLiteral("fehlt/plan.csv"))});
-    EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("nicht möglich")));
 }

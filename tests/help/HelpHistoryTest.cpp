@@ -73,13 +73,15 @@ TEST(HelpText, WordUnderTheMouseStartsAtTheBlankBeforeIt)
 
 TEST(HelpText, ClickedWordsLeadToTheirTopics)
 {
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" (#50)")), 50);
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" ##120,")),
-              std::nullopt); // digits must follow the first "#"
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral("110 Seitenleiste")), 110); // a number at a line's start
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" 110")),
-              std::nullopt); // within a line: the blank comes first
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" Runde")), std::nullopt);
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" #")), std::nullopt);
-    EXPECT_EQ(ReferencedHelpTopic(QStringLiteral(" #99999999999")), std::nullopt);
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {" (#50)", 50},
+        {" ##120,", std::nullopt}, // digits must follow the first "#"
+        {"110 Seitenleiste", 110}, // a number at a line's start
+        {" 110", std::nullopt},    // within a line: the blank comes first
+        {" Runde", std::nullopt},
+        {" #", std::nullopt},
+        {" #99999999999", std::nullopt},
+    };
+    for (const auto& [word, topic] : cases)
+        EXPECT_EQ(ReferencedHelpTopic(QString::fromLatin1(word)), topic) << word;
 }

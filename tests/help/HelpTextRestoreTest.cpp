@@ -1,6 +1,7 @@
 #include "help/HelpTextRestore.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,61 +16,48 @@ void writeFile(const QString& path, const QByteArray& content)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class HelpTextRestoreTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(work.isValid() && program.isValid());
-        writeFile(workCopy(), "##20 meine Notizen");
-        writeFile(QDir(program.path()).filePath(HelpBackupFileName), "##20 Original");
-    }
-    QString workCopy() const { return QDir(work.path()).filePath(HelpTextFileName); }
-
-    QTemporaryDir work;
-    QTemporaryDir program;
-    ScriptedPrompter prompter;
-};
 } // namespace
 
-TEST_F(HelpTextRestoreTest, NoKeepsThePersonalNotes)
+TEST(HelpTextRestore, TheBackupReplacesTheNotesOnlyAfterYesAndOnlyWhenItIsThere)
 {
-    prompter.answer({Prompter::Answer::No});
-    EXPECT_FALSE(RestoreOriginalHelpText(work.path(), program.path(), prompter));
-    EXPECT_EQ(readFile(workCopy()), QByteArray("##20 meine Notizen"));
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Info"));
-    EXPECT_EQ(prompter.shown()[0].text, QStringLiteral("Vorsicht ! Wollen Sie wirklich alle persönlichen "
-                                                       "Anmerkungen in der Direkthilfe löschen ? "));
-}
-
-TEST_F(HelpTextRestoreTest, YesReplacesTheWorkingCopyByTheBackup)
-{
-    prompter.answer({Prompter::Answer::Yes});
-    EXPECT_TRUE(RestoreOriginalHelpText(work.path(), program.path(), prompter));
-    EXPECT_EQ(readFile(workCopy()), QByteArray("##20 Original"));
-    EXPECT_EQ(prompter.shown().size(), 1u);
-}
-
-TEST_F(HelpTextRestoreTest, MissingWorkingCopyIsCreated)
-{
-    QFile::remove(workCopy());
-    prompter.answer({Prompter::Answer::Yes});
-    EXPECT_TRUE(RestoreOriginalHelpText(work.path(), program.path(), prompter));
-    EXPECT_EQ(readFile(workCopy()), QByteArray("##20 Original"));
-}
-
-TEST_F(HelpTextRestoreTest, MissingBackupLeavesTheNotesAlone)
-{
-    QFile::remove(QDir(program.path()).filePath(HelpBackupFileName));
-    prompter.answer({Prompter::Answer::Yes});
-    EXPECT_FALSE(RestoreOriginalHelpText(work.path(), program.path(), prompter));
-    EXPECT_EQ(readFile(workCopy()), QByteArray("##20 meine Notizen"));
-    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Handbuch Direkthilfe kann nicht geladen werden"));
+    const QString asked =
+        QStringLiteral("Vorsicht ! Wollen Sie wirklich alle persönlichen Anmerkungen in der "
+                       "Direkthilfe löschen ? ");
+    const QString notLoaded = QStringLiteral("Handbuch Direkthilfe kann nicht geladen werden");
+    const QByteArray notes("##20 meine Notizen");
+    const QByteArray original("##20 Original");
+    struct Case {
+        const char* what;
+        Prompter::Answer answer;
+        bool withWorkCopy, withBackup, restored;
+        QByteArray afterwards;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {"no keeps the notes", Prompter::Answer::No, true, true, false, notes, {asked}},
+        {"yes replaces the working copy", Prompter::Answer::Yes, true, true, true, original, {asked}},
+        {"a missing working copy is created", Prompter::Answer::Yes, false, true, true, original, {asked}},
+        {"a missing backup leaves the notes",
+         Prompter::Answer::Yes,
+         true,
+         false,
+         false,
+         notes,
+         {asked, notLoaded}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir work;
+        QTemporaryDir program;
+        const QString workCopy = QDir(work.path()).filePath(HelpTextFileName);
+        if (c.withWorkCopy)
+            writeFile(workCopy, notes);
+        if (c.withBackup)
+            writeFile(QDir(program.path()).filePath(HelpBackupFileName), original);
+        ScriptedPrompter prompter;
+        prompter.answer({c.answer});
+        EXPECT_EQ(RestoreOriginalHelpText(work.path(), program.path(), prompter), c.restored);
+        EXPECT_EQ(FileContents(workCopy), c.afterwards);
+        EXPECT_EQ(prompter.texts(), c.shown);
+    }
 }

@@ -53,7 +53,7 @@ TEST(SettingsSnapshot, RestoreCoversEverythingButTheLivePlanOptions)
     EXPECT_EQ(changed, expected);
 }
 
-TEST(SettingsSnapshot, ScopeWithoutChoiceComesBackWithoutChoice)
+TEST(SettingsSnapshot, ScopeWithoutChoiceComesBackWithoutChoiceAndTheReadOnlyFieldShowsAtMostFour)
 {
     TournamentSettings settings;
     settings.DirectCompareScope = CompareScope::None;
@@ -61,14 +61,10 @@ TEST(SettingsSnapshot, ScopeWithoutChoiceComesBackWithoutChoice)
     settings.DirectCompareScope = CompareScope::SameRound;
     RestoreSettingsSnapshot(settings, snapshot);
     EXPECT_EQ(settings.DirectCompareScope, CompareScope::None);
-}
 
-TEST(SettingsSnapshot, ReadOnlyFieldShowsAtMostFour)
-{
-    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("7")), QStringLiteral("4"));
-    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("4")), QStringLiteral("4"));
-    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("2")), QStringLiteral("2"));
-    EXPECT_EQ(CappedFieldsPerLine(QStringLiteral("x")), QStringLiteral("x"));
+    const std::pair<const char*, const char*> capped[] = {{"7", "4"}, {"4", "4"}, {"2", "2"}, {"x", "x"}};
+    for (const auto& [typed, shown] : capped)
+        EXPECT_EQ(CappedFieldsPerLine(QString::fromLatin1(typed)), QString::fromLatin1(shown));
 }
 
 TEST(AcceptSettings, NoNumberGivesTheMessageAndFiftyAndStaysOpen)
@@ -94,7 +90,7 @@ TEST(AcceptSettings, NoNumberGivesTheMessageAndFiftyAndStaysOpen)
     EXPECT_EQ(prompter.shown().size(), 1u);
 }
 
-TEST(AcceptSettings, NumbersAreWrittenInNormalForm)
+TEST(AcceptSettings, NumbersAreWrittenInNormalFormAndThePlanIsRenderedOnlyWhileKeptUpToDate)
 {
     auto state = std::make_unique<TournamentState>();
     ScriptedPrompter prompter;
@@ -103,12 +99,7 @@ TEST(AcceptSettings, NumbersAreWrittenInNormalForm)
     EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("7"));
     EXPECT_FALSE(AcceptSettings(*state, QString(), prompter).closes);
     EXPECT_FALSE(AcceptSettings(*state, QStringLiteral("5x"), prompter).closes);
-}
 
-TEST(AcceptSettings, PlanIsRenderedOnlyWhileKeptUpToDate)
-{
-    auto state = std::make_unique<TournamentState>();
-    ScriptedPrompter prompter;
     EXPECT_TRUE(AcceptSettings(*state, QStringLiteral("50"), prompter).renderPlan);
     state->Settings.KeepPlanUpdated = false;
     EXPECT_FALSE(AcceptSettings(*state, QStringLiteral("50"), prompter).renderPlan);

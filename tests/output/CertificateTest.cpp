@@ -148,6 +148,9 @@ TEST(PlacedTeams, CertificatesForThePlacedTeamsOfAGroupGoIntoSafelyNamedFiles)
     EXPECT_EQ(teams, (QList<PlacedTeam>{{1, QStringLiteral("B")}, {2, QStringLiteral("Adler")}}));
     EXPECT_EQ(PlacedTeams(*state, 2, 9).size(), 2); // a group of two has two places
     EXPECT_TRUE(PlacedTeams(*state, 0, 3).isEmpty());
+    // A team line of the table gives the name without its place.
+    EXPECT_EQ(CertificateName(QStringLiteral("2) Adler")), QStringLiteral(" Adler"));
+    EXPECT_EQ(CertificateName(QStringLiteral("Adler")), QStringLiteral("Adler"));
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;

@@ -4,18 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-ScoreEntry goals(const char* text)
-{
-    return ParseScoreEntry(QString(), QString::fromUtf8(text));
-}
-
-ScoreEntry sets(const char* text)
-{
-    return ParseScoreEntry(QString::fromUtf8(text), QString());
-}
-} // namespace
-
 TEST(NumberScanner, SkipsNonDigitsAndStopsAfterOneRun)
 {
     NumberScanner scanner(u"  -15:7x");
@@ -36,107 +24,95 @@ TEST(NumberScanner, OverlongRunsStopAtTheLargestScore)
     EXPECT_EQ(scanner.next(), 3);
 }
 
-TEST(ScoreSyntax, AnyNonDigitSeparatesTheGoals)
+// What the two fields of the result dialog make of a typed score. -1 and nullptr: not checked.
+TEST(ScoreSyntax, TypedFieldsGiveTheActionCountsAndNormalisedTexts)
 {
-    for (const char* text : {"3:1", "3-1", " 3 : 1", "3 1", "3:1:7", "Tore 3 zu 1"}) {
-        const ScoreEntry entry = goals(text);
-        EXPECT_EQ(entry.EntryAction, ScoreEntry::Action::Store) << text;
-        EXPECT_EQ(entry.GoalsFirst, 3) << text;
-        EXPECT_EQ(entry.GoalsSecond, 1) << text;
-        EXPECT_EQ(entry.GoalsField, QStringLiteral("3 : 1")) << text;
-        EXPECT_TRUE(entry.ScoreText.isEmpty()) << text;
-        EXPECT_TRUE(entry.SetsField.isEmpty()) << text;
+    using Action = ScoreEntry::Action;
+    struct Case {
+        const char* sets;
+        const char* goals;
+        Action action;
+        int setsFirst = -1, setsSecond = -1, goalsFirst = -1, goalsSecond = -1;
+        const char* goalsField = nullptr;
+        const char* scoreText = nullptr;
+        bool cancelled = false;
+    };
+    const Case cases[] = {
+        // Any non-digit separates the goals; the sets fields stay empty.
+        {"", "3:1", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", "3-1", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", " 3 : 1", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", "3 1", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", "3:1:7", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", "Tore 3 zu 1", Action::Store, 0, 0, 3, 1, "3 : 1", ""},
+        {"", "5", Action::Store, 0, 0, 5, 0, "5 : "},
+        {"", "5 : ", Action::Store, -1, -1, 5, 0, "5 : "}, // reads back alike
+        {"", "4;O", Action::Store, -1, -1, 4, 0, "4 : "},
+        // Zero deletes (the field stays as typed), but zero to zero is a result.
+        {"", "0", Action::Delete, -1, -1, -1, -1, "0"},
+        {"", "-0", Action::Delete, -1, -1, -1, -1, "-0"},
+        {"", " 0", Action::Delete, -1, -1, -1, -1, " 0"},
+        {"", "", Action::Delete, -1, -1, -1, -1, ""},
+        {"", "  ", Action::Delete, -1, -1, -1, -1, "  "},
+        {"0", "", Action::Delete},
+        {"15:7", "0", Action::Delete},
+        {"", "0:0", Action::Store, -1, -1, 0, 0},
+        {"", "0 0", Action::Store, -1, -1, 0, 0},
+        {"", "00", Action::Store, -1, -1, 0, 0},
+        {"", "0:", Action::Store, -1, -1, 0, 0},
+        {"0:0", "", Action::Store},
+        // Only a lower-case x alone cancels, whatever the sets field holds; the counts are still
+        // read, and the goals field stays "x" for the confirming press.
+        {"", "x", Action::Store, 0, 0, 0, 0, "x", "x", true},
+        {"15:7 0", "x", Action::Store, 1, -1, 15, -1, "x", "x", true},
+        {"0", "x", Action::Store, -1, -1, -1, -1, "x", "x", true},
+        {"x", "", Action::Store, -1, -1, -1, -1, nullptr, "x", true},
+        // Text without a digit is refused, not read as empty.
+        {"", "abc", Action::Refuse},
+        {"abc", "", Action::Refuse},
+        {"", "-", Action::Refuse},
+        {"-", "", Action::Refuse},
+        {"", "X", Action::Refuse},
+        {"X", "", Action::Refuse},
+        {"", " x", Action::Refuse},
+        {" x", "", Action::Refuse},
+        {"", ":", Action::Refuse},
+        {":", "", Action::Refuse},
+        {"o", "3:1", Action::Refuse},
+        // Sets are counted (a level set for neither team) and their points summed; when there
+        // are any they decide the goals, while the goals field is still normalised.
+        {"15:7, 8-15 11 15", "", Action::Store, 1, 2, 34, 37, nullptr, "15:7  8:15  11:15  "},
+        {"15:15 15:7", "", Action::Store, 1, 0, 30, 22},
+        {"15:7 8", "", Action::Store, 2, -1, -1, -1, nullptr, "15:7  8:0  "},
+        {"15:7", "3:1", Action::Store, -1, -1, 15, 7, "3 : 1"},
+        {"  ", "3:1", Action::Store, -1, -1, 3, -1, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("sets \"") + c.sets + "\", goals \"" + c.goals + "\"");
+        const ScoreEntry entry = ParseScoreEntry(QString::fromUtf8(c.sets), QString::fromUtf8(c.goals));
+        EXPECT_EQ(entry.EntryAction, c.action);
+        if (c.goalsField) {
+            EXPECT_EQ(entry.GoalsField, QString::fromUtf8(c.goalsField));
+        }
+        if (c.action != Action::Store)
+            continue;
+        EXPECT_EQ(entry.Cancelled, c.cancelled);
+        const std::pair<qint64, int> counts[] = {{entry.SetsFirst, c.setsFirst},
+                                                 {entry.SetsSecond, c.setsSecond},
+                                                 {entry.GoalsFirst, c.goalsFirst},
+                                                 {entry.GoalsSecond, c.goalsSecond}};
+        for (const auto& [value, expected] : counts) {
+            if (expected >= 0) {
+                EXPECT_EQ(value, expected);
+            }
+        }
+        if (c.scoreText) {
+            EXPECT_EQ(entry.ScoreText, QString::fromUtf8(c.scoreText));
+            if (!c.cancelled) {
+                EXPECT_EQ(entry.SetsField, entry.ScoreText);
+            }
+        }
     }
-    const ScoreEntry single = goals("5");
-    EXPECT_EQ(single.GoalsField, QStringLiteral("5 : "));
-    EXPECT_EQ(single.GoalsSecond, 0);
-    EXPECT_EQ(goals("5 : ").GoalsField, QStringLiteral("5 : ")); // reads back alike
-}
-
-TEST(ScoreSyntax, ZeroDeletesButZeroToZeroIsAResult)
-{
-    for (const char* text : {"0", "-0", " 0", "", "  "}) {
-        const ScoreEntry entry = goals(text);
-        EXPECT_EQ(entry.EntryAction, ScoreEntry::Action::Delete) << text;
-        EXPECT_EQ(entry.GoalsField, QString::fromUtf8(text)) << "a deletion leaves the field as typed";
-    }
-    for (const char* text : {"0:0", "0 0", "00", "0:"}) {
-        const ScoreEntry entry = goals(text);
-        EXPECT_EQ(entry.EntryAction, ScoreEntry::Action::Store) << text;
-        EXPECT_EQ(entry.GoalsFirst, 0) << text;
-        EXPECT_EQ(entry.GoalsSecond, 0) << text;
-    }
-    EXPECT_EQ(sets("0").EntryAction, ScoreEntry::Action::Delete);
-    EXPECT_EQ(ParseScoreEntry(QStringLiteral("15:7"), QStringLiteral("0")).EntryAction,
-              ScoreEntry::Action::Delete);
-    EXPECT_EQ(sets("0:0").EntryAction, ScoreEntry::Action::Store);
-}
-
-TEST(ScoreSyntax, OnlyALowerCaseXAloneCancelsTheGame)
-{
-    const ScoreEntry cancelled = goals("x");
-    EXPECT_EQ(cancelled.EntryAction, ScoreEntry::Action::Store);
-    EXPECT_TRUE(cancelled.Cancelled);
-    EXPECT_EQ(cancelled.ScoreText, QStringLiteral("x"));
-    EXPECT_EQ(cancelled.GoalsField, QStringLiteral("x")); // stays "x" for the confirming press
-    EXPECT_EQ(cancelled.GoalsFirst, 0);
-
-    // whatever the sets field holds, also "0"; the counts are still read from the fields
-    const ScoreEntry withSets = ParseScoreEntry(QStringLiteral("15:7 0"), QStringLiteral("x"));
-    EXPECT_TRUE(withSets.Cancelled);
-    EXPECT_EQ(withSets.ScoreText, QStringLiteral("x"));
-    EXPECT_EQ(withSets.SetsFirst, 1);
-    EXPECT_EQ(withSets.GoalsFirst, 15);
-    EXPECT_EQ(ParseScoreEntry(QStringLiteral("0"), QStringLiteral("x")).EntryAction,
-              ScoreEntry::Action::Store);
-
-    EXPECT_TRUE(sets("x").Cancelled);
-    EXPECT_FALSE(goals(" x").Cancelled);
-}
-
-TEST(ScoreSyntax, TextWithoutADigitIsRefusedNotReadAsEmpty)
-{
-    for (const char* text : {"abc", "-", "X", " x", ":"}) {
-        EXPECT_EQ(goals(text).EntryAction, ScoreEntry::Action::Refuse) << text;
-        EXPECT_EQ(sets(text).EntryAction, ScoreEntry::Action::Refuse) << text;
-    }
-    EXPECT_EQ(ParseScoreEntry(QStringLiteral("o"), QStringLiteral("3:1")).EntryAction,
-              ScoreEntry::Action::Refuse);
-    EXPECT_EQ(goals("4;O").EntryAction, ScoreEntry::Action::Store); // a digit: "4 : "
-}
-
-TEST(ScoreSyntax, SetsAreCountedAndTheirPointsSummed)
-{
-    const ScoreEntry entry = sets("15:7, 8-15 11 15");
-    EXPECT_EQ(entry.SetsFirst, 1);
-    EXPECT_EQ(entry.SetsSecond, 2);
-    EXPECT_EQ(entry.GoalsFirst, 34);
-    EXPECT_EQ(entry.GoalsSecond, 37);
-    EXPECT_EQ(entry.ScoreText, QStringLiteral("15:7  8:15  11:15  "));
-    EXPECT_EQ(entry.SetsField, entry.ScoreText);
-
-    const ScoreEntry level = sets("15:15 15:7");
-    EXPECT_EQ(level.SetsFirst, 1) << "a set 15:15 counts for neither team";
-    EXPECT_EQ(level.SetsSecond, 0);
-    EXPECT_EQ(level.GoalsFirst, 30);
-    EXPECT_EQ(level.GoalsSecond, 22);
-
-    const ScoreEntry oddCount = sets("15:7 8");
-    EXPECT_EQ(oddCount.ScoreText, QStringLiteral("15:7  8:0  "));
-    EXPECT_EQ(oddCount.SetsFirst, 2);
-}
-
-TEST(ScoreSyntax, SetsDecideTheGoalsWhenThereAreAny)
-{
-    const ScoreEntry fromSets = ParseScoreEntry(QStringLiteral("15:7"), QStringLiteral("3:1"));
-    EXPECT_EQ(fromSets.GoalsFirst, 15);
-    EXPECT_EQ(fromSets.GoalsSecond, 7);
-    EXPECT_EQ(fromSets.GoalsField, QStringLiteral("3 : 1")); // the field is still normalised
-
-    const ScoreEntry fromGoals = ParseScoreEntry(QStringLiteral("  "), QStringLiteral("3:1"));
-    EXPECT_EQ(fromGoals.GoalsFirst, 3);
-    EXPECT_TRUE(fromGoals.ScoreText.isEmpty());
-    EXPECT_TRUE(fromGoals.SetsField.isEmpty());
 }
 
 TEST(ScoreSyntax, NormalisedFieldsReadBackToTheSameResult)

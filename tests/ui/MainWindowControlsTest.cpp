@@ -181,22 +181,6 @@ TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasAName)
     EXPECT_EQ(BaseColour(teams), normal);
 }
 
-TEST_F(MainWindowTest, SpeedButtonsCarryTheirHints)
-{
-    launch();
-    const std::pair<const char*, const char*> hints[] = {{"sbLaden", "Korvane laden"},
-                                                         {"sbSpeichern", "Korvane speichern"},
-                                                         {"sbEinstellungen", "Einstellungen"},
-                                                         {"sbSpielplan", "Spielplan und Tabelle"},
-                                                         {"sbEnde", "Ende"}};
-    for (const auto& [name, hint] : hints) {
-        auto* action = window->findChild<QAction*>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_EQ(action->toolTip(), QString::fromUtf8(hint));
-        EXPECT_FALSE(action->icon().isNull()) << name;
-    }
-}
-
 TEST_F(MainWindowTest, ScheduleCommandOpensTheScheduleWindow)
 {
     launch();
