@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -85,6 +86,40 @@ protected:
         doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, group, TagKind::Tore, game));
     }
 
+    // enterGoals, and the view is told of every cell that changed without being reset; its
+    // columns are as wide as a reload makes them.
+    void enterGoalsWatchingTheView(int group, int game, const QString& score)
+    {
+        const TextGrid before = state->ScheduleGrid;
+        QSignalSpy resets(scheduleView->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy changes(scheduleView->model(), &QAbstractItemModel::dataChanged);
+        enterGoals(group, game, score);
+        EXPECT_EQ(resets.count(), 0);
+        const auto told = [&changes](int col, int row) {
+            for (const QList<QVariant>& change : changes) {
+                const auto topLeft = change.at(0).value<QModelIndex>();
+                const auto bottomRight = change.at(1).value<QModelIndex>();
+                if (col >= topLeft.column() && col <= bottomRight.column() && row >= topLeft.row() &&
+                    row <= bottomRight.row())
+                    return true;
+            }
+            return false;
+        };
+        const TextGrid& after = state->ScheduleGrid;
+        for (int row = 0; row < after.rowCount(); ++row)
+            for (int col = 0; col < after.columnCount(); ++col)
+                if (after.cell(col, row) != before.cell(col, row) ||
+                    after.colour(col, row) != before.colour(col, row)) {
+                    EXPECT_TRUE(told(col, row)) << col << "," << row;
+                }
+        std::vector<int> widths;
+        for (int col = 0; col < after.columnCount(); ++col)
+            widths.push_back(scheduleView->columnWidth(col));
+        scheduleView->reload();
+        for (int col = 0; col < after.columnCount(); ++col)
+            EXPECT_EQ(scheduleView->columnWidth(col), widths[std::size_t(col)]) << col;
+    }
+
     QString scheduleText(TaggedCell cell) const
     {
         return scheduleView->model()->index(cell.row, cell.col).data().toString();
@@ -103,7 +138,7 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
               QStringLiteral("2) 1. Gruppe B"));
 
-    enterGoals(2, 4, QStringLiteral("2:1"));
+    enterGoalsWatchingTheView(2, 4, QStringLiteral("2:1"));
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
               QStringLiteral("  2 : 1"));
     EXPECT_NE(TableTexts(state->ScheduleGrid, 2), tableBefore);
@@ -111,7 +146,7 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     EXPECT_FALSE(state->GroupCompleted[2]);
 
     enterGoals(2, 5, QStringLiteral("1:0"));
-    enterGoals(2, 6, QStringLiteral("0:3"));
+    enterGoalsWatchingTheView(2, 6, QStringLiteral("0:3")); // the winners go on into the final
     ASSERT_TRUE(state->GroupCompleted[2]);
     const QString winner = state->NameTable[2][state->RankedPosition[2][1]];
     const QString runnerUp = state->NameTable[2][state->RankedPosition[2][2]];
