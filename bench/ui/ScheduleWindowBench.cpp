@@ -105,6 +105,14 @@ struct Desk {
         viewportPaints->reset();
     }
 
+    // A click on the name of the team on `position` of the group: its games are highlighted.
+    void clickTeam(const GroupBlock& block, int position)
+    {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->cellRect(block.Column, block.teamRow(position)).center());
+        paintPending();
+    }
+
     void countPaints(benchmark::State& bench) const
     {
         bench.counters["paints"] =
@@ -181,12 +189,8 @@ static void BM_ClickHighlightPainted(benchmark::State& bench)
     const GroupBlock block = LocateGroupBlock(*d.state, 50);
     d.showAt(block.Column, block.teamRow(7));
     int click = 0;
-    for (auto _ : bench) {
-        const int row = block.teamRow(++click % 2 == 0 ? 7 : 8);
-        QTest::mouseClick(d.view->viewport(), Qt::LeftButton, {},
-                          d.view->cellRect(block.Column, row).center());
-        paintPending();
-    }
+    for (auto _ : bench)
+        d.clickTeam(block, ++click % 2 == 0 ? 7 : 8);
     d.countPaints(bench);
 }
 BENCHMARK(BM_ClickHighlightPainted)->Unit(benchmark::kMillisecond);
@@ -197,9 +201,7 @@ static void BM_ScrollRehighlightPainted(benchmark::State& bench)
     Desk& d = desk();
     const GroupBlock block = LocateGroupBlock(*d.state, 50);
     d.showAt(block.Column, block.teamRow(7));
-    QTest::mouseClick(d.view->viewport(), Qt::LeftButton, {},
-                      d.view->cellRect(block.Column, block.teamRow(7)).center());
-    paintPending();
+    d.clickTeam(block, 7);
     d.viewportPaints->reset();
     QScrollBar* bar = d.view->verticalScrollBar();
     int step = 0;

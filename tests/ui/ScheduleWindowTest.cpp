@@ -15,18 +15,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
-
-#include <cstdio>
 
 namespace {
 const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
@@ -249,51 +245,6 @@ TEST_F(ScheduleWindowTest, ALongAllocationShowsItsProgressAndCancelsKeepingThePr
         ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
         QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
                                    "nicht neu berechnet.")});
-}
-
-// Not a test: how long the largest tournament takes in the window. Run it with
-// --gtest_also_run_disabled_tests --gtest_filter=*LargestTournament*.
-TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
-{
-    launch();
-    ResetTournament(*state);
-    state->RoundCount = 1;
-    state->GroupsInRound[1] = Limits::MaxGroups;
-    for (int group = 1; group <= Limits::MaxGroups; ++group) {
-        state->TeamsInGroup[group] = Limits::MaxPairedGroupSize;
-        state->ReturnLeg[group] = true;
-        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-        for (int position = 1; position <= Limits::MaxPairedGroupSize; ++position)
-            state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
-    }
-    for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < Limits::MaxResults; ++group)
-        for (int game = 1; game <= 380 && state->ResultCount < Limits::MaxResults; ++game) {
-            GameResult& result = state->ResultTable[++state->ResultCount];
-            result = {group, game, QString(), 0, 0, game % 5, game % 3};
-            state->GroupHasResults[group] = true;
-        }
-    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
-    auto* view = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
-    QElapsedTimer timer;
-    timer.start();
-    window->showSchedule();
-    QCoreApplication::processEvents();
-    (void)schedule->grab();
-    const qint64 renderMs = timer.restart();
-    const TaggedCell team = FindTaggedCell(state->ScheduleGrid, 50, TagKind::KopfMannschaft, 7);
-    view->scrollTo(view->model()->index(team.row, team.col));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(team.col, team.row).center());
-    (void)schedule->grab();
-    const qint64 highlightMs = timer.restart();
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + 40);
-    QCoreApplication::processEvents();
-    (void)schedule->grab();
-    const qint64 scrollMs = timer.restart();
-    std::printf("grid %d x %d, %d results: render and show %lld ms, click with highlight %lld ms, scroll "
-                "with highlight %lld ms\n",
-                state->ScheduleGrid.columnCount(), state->ScheduleGrid.rowCount(), state->ResultCount,
-                static_cast<long long>(renderMs), static_cast<long long>(highlightMs),
-                static_cast<long long>(scrollMs));
 }
 
 TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
