@@ -1,3 +1,4 @@
+#include "LargestTournament.h"
 #include "SilentPrompter.h"
 #include "model/TournamentState.h"
 #include "output/GridExport.h"
@@ -73,29 +74,6 @@ static void BM_ExportGridCsv(benchmark::State& bench)
 BENCHMARK(BM_ExportGridCsv)->Apply(renderArguments);
 
 namespace {
-// The widest plan the tables hold: one round of 100 groups of 20 with return leg, the first
-// 30,000 games with a result (grid 501 x 433).
-std::unique_ptr<TournamentState> widestTournament()
-{
-    auto state = std::make_unique<TournamentState>();
-    ResetTournament(*state);
-    state->Pairings = BuildPairingTable();
-    state->RoundCount = 1;
-    state->GroupsInRound[1] = Limits::MaxGroups;
-    for (int group = 1; group <= Limits::MaxGroups; ++group) {
-        state->TeamsInGroup[group] = Limits::MaxPairedGroupSize;
-        state->ReturnLeg[group] = true;
-        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-        for (int position = 1; position <= Limits::MaxPairedGroupSize; ++position)
-            state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
-    }
-    for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < Limits::MaxResults; ++group)
-        for (int game = 1; game <= GroupGameCount(*state, group) && state->ResultCount < Limits::MaxResults;
-             ++game)
-            StoreResult(*state, GameResult{group, game, QString(), 0, 0, game % 5, game % 3});
-    return state;
-}
-
 // Points the selection at the goals cell of the group's game, as a click on it does.
 void selectGoalsCell(TournamentState& state, int group, int game)
 {
@@ -129,7 +107,7 @@ double peakResidentMiB()
 
 static void BM_RenderWidestTournament(benchmark::State& bench)
 {
-    auto state = widestTournament();
+    auto state = WidestTournament();
     for (auto _ : bench) {
         RenderScheduleGrid(*state);
         benchmark::DoNotOptimize(state->ScheduleGrid.rowCount());
@@ -142,7 +120,7 @@ BENCHMARK(BM_RenderWidestTournament)->Unit(benchmark::kMillisecond);
 
 static void BM_HighlightWidestTournament(benchmark::State& bench)
 {
-    auto state = widestTournament();
+    auto state = WidestTournament();
     RenderScheduleGrid(*state);
     const GroupBlock block = LocateGroupBlock(*state, 50);
     for (auto _ : bench)
@@ -154,7 +132,7 @@ BENCHMARK(BM_HighlightWidestTournament)->Unit(benchmark::kMillisecond);
 // table, the plan shown anew and the completion check.
 static void BM_ConfirmResultWidestTournament(benchmark::State& bench)
 {
-    auto state = widestTournament();
+    auto state = WidestTournament();
     RenderScheduleGrid(*state);
     SilentPrompter prompter;
     ResultEntry entry;
@@ -171,7 +149,7 @@ BENCHMARK(BM_ConfirmResultWidestTournament)->Unit(benchmark::kMillisecond);
 // A thousand confirmed results on the widest plan: the resident set before and after.
 static void BM_ThousandResultsMemory(benchmark::State& bench)
 {
-    auto state = widestTournament();
+    auto state = WidestTournament();
     RenderScheduleGrid(*state);
     SilentPrompter prompter;
     ResultEntry entry;

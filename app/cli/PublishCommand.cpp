@@ -38,10 +38,8 @@ int RunPublish(const QStringList& arguments)
     auto state = std::make_unique<TournamentState>();
     if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
         return 1;
-    // After a load the first render runs the completion checks; the second shows the teams they
-    // carried on, as the schedule window does.
-    RenderScheduleGrid(*state);
-    RenderScheduleGrid(*state);
+    // With the teams the completion checks carry on, as the schedule window shows them.
+    RenderLoadedScheduleGrid(*state);
     auto output = std::make_unique<AllocationOutput>();
     ConsolePrompter prompter;
     if (!RunAllocation(*state, *output, prompter))

@@ -54,8 +54,7 @@ std::unique_ptr<TournamentState> LoadForServing(const PairingTable& pairings, co
     ConsolePrompter prompter;
     if (!LoadTournament(*state, path, prompter))
         return nullptr;
-    RenderScheduleGrid(*state);
-    RenderScheduleGrid(*state);
+    RenderLoadedScheduleGrid(*state);
     if (!HoldsTimePlan(state->FieldPlan)) {
         auto output = std::make_unique<AllocationOutput>();
         if (!RunAllocation(*state, *output, prompter))

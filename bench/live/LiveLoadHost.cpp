@@ -130,8 +130,7 @@ int main(int argc, char** argv)
                                                         : LargestTournament();
     if (!state)
         return 1;
-    RenderScheduleGrid(*state);
-    RenderScheduleGrid(*state);
+    RenderLoadedScheduleGrid(*state);
     auto output = std::make_unique<AllocationOutput>();
     SilentPrompter prompter;
     if (!HoldsTimePlan(state->FieldPlan))

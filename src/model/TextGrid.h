@@ -15,6 +15,11 @@ public:
 
     TextGrid() = default;
     TextGrid(int columnCount, int rowCount) { resize(columnCount, rowCount); }
+    TextGrid(const TextGrid&) = default;
+    TextGrid(TextGrid&&) = default;
+    // A grid taken over whole counts as changed in every cell for the views of this one.
+    TextGrid& operator=(const TextGrid& other);
+    TextGrid& operator=(TextGrid&& other);
 
     int columnCount() const { return m_columnCount; }
     int rowCount() const { return m_rowCount; }
@@ -46,11 +51,29 @@ public:
     // is derived from the tags once (the cells a highlight looks at) can be kept until it moves.
     std::uint64_t tagRevision() const;
 
-    // Texts, tags, colours and widths; the revision is bookkeeping, not content.
+    // A rectangle of cells, both corners included.
+    struct CellRange {
+        int FirstCol = 0;
+        int FirstRow = 0;
+        int LastCol = 0;
+        int LastRow = 0;
+        bool operator==(const CellRange&) const = default;
+    };
+    // Counts every change of a cell's text or colour (a column's new width changes its cells); a
+    // view remembers it to ask what it has not shown yet. Writing what a cell holds is no change.
+    std::uint64_t changeCount() const { return m_changeCount; }
+    // Rectangles covering every cell whose text or colour changed after changeCount() was `since`:
+    // one for each run of rows with changes, as wide as the changes of those rows. A new size
+    // changes every cell.
+    std::vector<CellRange> changedRanges(std::uint64_t since) const;
+
+    // Texts, tags, colours and widths; revision and change counts are bookkeeping, not content.
     bool operator==(const TextGrid& other) const;
 
 private:
     std::size_t indexOf(int col, int row) const { return std::size_t(row) * m_columnCount + col; }
+    void noteChange(std::size_t index) { m_changedAt[index] = ++m_changeCount; }
+    void noteEveryCellChanged(std::uint64_t changesBefore);
 
     int m_columnCount = 0;
     int m_rowCount = 0;
@@ -58,6 +81,9 @@ private:
     std::vector<QString> m_tags;
     std::vector<std::uint32_t> m_colours;
     std::vector<int> m_columnWidths;
+    // The change count at each cell's last change of text or colour.
+    std::vector<std::uint64_t> m_changedAt;
+    std::uint64_t m_changeCount = 0;
     // 0 after a change of the tags: the next tagRevision() numbers them anew.
     mutable std::uint64_t m_tagRevision = 0;
 };

@@ -335,6 +335,19 @@ void SetupScheduleGrid(TournamentState& state)
     grid.clearColours();
 }
 
+namespace {
+// After a load the completion check of every group, which carries placed teams on; the flag
+// keeps each check from rendering and is cleared afterwards.
+void completeEveryGroupAfterLoad(TournamentState& state)
+{
+    if (!state.JustLoaded)
+        return;
+    for (int g = 1; g <= TotalGroups(state); ++g)
+        CheckGroupCompletion(state, g);
+    state.JustLoaded = false;
+}
+} // namespace
+
 void LayOutScheduleGrid(TournamentState& state)
 {
     SetupScheduleGrid(state);
@@ -359,13 +372,19 @@ void RenderScheduleGrid(TournamentState& state)
     LayOutScheduleGrid(state);
     state.TablesToGrid = true;
     ComputeAllStandings(state);
-    if (state.JustLoaded) {
-        // The flag keeps the completion check from rendering again; it is cleared afterwards.
-        for (int g = 1; g <= TotalGroups(state); ++g)
-            CheckGroupCompletion(state, g);
-        state.JustLoaded = false;
-    }
+    completeEveryGroupAfterLoad(state);
     state.TimePlanCurrent = false;
+}
+
+void RenderLoadedScheduleGrid(TournamentState& state)
+{
+    if (state.JustLoaded) {
+        // The completion checks need the standings only; the grid is drawn once, after them.
+        state.TablesToGrid = false;
+        ComputeAllStandings(state);
+        completeEveryGroupAfterLoad(state);
+    }
+    RenderScheduleGrid(state);
 }
 
 void RenderAfterResult(TournamentState& state, int group)
@@ -385,7 +404,8 @@ void RenderAfterResult(TournamentState& state, int group)
         return;
     }
     state.TimePlanCurrent = false;
-    for (const int g : groupAndFedGroups(state, group)) {
+    const std::vector<int> redrawn = groupAndFedGroups(state, group);
+    for (const int g : redrawn) {
         const GroupBlock block = LocateGroupBlock(state, g);
         if (block.Group == 0)
             continue;
@@ -396,5 +416,7 @@ void RenderAfterResult(TournamentState& state, int group)
     }
     state.ScheduleGrid.clearColours();
     state.TablesToGrid = true;
-    ComputeAllStandings(state);
+    // The other groups' results and teams are as they were: their tables stand.
+    for (const int g : redrawn)
+        ComputeStandings(state, g);
 }

@@ -6,10 +6,13 @@ struct TournamentState;
 // every group; after a load it also runs the completion check of every group.
 // Showing the schedule window and marking the used pool names afterwards is the window's part.
 void RenderScheduleGrid(TournamentState& state);
+// After a load: the completion checks first, then the grid drawn once with the teams they
+// carried on; the same grid as RenderScheduleGrid twice. Otherwise RenderScheduleGrid.
+void RenderLoadedScheduleGrid(TournamentState& state);
 
 // After a confirmed result of group g and its completion check: the grid RenderScheduleGrid
-// gives, but only the blocks of g and of the groups its places feed are written anew, and every
-// table. Renders the whole grid when the grid may not show the current plan (another layout, or
+// gives, but only the blocks and tables of g and of the groups its places feed are written anew.
+// Renders the whole grid when the grid may not show the current plan (another layout, or
 // the plan is not kept updated).
 void RenderAfterResult(TournamentState& state, int group);
 

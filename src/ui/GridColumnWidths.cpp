@@ -43,13 +43,27 @@ std::vector<int> GridColumnWidths::fit(const TextGrid& grid)
 {
     const std::vector<double> widest =
         WidestTexts(grid, [this](const QString& text) { return double(textWidth(text)); });
-    const double scale = layoutScale();
     std::vector<int> widths;
     widths.reserve(widest.size());
-    for (int col = 0; col < grid.columnCount(); ++col) {
-        const int layoutWidth = int(std::lround(grid.columnWidth(col) * scale));
-        const int textWidth = std::min(int(std::ceil(widest[std::size_t(col)])) + m_padding, maximumWidth());
-        widths.push_back(std::max(layoutWidth, textWidth));
-    }
+    for (int col = 0; col < grid.columnCount(); ++col)
+        widths.push_back(widthFor(grid, col, widest[std::size_t(col)]));
     return widths;
+}
+
+int GridColumnWidths::fitColumn(const TextGrid& grid, int col)
+{
+    double widest = 0;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        const QString& text = grid.cell(col, row);
+        if (!text.isEmpty() && !IsRuleLine(text))
+            widest = std::max(widest, double(textWidth(text)));
+    }
+    return widthFor(grid, col, widest);
+}
+
+int GridColumnWidths::widthFor(const TextGrid& grid, int col, double widestText) const
+{
+    const int layoutWidth = int(std::lround(grid.columnWidth(col) * layoutScale()));
+    const int textWidth = std::min(int(std::ceil(widestText)) + m_padding, maximumWidth());
+    return std::max(layoutWidth, textWidth);
 }

@@ -27,8 +27,12 @@ public:
     int maximumWidth() const;
     int textWidth(const QString& text);
     std::vector<int> fit(const TextGrid& grid);
+    // The width fit() gives one column.
+    int fitColumn(const TextGrid& grid, int col);
 
 private:
+    int widthFor(const TextGrid& grid, int col, double widestText) const;
+
     QFontMetrics m_metrics;
     int m_padding = 8;
     QHash<QString, int> m_measured;

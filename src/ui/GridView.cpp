@@ -47,6 +47,20 @@ void GridView::reload()
     fitColumns();
 }
 
+void GridView::showChanges()
+{
+    if (m_model->sizeChanged()) {
+        reload();
+        return;
+    }
+    std::vector<bool> changedColumns(std::size_t(m_grid.columnCount()), false);
+    for (const TextGrid::CellRange& range : m_model->showChanges())
+        std::fill(changedColumns.begin() + range.FirstCol, changedColumns.begin() + range.LastCol + 1, true);
+    for (int col = 0; col < int(changedColumns.size()); ++col)
+        if (changedColumns[std::size_t(col)])
+            setColumnWidth(col, m_columnWidths.fitColumn(m_grid, col));
+}
+
 QRect GridView::cellRect(int col, int row) const
 {
     return visualRect(m_model->index(row, col));

@@ -18,8 +18,9 @@ public:
     TextGridModel& gridModel() { return *m_model; }
     // Takes the rebuilt grid: size, texts, colours and column widths.
     void reload();
-    // Widens or narrows the columns for texts that changed in a grid of the same size.
-    void fitColumns();
+    // Takes what the core changed: a new size as reload() does; otherwise repaints the changed
+    // cells and fits the widths of their columns, keeping the scroll position.
+    void showChanges();
     // The cell's rectangle in viewport coordinates, for tests and tools.
     QRect cellRect(int col, int row) const;
 
@@ -38,6 +39,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void fitColumns();
+
     const TextGrid& m_grid;
     TextGridModel* m_model = nullptr;
     GridColumnWidths m_columnWidths;

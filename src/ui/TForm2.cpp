@@ -294,7 +294,7 @@ void TForm2::connectGrid(GridView* view, TextGrid& grid)
         if (!grid.contains(m_state.SelectedCol, m_state.SelectedRow))
             return;
         HighlightTeam(m_state, grid, m_state.SelectedCol, m_state.SelectedRow);
-        view->gridModel().coloursChanged();
+        view->showChanges();
     });
 }
 
@@ -304,7 +304,7 @@ void TForm2::clickCell(GridView* view, TextGrid& grid)
     m_clickOpened = !std::holds_alternative<std::monostate>(action.Open);
     m_comesFrom->setText(ComesFromText(m_state, m_state.SelectedGroup, m_state.SelectedNumber));
     m_refersTo->setText(RefersToText(m_state, m_state.SelectedGroup, m_state.SelectedNumber));
-    view->gridModel().coloursChanged();
+    view->showChanges();
     carryOut(action, view, grid);
 }
 
@@ -339,7 +339,7 @@ void TForm2::enterResult(const ResultEntryRequest& request, GridView* view)
     const ResultEntryOutcome& outcome = m_resultDialog->lastOutcome();
     if (outcome.TimePlanCellText && view == m_planView && m_tabs->currentIndex() == TimePlanTab) {
         m_output->TimePlan.setCell(m_state.SelectedCol, m_state.SelectedRow, *outcome.TimePlanCellText);
-        m_planView->gridModel().textsChanged();
+        m_planView->showChanges();
     }
     // The core has patched the cells or rendered the whole grid anew.
     scheduleRendered();
@@ -357,7 +357,7 @@ void TForm2::stepReferral(int group, int number, GridView* view, TextGrid& grid)
     m_refersTo->setText(panel->refersTo);
     if (panel->patchesCell) {
         grid.setCell(m_state.SelectedCol, m_state.SelectedRow, panel->cellText);
-        view->gridModel().textsChanged();
+        view->showChanges();
     }
 }
 
@@ -375,10 +375,8 @@ void TForm2::renderAndShow()
     // A fresh file starts on its plan; the time plan of the one before is no longer true.
     if (justLoaded)
         m_tabs->setCurrentIndex(0);
-    RenderScheduleGrid(m_state);
-    // The completion checks after a load carry teams forward without rendering; show them.
-    if (justLoaded)
-        RenderScheduleGrid(m_state);
+    // After a load with the teams the completion checks carried forward.
+    RenderLoadedScheduleGrid(m_state);
     scheduleRendered();
     show();
     raise();
@@ -387,16 +385,7 @@ void TForm2::renderAndShow()
 
 void TForm2::scheduleRendered()
 {
-    const bool sameSize = m_scheduleView->gridModel().rowCount() == m_state.ScheduleGrid.rowCount() &&
-                          m_scheduleView->gridModel().columnCount() == m_state.ScheduleGrid.columnCount();
-    // Keeping the model keeps the scroll position while the plan only changed its texts.
-    if (sameSize) {
-        m_scheduleView->gridModel().textsChanged();
-        m_scheduleView->gridModel().coloursChanged();
-        m_scheduleView->fitColumns();
-    } else {
-        m_scheduleView->reload();
-    }
+    m_scheduleView->showChanges();
     m_namePool->showPool();
     updateRefreshButton();
     emit scheduleChanged();

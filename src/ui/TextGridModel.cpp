@@ -1,7 +1,5 @@
 #include "ui/TextGridModel.h"
 
-#include "model/TextGrid.h"
-
 #include <QBrush>
 #include <QColor>
 
@@ -51,19 +49,21 @@ void TextGridModel::reload()
     beginResetModel();
     m_columnCount = m_grid.columnCount();
     m_rowCount = m_grid.rowCount();
+    m_shownChanges = m_grid.changeCount();
     endResetModel();
 }
 
-void TextGridModel::coloursChanged()
+bool TextGridModel::sizeChanged() const
 {
-    if (m_grid.rowCount() > 0 && m_grid.columnCount() > 0)
-        emit dataChanged(index(0, 0), index(m_grid.rowCount() - 1, m_grid.columnCount() - 1),
-                         {Qt::BackgroundRole});
+    return m_grid.columnCount() != m_columnCount || m_grid.rowCount() != m_rowCount;
 }
 
-void TextGridModel::textsChanged()
+std::vector<TextGrid::CellRange> TextGridModel::showChanges()
 {
-    if (m_grid.rowCount() > 0 && m_grid.columnCount() > 0)
-        emit dataChanged(index(0, 0), index(m_grid.rowCount() - 1, m_grid.columnCount() - 1),
-                         {Qt::DisplayRole});
+    const std::vector<TextGrid::CellRange> ranges = m_grid.changedRanges(m_shownChanges);
+    m_shownChanges = m_grid.changeCount();
+    for (const TextGrid::CellRange& range : ranges)
+        emit dataChanged(index(range.FirstRow, range.FirstCol), index(range.LastRow, range.LastCol),
+                         {Qt::DisplayRole, Qt::BackgroundRole});
+    return ranges;
 }

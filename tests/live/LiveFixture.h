@@ -78,8 +78,7 @@ inline std::unique_ptr<TournamentState> ServedExample()
     state->Pairings = BuildPairingTable();
     ScriptedPrompter prompter;
     EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
-    RenderScheduleGrid(*state);
-    RenderScheduleGrid(*state);
+    RenderLoadedScheduleGrid(*state);
     auto output = std::make_unique<AllocationOutput>();
     EXPECT_TRUE(RunAllocation(*state, *output, prompter));
     return state;

@@ -140,3 +140,27 @@ TEST(TextGrid, KeepsCellsOnResizeAndIgnoresAccessOutside)
     grid.resize(2, 2);
     EXPECT_TRUE(grid.cell(1, 1).isEmpty());
 }
+
+// What a view repaints: the rows with changes in runs, as wide as their changes.
+TEST(TextGrid, ChangedRangesCoverWhatChangedSinceACount)
+{
+    using Range = TextGrid::CellRange;
+    TextGrid grid(6, 6);
+    grid.setCell(1, 1, QStringLiteral("a"));
+    grid.setColour(4, 4, 0x123456);
+    const std::uint64_t shown = grid.changeCount();
+    EXPECT_TRUE(grid.changedRanges(shown).empty());
+
+    grid.setCell(1, 1, QStringLiteral("a")); // the same text again
+    grid.setColour(5, 5, TextGrid::NoColour);
+    EXPECT_TRUE(grid.changedRanges(shown).empty());
+
+    grid.setCell(2, 1, QStringLiteral("b"));
+    grid.setCell(0, 2, QStringLiteral("c"));
+    grid.clearColours(); // only the coloured cell changes
+    EXPECT_EQ(grid.changedRanges(shown), (std::vector<Range>{{0, 1, 2, 2}, {4, 4, 4, 4}}));
+
+    // A grid taken over whole changes every cell, even with fewer changes counted of its own.
+    grid = TextGrid(6, 6);
+    EXPECT_EQ(grid.changedRanges(shown), (std::vector<Range>{{0, 0, 5, 5}}));
+}

@@ -272,6 +272,29 @@ TEST(RenderScheduleGrid, SetsTheFlagsOfARenderAndConsumesJustLoaded)
     EXPECT_EQ(state->RankedPosition[3][2], 2); // the standings ran for every group
 }
 
+// After a load the window draws once what two renders gave: the second showed the teams the
+// completion checks of the first carried on.
+TEST(RenderLoadedScheduleGrid, GivesTheGridOfTwoRenders)
+{
+    auto state = TwoRoundTournament();
+    state->ReferralTable[3][1] = {1, 1, 0, 0};
+    state->ReferralTable[1][1] = {0, 0, 3, 1};
+    for (const int game : {2, 3, 5, 6})
+        StoreResult(*state, GameResult{1, game, QString(), 0, 0, game, 1});
+    state->JustLoaded = true;
+    auto twice = std::make_unique<TournamentState>(*state);
+    RenderScheduleGrid(*twice);
+    const TextGrid firstRender = twice->ScheduleGrid;
+    RenderScheduleGrid(*twice);
+    ASSERT_FALSE(firstRender == twice->ScheduleGrid); // the final's first team came on
+
+    RenderLoadedScheduleGrid(*state);
+    EXPECT_TRUE(state->ScheduleGrid == twice->ScheduleGrid);
+    EXPECT_EQ(state->NameTable[3][1], twice->NameTable[3][1]);
+    EXPECT_FALSE(state->JustLoaded);
+    EXPECT_TRUE(state->TablesToGrid);
+}
+
 TEST(LayOutScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)
 {
     auto state = std::make_unique<TournamentState>();

@@ -15,17 +15,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
-
-#include <cstdio>
 
 namespace {
 const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
@@ -85,6 +82,40 @@ protected:
         doubleClick(scheduleView, FindTaggedCell(state->ScheduleGrid, group, TagKind::Tore, game));
     }
 
+    // enterGoals, and the view is told of every cell that changed without being reset; its
+    // columns are as wide as a reload makes them.
+    void enterGoalsWatchingTheView(int group, int game, const QString& score)
+    {
+        const TextGrid before = state->ScheduleGrid;
+        QSignalSpy resets(scheduleView->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy changes(scheduleView->model(), &QAbstractItemModel::dataChanged);
+        enterGoals(group, game, score);
+        EXPECT_EQ(resets.count(), 0);
+        const auto told = [&changes](int col, int row) {
+            for (const QList<QVariant>& change : changes) {
+                const auto topLeft = change.at(0).value<QModelIndex>();
+                const auto bottomRight = change.at(1).value<QModelIndex>();
+                if (col >= topLeft.column() && col <= bottomRight.column() && row >= topLeft.row() &&
+                    row <= bottomRight.row())
+                    return true;
+            }
+            return false;
+        };
+        const TextGrid& after = state->ScheduleGrid;
+        for (int row = 0; row < after.rowCount(); ++row)
+            for (int col = 0; col < after.columnCount(); ++col)
+                if (after.cell(col, row) != before.cell(col, row) ||
+                    after.colour(col, row) != before.colour(col, row)) {
+                    EXPECT_TRUE(told(col, row)) << col << "," << row;
+                }
+        std::vector<int> widths;
+        for (int col = 0; col < after.columnCount(); ++col)
+            widths.push_back(scheduleView->columnWidth(col));
+        scheduleView->reload();
+        for (int col = 0; col < after.columnCount(); ++col)
+            EXPECT_EQ(scheduleView->columnWidth(col), widths[std::size_t(col)]) << col;
+    }
+
     QString scheduleText(TaggedCell cell) const
     {
         return scheduleView->model()->index(cell.row, cell.col).data().toString();
@@ -103,7 +134,7 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
               QStringLiteral("2) 1. Gruppe B"));
 
-    enterGoals(2, 4, QStringLiteral("2:1"));
+    enterGoalsWatchingTheView(2, 4, QStringLiteral("2:1"));
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4)),
               QStringLiteral("  2 : 1"));
     EXPECT_NE(TableTexts(state->ScheduleGrid, 2), tableBefore);
@@ -111,7 +142,7 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     EXPECT_FALSE(state->GroupCompleted[2]);
 
     enterGoals(2, 5, QStringLiteral("1:0"));
-    enterGoals(2, 6, QStringLiteral("0:3"));
+    enterGoalsWatchingTheView(2, 6, QStringLiteral("0:3")); // the winners go on into the final
     ASSERT_TRUE(state->GroupCompleted[2]);
     const QString winner = state->NameTable[2][state->RankedPosition[2][1]];
     const QString runnerUp = state->NameTable[2][state->RankedPosition[2][2]];
@@ -226,51 +257,6 @@ TEST_F(ScheduleWindowTest, ALongAllocationShowsItsProgressAndCancelsKeepingThePr
         ListLines(schedule->findChild<QListWidget*>(QStringLiteral("MessageList"))),
         QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
                                    "nicht neu berechnet.")});
-}
-
-// Not a test: how long the largest tournament takes in the window. Run it with
-// --gtest_also_run_disabled_tests --gtest_filter=*LargestTournament*.
-TEST_F(ScheduleWindowTest, DISABLED_LargestTournamentTiming)
-{
-    launch();
-    ResetTournament(*state);
-    state->RoundCount = 1;
-    state->GroupsInRound[1] = Limits::MaxGroups;
-    for (int group = 1; group <= Limits::MaxGroups; ++group) {
-        state->TeamsInGroup[group] = Limits::MaxPairedGroupSize;
-        state->ReturnLeg[group] = true;
-        state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-        for (int position = 1; position <= Limits::MaxPairedGroupSize; ++position)
-            state->NameTable[group][position] = QStringLiteral("Mannschaft %1-%2").arg(group).arg(position);
-    }
-    for (int group = 1; group <= Limits::MaxGroups && state->ResultCount < Limits::MaxResults; ++group)
-        for (int game = 1; game <= 380 && state->ResultCount < Limits::MaxResults; ++game) {
-            GameResult& result = state->ResultTable[++state->ResultCount];
-            result = {group, game, QString(), 0, 0, game % 5, game % 3};
-            state->GroupHasResults[group] = true;
-        }
-    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
-    auto* view = schedule->findChild<GridView*>(QStringLiteral("StringGrid1"));
-    QElapsedTimer timer;
-    timer.start();
-    window->showSchedule();
-    QCoreApplication::processEvents();
-    (void)schedule->grab();
-    const qint64 renderMs = timer.restart();
-    const TaggedCell team = FindTaggedCell(state->ScheduleGrid, 50, TagKind::KopfMannschaft, 7);
-    view->scrollTo(view->model()->index(team.row, team.col));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(team.col, team.row).center());
-    (void)schedule->grab();
-    const qint64 highlightMs = timer.restart();
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + 40);
-    QCoreApplication::processEvents();
-    (void)schedule->grab();
-    const qint64 scrollMs = timer.restart();
-    std::printf("grid %d x %d, %d results: render and show %lld ms, click with highlight %lld ms, scroll "
-                "with highlight %lld ms\n",
-                state->ScheduleGrid.columnCount(), state->ScheduleGrid.rowCount(), state->ResultCount,
-                static_cast<long long>(renderMs), static_cast<long long>(highlightMs),
-                static_cast<long long>(scrollMs));
 }
 
 TEST_F(ScheduleWindowTest, AClickOnATeamHighlightsItsGamesAndShowsItsReferral)
