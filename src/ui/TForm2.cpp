@@ -369,6 +369,19 @@ void TForm2::renderAndShow()
     activateWindow();
 }
 
+void TForm2::showRestoredTournament()
+{
+    CancelReferralSelection(m_state);
+    clearReferralPanel();
+    if (!isVisible())
+        return;
+    RenderScheduleGrid(m_state);
+    // The completion checks carry teams forward without rendering; show them.
+    RenderScheduleGrid(m_state);
+    scheduleRendered();
+    m_planView->reload();
+}
+
 void TForm2::scheduleRendered()
 {
     const bool sameSize = m_scheduleView->gridModel().rowCount() == m_state.ScheduleGrid.rowCount() &&
