@@ -1,40 +1,19 @@
-#include "LargestTournament.h"
+#include "BenchTournaments.h"
 
 #include "model/RecoveryCopy.h"
 #include "model/TournamentFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
-std::unique_ptr<TournamentState> ExampleTournament()
-{
-    auto state = std::make_unique<TournamentState>();
-    ResetTournament(*state);
-    QFile file(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
-    if (!file.open(QIODevice::ReadOnly) || !ReadTournamentFile(*state, file.readAll()).ok)
-        return nullptr;
-    return state;
-}
-
-std::unique_ptr<TournamentState> Tournament(int which)
-{
-    return which == 0 ? ExampleTournament() : LargestTournament(30000);
-}
-
-const char* Label(int which)
-{
-    return which == 0 ? "example" : "largest, 30000 results";
-}
-
 // The part of a recovery copy that runs on the windows' thread: the tournament as a save writes it.
 void BM_RecoveryCopySerialise(benchmark::State& bench)
 {
-    auto state = Tournament(static_cast<int>(bench.range(0)));
+    auto state = BenchTournament(static_cast<int>(bench.range(0)));
     qint64 bytes = 0;
     for (auto _ : bench) {
         const QByteArray copy = RecoveryCopyBytes(state->RememberedFileName, WriteTournamentFile(*state));
@@ -42,25 +21,25 @@ void BM_RecoveryCopySerialise(benchmark::State& bench)
         benchmark::DoNotOptimize(copy.data());
     }
     bench.counters["bytes"] = static_cast<double>(bytes);
-    bench.SetLabel(Label(static_cast<int>(bench.range(0))));
+    bench.SetLabel(BenchTournamentLabel(static_cast<int>(bench.range(0))));
 }
 
 // The part on the writing thread: QSaveFile into the recovery folder, synced to the disk.
 void BM_RecoveryCopyWrite(benchmark::State& bench)
 {
-    auto state = Tournament(static_cast<int>(bench.range(0)));
+    auto state = BenchTournament(static_cast<int>(bench.range(0)));
     const QByteArray tournament = WriteTournamentFile(*state);
     QTemporaryDir folder;
     RecoveryCopyWriter writer(RecoveryFolder(folder.path()));
     for (auto _ : bench)
         benchmark::DoNotOptimize(writer.write(QStringLiteral("/turniere/pokal.auf"), tournament));
-    bench.SetLabel(Label(static_cast<int>(bench.range(0))));
+    bench.SetLabel(BenchTournamentLabel(static_cast<int>(bench.range(0))));
 }
 
 // Restoring a copy at start-up, whole: read, check, take over.
 void BM_RecoveryCopyRestore(benchmark::State& bench)
 {
-    auto state = Tournament(static_cast<int>(bench.range(0)));
+    auto state = BenchTournament(static_cast<int>(bench.range(0)));
     const QByteArray copy = RecoveryCopyBytes(QString(), WriteTournamentFile(*state));
     auto restored = std::make_unique<TournamentState>();
     for (auto _ : bench) {
@@ -68,7 +47,7 @@ void BM_RecoveryCopyRestore(benchmark::State& bench)
         ResetTournament(*restored);
         benchmark::DoNotOptimize(ReadTournamentFile(*restored, content.tournamentBytes).ok);
     }
-    bench.SetLabel(Label(static_cast<int>(bench.range(0))));
+    bench.SetLabel(BenchTournamentLabel(static_cast<int>(bench.range(0))));
 }
 } // namespace
 

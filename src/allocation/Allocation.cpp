@@ -236,6 +236,7 @@ bool RunAllocation(TournamentState& state, AllocationOutput& output, Prompter& p
     writer.finish();
     output.EndClock = writer.clock();
     CopyIntoFieldPlan(state, output.TimePlan);
+    MarkChanged(state, QStringLiteral("Platzverteilung berechnet"));
     state.TimePlanCurrent = true;
     output.GameListRound = 0;
     return true;

@@ -16,6 +16,6 @@ SettingsAcceptance AcceptSettings(TournamentState& state, const QString& searchD
         return {DefaultSearchDepth, false, false};
     }
     state.Settings.SearchDepth = QString::number(depth);
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Einstellungen"));
     return {state.Settings.SearchDepth, true, state.Settings.KeepPlanUpdated};
 }

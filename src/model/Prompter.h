@@ -23,6 +23,12 @@ public:
     {
         return askYesNoCancel(caption, text, Answer::Cancel);
     }
+    // A recovery copy found at start-up: "Wiederherstellen" (Yes), "Später" (Cancel, also the
+    // default and Escape) and "Verwerfen" (No).
+    virtual Answer askRestoreLaterDiscard(const QString& caption, const QString& text)
+    {
+        return askYesNoCancel(caption, text, Answer::Cancel);
+    }
     // A notice with an OK button.
     virtual void inform(const QString& caption, const QString& text) = 0;
 };

@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "model/TournamentFile.h"
 #include "model/TournamentState.h"
+#include "model/TournamentStorage.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,12 +50,12 @@ std::unique_ptr<TournamentState> RecoveredTournament(const TournamentState& stat
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     const RecoveryCopyContent content = ParseRecoveryCopy(file.readAll());
-    auto restored = std::make_unique<TournamentState>(state);
-    if (!content.ok || !ReadTournamentFile(*restored, content.tournamentBytes).ok)
+    if (!content.ok)
+        return nullptr;
+    std::unique_ptr<TournamentState> restored = ReadTournamentCopy(state, content.tournamentBytes);
+    if (!restored)
         return nullptr;
     restored->RememberedFileName = content.ownFile;
-    restored->SetsWord = restored->Settings.WithSets ? QStringLiteral("Sätze") : QString();
-    restored->JustLoaded = true;
     restored->AutoLoadPending = false;
     // Not saved: its own file still holds the older state.
     restored->IsSaved = false;
@@ -75,10 +76,9 @@ QString OfferText(const QString& path, const QString& ownFile)
 {
     const QDateTime changed = QFileInfo(path).lastModified();
     const QLocale german(QLocale::German, QLocale::Germany);
-    return QStringLiteral(
-               "Korvane wurde nicht ordnungsgemäß beendet. Es gibt eine Wiederherstellungskopie "
-               "von %1, zuletzt geändert am %2 um %3 Uhr.\n\nSoll sie wiederhergestellt werden ?\n\n"
-               "Ja: wiederherstellen     Nein: verwerfen     Abbrechen: für später aufheben")
+    return QStringLiteral("Korvane wurde nicht ordnungsgemäß beendet. Es gibt eine Wiederherstellungskopie "
+                          "von %1, zuletzt geändert am %2 um %3 Uhr.\n\nSoll sie wiederhergestellt werden ? "
+                          "„Später“ hebt sie für den nächsten Start auf.")
         .arg(TournamentLabel(ownFile), german.toString(changed, QStringLiteral("dd.MM.yyyy")),
              german.toString(changed, QStringLiteral("HH:mm")));
 }
@@ -197,8 +197,24 @@ void RecoveryCopyWriter::adopt(const QString& path, std::unique_ptr<QLockFile> l
     m_lock = std::move(lock);
 }
 
+// A write killed halfway may leave the temporary file of QSaveFile ("<copy>.Ab12Cd") behind; it
+// goes when no running program owns its copy.
+void RemoveStaleTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    const QString pattern = QLatin1Char('*') + RecoveryCopySuffix + QStringLiteral(".??????");
+    for (const QString& name : dir.entryList({pattern}, QDir::Files | QDir::Hidden)) {
+        const QString path = dir.filePath(name);
+        if (path.endsWith(DamagedSuffix))
+            continue;
+        if (TryLock(path.chopped(QStringLiteral(".??????").size())))
+            QFile::remove(path);
+    }
+}
+
 RecoveryOffer OfferRecoveryCopies(TournamentState& state, const QString& folder, Prompter& prompter)
 {
+    RemoveStaleTemporaries(folder);
     RecoveryOffer offer;
     const QStringList names =
         QDir(folder).entryList({QLatin1Char('*') + RecoveryCopySuffix}, QDir::Files, QDir::Time);
@@ -214,9 +230,8 @@ RecoveryOffer OfferRecoveryCopies(TournamentState& state, const QString& folder,
         }
         if (offer.restored)
             continue;
-        const Prompter::Answer answer =
-            prompter.askYesNoCancel(QStringLiteral("Wiederherstellung"),
-                                    OfferText(path, restored->RememberedFileName), Prompter::Answer::Cancel);
+        const Prompter::Answer answer = prompter.askRestoreLaterDiscard(
+            QStringLiteral("Wiederherstellung"), OfferText(path, restored->RememberedFileName));
         if (answer == Prompter::Answer::No) {
             QFile::remove(path);
         } else if (answer == Prompter::Answer::Yes) {

@@ -72,7 +72,8 @@ struct RecoveryOffer {
     std::unique_ptr<QLockFile> lock;
 };
 
-// Offers every copy in `folder` that no running program owns: says which tournament and when it
+// Removes what writes killed halfway left in `folder`, then offers every copy that no running
+// program owns: says which tournament and when it
 // was last changed, and asks Yes (restore), No (discard) or Cancel (kept for the next start; the
 // default). A restored copy replaces the tournament, which then shows as unsaved
 // and remembers its own file name; once one is restored the others are kept for later. A copy that

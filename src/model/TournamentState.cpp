@@ -36,6 +36,22 @@ void ResetTournament(TournamentState& state)
     }
 }
 
+void MarkChanged(TournamentState& state, const QString& label)
+{
+    state.IsSaved = false;
+    ++state.Revision;
+    if (state.ChangeLabel.isEmpty()) {
+        state.ChangeLabel = label;
+        state.ChangeIsTyping = false;
+    }
+}
+
+QString GroupLabel(const TournamentState& state, int group)
+{
+    const QString name = IsGroupIndex(group) ? state.NameTable[std::size_t(group)][0].trimmed() : QString();
+    return name.isEmpty() ? QStringLiteral("Gruppe %1").arg(group) : name;
+}
+
 void SetUpDefaultTournament(TournamentState& state)
 {
     state.RoundCount = 1;

@@ -95,6 +95,10 @@ struct TournamentState {
 
     // Run-time state, never saved
     bool IsSaved = true;
+    // Counts the changes (MarkChanged); ChangeLabel names the first one since the last undo step.
+    quint64 Revision = 0;
+    QString ChangeLabel;
+    bool ChangeIsTyping = false; // typed letter by letter: the steps of one text join into one
     QString WorkDir;
     bool AutoLoadPending = false;
     bool HelpTextPending = false;
@@ -129,6 +133,11 @@ struct TournamentState {
 // Empties the tournament. Leaves the tournament name, the settings, the time frame texts,
 // the default game length, the working directory and the pairing table as they are.
 void ResetTournament(TournamentState& state);
+
+// A change of the tournament: it is unsaved, counted, and named for undo ("Ergebnis 3:1 Gruppe A").
+void MarkChanged(TournamentState& state, const QString& label);
+// The group's name as a step names it; "Gruppe <n>" when it has none.
+QString GroupLabel(const TournamentState& state, int group);
 
 // The first tournament of a fresh start: one round, "Gruppe 1" of 4 teams, 1 field, 10 minutes.
 void SetUpDefaultTournament(TournamentState& state);

@@ -59,14 +59,22 @@ void ReportLoadFailure(Prompter& prompter, const QString& cause)
     prompter.inform(LoadFailedCaption, LoadFailedText + u'\n' + cause);
 }
 
-// What a load sets once the file was read to its end.
-void FinishLoad(TournamentState& state)
-{
-    state.IsSaved = true;
-    state.SetsWord = state.Settings.WithSets ? QStringLiteral("Sätze") : QString();
-    state.JustLoaded = true;
-}
 } // namespace
+
+std::unique_ptr<TournamentState> ReadTournamentCopy(const TournamentState& state, const QByteArray& bytes,
+                                                    TournamentFileReadResult* result)
+{
+    auto loaded = std::make_unique<TournamentState>(state);
+    const TournamentFileReadResult read = ReadTournamentFile(*loaded, bytes);
+    if (result)
+        *result = read;
+    if (!read.ok)
+        return nullptr;
+    loaded->IsSaved = true;
+    loaded->SetsWord = loaded->Settings.WithSets ? QStringLiteral("Sätze") : QString();
+    loaded->JustLoaded = true;
+    return loaded;
+}
 
 void GuardProtectedFileName(TournamentState& state, Prompter& prompter)
 {
@@ -95,18 +103,15 @@ bool LoadTournament(TournamentState& state, const QString& path, Prompter& promp
     }
     file.close();
 
-    // Read into a copy, so that everything no file carries stays as it was, and take it over only
-    // when the whole file was read: a faulty file leaves the open tournament untouched.
-    auto loaded = std::make_unique<TournamentState>(state);
-    const TournamentFileReadResult result = ReadTournamentFile(*loaded, bytes);
-    if (!result.ok) {
+    TournamentFileReadResult result;
+    std::unique_ptr<TournamentState> loaded = ReadTournamentCopy(state, bytes, &result);
+    if (!loaded) {
         ReportLoadFailure(prompter, ReadFailureLine(result));
         return false;
     }
     if (const QString notice = ReadNoticeText(result); !notice.isEmpty())
         prompter.inform(QStringLiteral("Benutzer-Info"), notice);
     loaded->RememberedFileName = path;
-    FinishLoad(*loaded);
     state = std::move(*loaded);
     return true;
 }

@@ -1,13 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class Prompter;
+struct TournamentFileReadResult;
 struct TournamentState;
 
 // The load and save commands of the main window without their file dialogs: the window asks for
 // the path and passes it here; every notice and question goes through the prompter.
+
+// Reads the bytes of a tournament file into a fresh copy of `state`, so that everything no file
+// carries stays as it was, and returns the copy only when the whole file was read; then it shows
+// as saved, SetsWord follows WithSets and JustLoaded is set. Loading, restoring a recovery copy and
+// undo all take a tournament over this way: a faulty file never leaves half a tournament.
+std::unique_ptr<TournamentState> ReadTournamentCopy(const TournamentState& state, const QByteArray& bytes,
+                                                    TournamentFileReadResult* result = nullptr);
 
 // Loads the tournament file at `path`. First guards the protected remembered names (see
 // GuardProtectedFileName). The file is read into a fresh copy of the state, which replaces the

@@ -22,7 +22,10 @@ void placeName(TournamentState& state, int group, int position, const QString& n
     if (cutReferral)
         RemoveIncomingReferral(state, group, position);
     state.NameTable[group][position] = CutText(name, Limits::InputTextLength);
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 auf Platz %2 %3")
+                           .arg(state.NameTable[group][position])
+                           .arg(position)
+                           .arg(state.NameTable[group][0]));
 }
 } // namespace
 

@@ -21,6 +21,7 @@ int sortedPlace(const QStringList& list, const QString& name)
 
 void finishListChange(TournamentState& state)
 {
+    MarkChanged(state, QStringLiteral("Namenspool geändert"));
     state.NamePoolCount = int(state.NameList.size());
     SyncPoolToList(state);
 }
@@ -49,7 +50,7 @@ AddPoolNameResult AddPoolNameSilently(TournamentState& state, const QString& nam
     state.NamePool[entry] =
         NamePoolEntry{newName, CutText(email, Limits::PoolTextLength), QStringLiteral("0")};
     result.Added = true;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 in den Namenspool").arg(newName));
     finishListChange(state);
     return result;
 }
@@ -89,7 +90,7 @@ RemovedPoolName DeleteMarkedNames(TournamentState& state, const QList<int>& mark
             break;
         }
     }
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 aus dem Namenspool gelöscht").arg(removed.Name));
     finishListChange(state);
     return removed;
 }

@@ -33,6 +33,16 @@ void PatchGameCells(TournamentState& state, const GameResult& result, StoredGame
     if (grid.tag(goals.Col, goals.Row) == MakeRowTag(result.Group, TagKind::Tore, result.Game))
         PatchCell(state, goals, GoalsCellText(result), outcome);
 }
+// "Ergebnis 3:1 Gruppe A", the name of the step for undo.
+QString ResultStepLabel(const TournamentState& state, const GameResult& result)
+{
+    if (result.ScoreText == CancelledGameText)
+        return QStringLiteral("Spiel fällt aus %1").arg(GroupLabel(state, result.Group));
+    return QStringLiteral("Ergebnis %1:%2 %3")
+        .arg(result.GoalsFirst)
+        .arg(result.GoalsSecond)
+        .arg(GroupLabel(state, result.Group));
+}
 } // namespace
 
 StoredGameResult StoreGameResult(TournamentState& state, const GameResult& result, Prompter& prompter)
@@ -44,6 +54,7 @@ StoredGameResult StoreGameResult(TournamentState& state, const GameResult& resul
                                        "Kontaktieren Sie Valdorn für eine größere Programmversion."));
     } else {
         outcome.Stored = true;
+        MarkChanged(state, ResultStepLabel(state, result));
         state.GroupHasResults[std::size_t(result.Group)] = true;
         PatchGameCells(state, result, outcome);
     }
@@ -53,7 +64,7 @@ StoredGameResult StoreGameResult(TournamentState& state, const GameResult& resul
 
 void RecomputeAfterResult(TournamentState& state, int group)
 {
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Ergebnis %1").arg(GroupLabel(state, group)));
     ComputeStandings(state, group);
     if (state.AutoLoadPending || state.JustLoaded || state.TimePlanCurrent) {
         CheckGroupCompletion(state, group);

@@ -73,7 +73,7 @@ void deleteSelectedResult(TournamentState& state, int group, int game, ResultEnt
 {
     state.GroupCompleted[std::size_t(group)] = false;
     if (DeleteResult(state, group, game)) {
-        state.IsSaved = false;
+        MarkChanged(state, QStringLiteral("Ergebnis gelöscht %1").arg(GroupLabel(state, group)));
         patchDeletedGame(state, outcome);
     }
     state.GroupHasResults[std::size_t(group)] = CountGroupResults(state, group) > 0;
@@ -129,7 +129,7 @@ void ClearFedGroupResults(TournamentState& state, int group)
         if (target <= group || !IsGroupIndex(target))
             continue;
         if (CountGroupResults(state, target) > 0)
-            state.IsSaved = false;
+            MarkChanged(state, QStringLiteral("Ergebnisse %1 gelöscht").arg(GroupLabel(state, target)));
         ClearGroupResults(state, target);
     }
 }

@@ -126,7 +126,7 @@ NewGroupOutcome AddNewGroups(TournamentState& state, const NewGroupInput& input,
     }
     state.NewRoundPending = false;
     CheckOneFieldPerGroup(state, state.CurrentRound, prompter);
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("neue Gruppe %1").arg(input.name));
     return outcome;
 }
 
@@ -172,7 +172,7 @@ ChangeGroupOutcome ApplyGroupChange(TournamentState& state, const ChangeGroupInp
             state.TeamsInGroup[group] = teams;
             state.ReturnLeg[group] = input.returnLeg;
             RefreshPlaceholdersOf(state, input.group);
-            state.IsSaved = false;
+            MarkChanged(state, QStringLiteral("%1 geändert").arg(state.NameTable[group][0]));
         }
     }
     RenderScheduleGrid(state);
@@ -183,7 +183,7 @@ void DeleteGroupFromDialog(TournamentState& state, int group, Prompter& prompter
 {
     if (!IsExistingGroup(state, group) || !ConfirmGroupChange(state, group, prompter))
         return;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 gelöscht").arg(state.NameTable[std::size_t(group)][0]));
     DeleteGroup(state, group);
     RenderScheduleGrid(state);
 }
@@ -192,7 +192,7 @@ bool ClearResultsFromDialog(TournamentState& state, int group, Prompter& prompte
 {
     if (!IsExistingGroup(state, group) || !ConfirmGroupChange(state, group, prompter))
         return false;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Ergebnisse %1 gelöscht").arg(state.NameTable[std::size_t(group)][0]));
     ClearGroupResults(state, group);
     RenderScheduleGrid(state);
     return true;

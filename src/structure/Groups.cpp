@@ -173,6 +173,7 @@ void DeleteGroup(TournamentState& state, int deleted)
 {
     if (deleted < 1 || deleted > std::min(TotalGroups(state), Limits::MaxGroups))
         return;
+    MarkChanged(state, QStringLiteral("%1 gelöscht").arg(state.NameTable[std::size_t(deleted)][0]));
     state.CurrentRound = RoundOfGroup(state, deleted);
 
     UnlinkGroup(state, deleted);
@@ -188,5 +189,4 @@ void DeleteGroup(TournamentState& state, int deleted)
     --state.GroupsInRound[round];
     if (state.GroupsInRound[round] == 0)
         RemoveRound(state, state.CurrentRound);
-    state.IsSaved = false;
 }

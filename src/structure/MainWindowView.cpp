@@ -48,7 +48,7 @@ MainWindowView BuildMainWindowView(const TournamentState& state)
     view.fields = QString::number(state.FieldsInRound[round]);
     view.oneFieldPerGroup = state.OneFieldPerGroup[round];
     view.groupLines = GroupLines(state);
-    view.savedText = state.IsSaved ? QStringLiteral("gespeichert") : QStringLiteral("nicht gespeichert");
+    view.savedText = SavedText(state);
     return view;
 }
 
@@ -74,4 +74,9 @@ bool TeamListComplete(const TournamentState& state)
         return false;
     const int teams = state.TeamsInGroup[std::size_t(group)];
     return teams > 0 && teams == state.TeamList.size();
+}
+
+QString SavedText(const TournamentState& state)
+{
+    return state.IsSaved ? QStringLiteral("gespeichert") : QStringLiteral("nicht gespeichert");
 }

@@ -25,3 +25,6 @@ void SelectGroupInRound(TournamentState& state, int lineIndex);
 
 // The list of teams shows green when every position of the selected group has a name.
 bool TeamListComplete(const TournamentState& state);
+
+// The saved indicator: "gespeichert" or "nicht gespeichert".
+QString SavedText(const TournamentState& state);

@@ -127,7 +127,7 @@ ReferralPanel CompleteReferral(TournamentState& state, int group, int number, Pr
     panel.cellText = QStringLiteral("%1) %2").arg(number).arg(placeholder);
     panel.patchesCell = true;
     state.ScheduleGrid.setCell(state.SelectedCol, state.SelectedRow, panel.cellText);
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Verweis %1 nach %2").arg(placeholder, GroupName(state, group)));
     return panel;
 }
 

@@ -28,7 +28,7 @@ void PrepareNewRound(TournamentState& state)
         state.TeamsInGroup[std::size_t(nextGroup)] = 0;
     state.FieldsInRound[round] = 1;
     state.GameLengthInRound[round] = state.GameLengthInRound[round - 1];
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Runde %1 begonnen").arg(state.CurrentRound));
     state.NewRoundPending = true;
 }
 
@@ -54,7 +54,7 @@ void RemoveField(TournamentState& state, Prompter& prompter)
     int& fields = state.FieldsInRound[CurrentRoundIndex(state)];
     if (fields > Limits::MinFields)
         --fields;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 Spielplätze in Runde %2").arg(fields).arg(state.CurrentRound));
     CheckOneFieldPerGroup(state, state.CurrentRound, prompter);
     state.Settings.PlanChanged = true;
 }
@@ -66,7 +66,7 @@ void AddField(TournamentState& state)
     int& fields = state.FieldsInRound[CurrentRoundIndex(state)];
     if (fields < Limits::MaxFields)
         ++fields;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("%1 Spielplätze in Runde %2").arg(fields).arg(state.CurrentRound));
     state.Settings.PlanChanged = true;
 }
 
@@ -92,7 +92,7 @@ QString SetGameLength(TournamentState& state, const QString& text, Prompter& pro
     if (IsRoundIndex(state.CurrentRound))
         state.GameLengthInRound[CurrentRoundIndex(state)] = minutes;
     state.DefaultGameLength = minutes;
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Spiellänge %1 min").arg(minutes));
     return QString::number(minutes);
 }
 
@@ -101,7 +101,8 @@ bool SetOneFieldPerGroup(TournamentState& state, bool ticked, Prompter& prompter
     if (!IsRoundIndex(state.CurrentRound))
         return false;
     state.OneFieldPerGroup[CurrentRoundIndex(state)] = ticked;
-    state.IsSaved = false;
+    MarkChanged(state,
+                ticked ? QStringLiteral("ein Platz pro Gruppe") : QStringLiteral("Plätze frei verteilt"));
     state.Settings.PlanChanged = true;
     CheckOneFieldPerGroup(state, state.CurrentRound, prompter);
     return state.OneFieldPerGroup[CurrentRoundIndex(state)];

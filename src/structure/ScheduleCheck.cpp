@@ -66,7 +66,7 @@ void ScheduleChecker::reportError(const QString& line, int group, int place, boo
     m_noErrors = false;
     if (deletable && m_deleteFaults) {
         RemoveOutgoingReferral(m_state, group, place);
-        m_state.IsSaved = false;
+        MarkChanged(m_state, QStringLiteral("fehlerhafte Verweise gelöscht"));
     }
 }
 

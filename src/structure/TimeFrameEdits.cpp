@@ -5,10 +5,10 @@
 #include "structure/TimeText.h"
 
 namespace {
-void markEdited(TournamentState& state)
+void markEdited(TournamentState& state, const QString& label)
 {
     state.Settings.PlanChanged = true;
-    state.IsSaved = false;
+    MarkChanged(state, label);
 }
 } // namespace
 
@@ -17,13 +17,13 @@ QString SetStartTime(TournamentState& state, const QString& text, Prompter& prom
     state.TimeAnchorIsStart = true;
     const QString normalized = FormatTimeText(ParseTimeText(text, prompter));
     state.StartTime = CutText(normalized, Limits::TimeTextLength);
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Beginn %1").arg(state.StartTime));
     return normalized;
 }
 
 QString NormalizeBreakInput(TournamentState& state, const QString& text, Prompter& prompter)
 {
-    state.IsSaved = false;
+    MarkChanged(state, QStringLiteral("Pause"));
     return FormatTimeText(ParseTimeText(text, prompter));
 }
 
@@ -32,15 +32,15 @@ void AddBreak(TournamentState& state, const QString& beginText, const QString& d
 {
     AddPauseLine(state.PauseList, BuildPauseLine(beginText, durationText, prompter),
                  state.Settings.PausesSorted);
-    markEdited(state);
+    markEdited(state, QStringLiteral("Pause hinzugefügt"));
 }
 
 void DeleteBreak(TournamentState& state, int index)
 {
     if (index < 0 || index >= state.PauseList.size())
         return;
+    markEdited(state, QStringLiteral("Pause %1 gelöscht").arg(state.PauseList.at(index).trimmed()));
     state.PauseList.removeAt(index);
-    markEdited(state);
 }
 
 int MoveBreak(TournamentState& state, int from, int to)
@@ -52,7 +52,7 @@ int MoveBreak(TournamentState& state, int from, int to)
         to = last;
     state.PauseList.move(from, to);
     state.Settings.PausesSorted = false;
-    markEdited(state);
+    markEdited(state, QStringLiteral("Pause verschoben"));
     return to;
 }
 
@@ -61,5 +61,5 @@ void SetBreaksSorted(TournamentState& state, bool sorted)
     state.Settings.PausesSorted = sorted;
     if (sorted)
         state.PauseList.sort();
-    state.IsSaved = false;
+    MarkChanged(state, sorted ? QStringLiteral("Pausen sortiert") : QStringLiteral("Pausen unsortiert"));
 }

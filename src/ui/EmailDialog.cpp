@@ -98,8 +98,10 @@ QWidget* EmailDialog::buildListPart()
 
     connect(add, &QPushButton::clicked, this, &EmailDialog::addTypedRow);
     connect(remove, &QPushButton::clicked, this, &EmailDialog::removeSelectedRows);
-    connect(m_list, &QTreeWidget::itemChanged, this, [this] { m_state.IsSaved = false; });
-    connect(m_list, &QTreeWidget::itemClicked, this, [this] { m_state.IsSaved = false; });
+    connect(m_list, &QTreeWidget::itemChanged, this,
+            [this] { MarkChanged(m_state, QStringLiteral("E-Mail-Liste geändert")); });
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this] { MarkChanged(m_state, QStringLiteral("E-Mail-Liste geändert")); });
     return part;
 }
 
@@ -169,7 +171,7 @@ QWidget* EmailDialog::buildMessagePart()
     connect(close, &QPushButton::clicked, this, &EmailDialog::reject);
     connect(m_separator, &QLineEdit::textEdited, this, [this](const QString& separator) {
         m_state.Settings.EmailSeparator = separator;
-        m_state.IsSaved = false;
+        MarkChanged(m_state, QStringLiteral("E-Mail-Trennzeichen"));
     });
     return part;
 }
@@ -241,7 +243,7 @@ void EmailDialog::addTypedRow()
     }
     m_name->clear();
     m_address->clear();
-    m_state.IsSaved = false;
+    MarkChanged(m_state, QStringLiteral("E-Mail-Liste geändert"));
     updateCounter();
 }
 
@@ -256,7 +258,7 @@ void EmailDialog::removeSelectedRows()
         m_address->setText(item->text(1));
         delete m_list->takeTopLevelItem(index);
     }
-    m_state.IsSaved = false;
+    MarkChanged(m_state, QStringLiteral("E-Mail-Liste geändert"));
     updateCounter();
 }
 

@@ -108,6 +108,15 @@ Prompter::Answer QtPrompter::askSaveDiscardCancel(const QString& caption, const 
                Answer::Cancel);
 }
 
+Prompter::Answer QtPrompter::askRestoreLaterDiscard(const QString& caption, const QString& text)
+{
+    return ask(m_parent, caption, text,
+               {{QMessageBox::Yes, QStringLiteral("&Wiederherstellen")},
+                {QMessageBox::Cancel, QStringLiteral("&Später")},
+                {QMessageBox::Discard, QStringLiteral("&Verwerfen")}},
+               Answer::Cancel);
+}
+
 void QtPrompter::inform(const QString& caption, const QString& text)
 {
     QMessageBox box(noticeIcon(caption), caption, text, QMessageBox::NoButton, boxParent(m_parent));

@@ -15,6 +15,7 @@ public:
     Answer askYesNoCancel(const QString& caption, const QString& text,
                           Answer defaultAnswer = Answer::Cancel) override;
     Answer askSaveDiscardCancel(const QString& caption, const QString& text) override;
+    Answer askRestoreLaterDiscard(const QString& caption, const QString& text) override;
     void inform(const QString& caption, const QString& text) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }

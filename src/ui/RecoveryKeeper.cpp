@@ -29,6 +29,13 @@ void RecoveryKeeper::check()
             discard();
         return;
     }
+    // Nothing changed since the last copy: no need to write the tournament out to compare. Every
+    // so often it is compared all the same, for a change that went past the change count.
+    const bool sameRevision = !m_lastWritten.isEmpty() && m_state.Revision == m_lastRevision;
+    if (sameRevision && ++m_unchangedChecks < FullCompareEvery)
+        return;
+    m_unchangedChecks = 0;
+    m_lastRevision = m_state.Revision;
     const QByteArray tournament = WriteTournamentFile(m_state);
     const QByteArray bytes = RecoveryCopyBytes(m_state.RememberedFileName, tournament);
     if (bytes == m_lastWritten)

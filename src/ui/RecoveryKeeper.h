@@ -24,6 +24,8 @@ public:
     // How often the tournament is looked at: a change is in the copy at most this much later
     // (plus the time of one write).
     static constexpr int CheckIntervalMs = 2000;
+    // Unchanged by its change count, the tournament is still compared byte for byte this often.
+    static constexpr int FullCompareEvery = 15;
 
     // Writes the copy now when the tournament is unsaved and differs from the last copy; removes
     // the copy when the tournament is saved.
@@ -47,6 +49,8 @@ private:
     const TournamentState& m_state;
     std::shared_ptr<RecoveryCopyWriter> m_writer;
     QByteArray m_lastWritten;
+    quint64 m_lastRevision = 0;
+    int m_unchangedChecks = 0;
     bool m_failing = false;
     QTimer m_timer;
     QThreadPool m_pool;

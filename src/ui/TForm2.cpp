@@ -383,6 +383,19 @@ void TForm2::renderAndShow()
     activateWindow();
 }
 
+void TForm2::showRestoredTournament()
+{
+    CancelReferralSelection(m_state);
+    clearReferralPanel();
+    if (!isVisible())
+        return;
+    RenderScheduleGrid(m_state);
+    // The completion checks carry teams forward without rendering; show them.
+    RenderScheduleGrid(m_state);
+    scheduleRendered();
+    m_planView->reload();
+}
+
 void TForm2::scheduleRendered()
 {
     m_scheduleView->showChanges();

@@ -37,6 +37,8 @@ public:
 
     // Renders the schedule (after a load also the completion check of every group) and shows it.
     void renderAndShow();
+    // After undo or redo: renders the schedule anew when it is on show, as after a load.
+    void showRestoredTournament();
     // Takes the schedule grid as the core left it.
     void scheduleRendered();
     // "&Platzverteilung neu berechnen": plans every round and shows the time plan.

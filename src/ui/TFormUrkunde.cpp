@@ -230,7 +230,7 @@ void TFormUrkunde::newTemplate()
     if (!path.isEmpty()) {
         m_state.Settings.CertificateTemplate = path;
         loadTemplate(path);
-        m_state.IsSaved = false;
+        MarkChanged(m_state, QStringLiteral("Urkundenvorlage"));
     }
     FillTemplate(QStringLiteral("#name"));
 }
@@ -242,7 +242,7 @@ void TFormUrkunde::loadNewTemplate()
     if (path.isEmpty())
         return;
     m_state.Settings.CertificateTemplate = path;
-    m_state.IsSaved = false;
+    MarkChanged(m_state, QStringLiteral("Urkundenvorlage"));
     loadTemplate(path);
 }
 
@@ -255,7 +255,7 @@ void TFormUrkunde::saveTemplate()
     if (!path.isEmpty()) {
         if (WriteExportFile(currentRtf(), path, m_prompter)) {
             m_state.Settings.CertificateTemplate = path;
-            m_state.IsSaved = false;
+            MarkChanged(m_state, QStringLiteral("Urkundenvorlage"));
         }
     }
     m_prompter.inform(QStringLiteral("Info"),

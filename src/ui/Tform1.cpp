@@ -30,6 +30,7 @@
 #include "ui/TotalsPanel.h"
 #include "ui/TournamentAssistantDialog.h"
 #include "ui/TournamentSaving.h"
+#include "ui/UndoCommands.h"
 #include "ui/WidgetNames.h"
 #include "ui/WindowPlacement.h"
 
@@ -106,7 +107,11 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     // some message box happened to be the last window open.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     m_saving = new TournamentSaving(m_state, m_prompter, m_files, this);
+    m_undo = new UndoCommands(m_state, this);
+    connect(m_undo, &UndoCommands::restored, this, &Tform1::showRestoredTournament);
+    connect(m_undo, &UndoCommands::savedStateChanged, this, &Tform1::showSavedState);
     connect(m_saving, &TournamentSaving::saved, this, [this](const QString& path) {
+        m_undo->markSaved();
         m_recovery->discard();
         rememberRecentFile(path);
         showFileCaption(path);
@@ -129,6 +134,7 @@ Tform1::Tform1(TournamentState& state, Prompter& prompter, FileChooser& files, c
     setCentralWidget(buildCentralArea());
     RestoreWindowPlacement(*this, QStringLiteral("hauptfenster"), QSize(1100, 680));
     startUp();
+    m_undo->reset();
     m_recovery = new RecoveryKeeper(m_state, RecoveryFolder(m_state.WorkDir), this);
     connect(m_recovery, &RecoveryKeeper::writeFailed, this, [this](const QString& reason) {
         showRecoveryNotice(QStringLiteral("Wiederherstellungskopie nicht geschrieben: ") + reason);
@@ -173,6 +179,9 @@ void Tform1::buildMenus()
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Beenden"));
     exit->setObjectName(QStringLiteral("actionExit"));
+
+    m_undo->addToEditMenu(*this);
+    m_undo->addToEditMenu(*m_scheduleWindow);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     view->setObjectName(QStringLiteral("menuAnsicht"));
@@ -355,9 +364,7 @@ void Tform1::RefreshMainWindow()
     const MainWindowView view = BuildMainWindowView(m_state);
     m_totalsPanel->showView(view);
     m_roundPanel->showView(view);
-    m_savedLabel->setText(view.savedText);
-    m_savedLabel->setStyleSheet(m_state.IsSaved ? QStringLiteral("color: #1b6e20;")
-                                                : QStringLiteral("color: #b71c1c; font-weight: bold;"));
+    showSavedState();
 
     // A load sets these controls directly; showing them is no edit.
     m_totalsPanel->showStartTime();
@@ -367,6 +374,20 @@ void Tform1::RefreshMainWindow()
         m_tournamentName->setText(m_state.TournamentName);
     ShowInEveryCaption(m_state.TournamentName);
     m_assistantButton->setVisible(TotalGroups(m_state) == 0);
+}
+
+void Tform1::showSavedState()
+{
+    m_savedLabel->setText(SavedText(m_state));
+    m_savedLabel->setStyleSheet(m_state.IsSaved ? QStringLiteral("color: #1b6e20;")
+                                                : QStringLiteral("color: #b71c1c; font-weight: bold;"));
+}
+
+// Undo or redo: every window shows the tournament as it is now, as after a load.
+void Tform1::showRestoredTournament()
+{
+    RefreshMainWindow();
+    m_scheduleWindow->showRestoredTournament();
 }
 
 bool Tform1::event(QEvent* event)
@@ -407,6 +428,7 @@ void Tform1::handleActivation()
         if (LoadTournament(m_state, startFile, m_prompter))
             showFileCaption(startFile);
         offerRecoveryCopies();
+        m_undo->reset();
     }
     m_state.AutoLoadPending = false;
     RefreshMainWindow();
@@ -456,6 +478,7 @@ void Tform1::newTournament()
     if (!m_saving->settleUnsavedWork())
         return;
     ResetTournament(m_state);
+    m_undo->reset();
     m_recovery->discard();
     // The new tournament is no longer the file on disk: a save must name its file again.
     m_state.RememberedFileName.clear();
@@ -499,6 +522,7 @@ void Tform1::openTournamentFile(const QString& path)
     RefreshMainWindow();
     // A fresh file is shown at once; its first render also completes every finished group.
     showSchedule();
+    m_undo->reset();
 }
 
 void Tform1::rememberRecentFile(const QString& path)

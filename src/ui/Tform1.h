@@ -24,6 +24,7 @@ class TForm2;
 class TFormEigenschaften;
 class TotalsPanel;
 class TournamentSaving;
+class UndoCommands;
 struct TournamentState;
 
 // The main window: the frame of the tournament (rounds, fields, timing, groups, points system),
@@ -56,6 +57,7 @@ public:
 
     TournamentSaving& saving() { return *m_saving; }
     RecoveryKeeper& recovery() { return *m_recovery; }
+    UndoCommands& undoCommands() { return *m_undo; }
     NewGroupDialog& newGroupDialog() { return *m_newGroupDialog; }
     ChangeGroupDialog& changeGroupDialog() { return *m_changeGroupDialog; }
     TFormEigenschaften& settingsDialog() { return *m_settingsDialog; }
@@ -88,6 +90,8 @@ private:
     void rememberRecentFile(const QString& path);
     void fillRecentMenu();
     void showRecoveryNotice(const QString& notice);
+    void showSavedState();
+    void showRestoredTournament();
 
     TournamentState& m_state;
     Prompter& m_prompter;
@@ -98,6 +102,7 @@ private:
 
     TournamentSaving* m_saving = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
+    UndoCommands* m_undo = nullptr;
     NewGroupDialog* m_newGroupDialog = nullptr;
     ChangeGroupDialog* m_changeGroupDialog = nullptr;
     TFormEigenschaften* m_settingsDialog = nullptr;

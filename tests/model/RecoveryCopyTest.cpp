@@ -105,6 +105,12 @@ TEST_F(RecoveryCopyTest, StartUpOffersEachLeftCopyAndRestoresOneAsUnsavedUnderIt
     leaveCopy(QStringLiteral("belegt"), RecoveryCopyBytes(QString(), tournament));
     QLockFile otherProgram(copyPath(QStringLiteral("belegt")) + QStringLiteral(".lock"));
     ASSERT_TRUE(otherProgram.tryLock(0));
+    // Temporaries of writes killed halfway: the one of a running program stays.
+    for (const char* temporary : {"belegt.wiederherstellung.Xy34Zw", "verworfen.wiederherstellung.Ab12Cd"}) {
+        QFile file(QDir(folder()).filePath(QLatin1String(temporary)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(tournament.left(10));
+    }
     // The newest first: "verworfen" is discarded, "kaputt" set aside, "pokal" kept for later.
     const int ageInSeconds[] = {10, 20, 60};
     const char* names[] = {"verworfen", "kaputt", "pokal"};
@@ -133,6 +139,7 @@ TEST_F(RecoveryCopyTest, StartUpOffersEachLeftCopyAndRestoresOneAsUnsavedUnderIt
     EXPECT_TRUE(
         m_prompter.shown()[2].text.contains(QStringLiteral("„/turniere/pokal.auf“, zuletzt geändert am ")));
     EXPECT_EQ(files(), QStringList({QStringLiteral("belegt.wiederherstellung"),
+                                    QStringLiteral("belegt.wiederherstellung.Xy34Zw"),
                                     QStringLiteral("belegt.wiederherstellung.lock"),
                                     QStringLiteral("kaputt.wiederherstellung.defekt"),
                                     QStringLiteral("pokal.wiederherstellung")}));

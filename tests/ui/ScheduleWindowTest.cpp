@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
+#include "model/TournamentFile.h"
 #include "model/TournamentStorage.h"
 #include "results/GridInteraction.h"
 #include "results/ResultTable.h"
@@ -15,6 +16,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -23,6 +27,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
@@ -151,6 +156,64 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
     EXPECT_EQ(scheduleText(FindTaggedCell(state->ScheduleGrid, 5, TagKind::KopfMannschaft, 2)),
               QStringLiteral("2) ") + winner);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
+}
+
+namespace {
+// A change becomes an undo step when the program waits for input, as it does between two keys.
+void WaitUntilIdle()
+{
+    QEventLoop idle;
+    QTimer::singleShot(20, &idle, &QEventLoop::quit);
+    idle.exec();
+}
+} // namespace
+
+TEST_F(ScheduleWindowTest, CtrlZTakesBackAResultAndCtrlYBringsItBackInBothWindows)
+{
+    openExample();
+    WaitUntilIdle();
+    const QByteArray loaded = WriteTournamentFile(*state);
+    const TaggedCell goals = FindTaggedCell(state->ScheduleGrid, 2, TagKind::Tore, 4);
+    enterGoals(2, 4, QStringLiteral("2:1"));
+    WaitUntilIdle();
+    const QByteArray entered = WriteTournamentFile(*state);
+    ASSERT_NE(entered, loaded);
+    auto* undo = window->findChild<QAction*>(QStringLiteral("actionUndo"));
+    auto* redo = window->findChild<QAction*>(QStringLiteral("actionRedo"));
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Ergebnis 2:1 ") + GroupLabel(*state, 2));
+    EXPECT_FALSE(redo->isEnabled());
+    for (QMainWindow* shown :
+         {static_cast<QMainWindow*>(schedule), static_cast<QMainWindow*>(window.get())}) {
+        auto* editMenu = shown->menuBar()->findChild<QMenu*>(QStringLiteral("menuBearbeiten"));
+        ASSERT_NE(editMenu, nullptr);
+        EXPECT_EQ(editMenu->actions().mid(0, 2), QList<QAction*>({undo, redo}));
+    }
+
+    schedule->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(schedule));
+    QTest::keyClick(scheduleView, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WriteTournamentFile(*state), loaded);
+    EXPECT_EQ(scheduleText(goals), QString());
+    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
+    EXPECT_EQ(redo->text(), QStringLiteral("&Wiederherstellen: Ergebnis 2:1 ") + GroupLabel(*state, 2));
+    for (const QKeyCombination redoKey : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+        QTest::keyClick(scheduleView, redoKey.key(), redoKey.keyboardModifiers());
+        EXPECT_EQ(WriteTournamentFile(*state), entered);
+        EXPECT_EQ(scheduleText(goals), QStringLiteral("  2 : 1"));
+        EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+        QTest::keyClick(scheduleView, Qt::Key_Z, Qt::ControlModifier);
+    }
+
+    // In the main window a field added is taken back the same way.
+    trigger("sbHauptfenster");
+    const QString fields = text("fieldDisplay");
+    click("moreFieldsButton");
+    WaitUntilIdle();
+    EXPECT_NE(text("fieldDisplay"), fields);
+    trigger("actionUndo");
+    EXPECT_EQ(text("fieldDisplay"), fields);
+    EXPECT_EQ(WriteTournamentFile(*state), loaded);
 }
 
 TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksIntoALaterRoundOnly)
