@@ -157,8 +157,10 @@ void ApplyBlueprint(TournamentState& state, const TournamentBlueprint& blueprint
     CreateRounds(state, blueprint, input);
     CreateReferrals(state, blueprint, prompter);
     PlaceTeams(state, blueprint, teams, order, seed);
-    state.IsSaved = false;
     state.Settings.PlanChanged = true;
+    // The whole build is one change to undo, named after the assistant.
+    state.ChangeLabel.clear();
+    MarkChanged(state, QStringLiteral("Turnier-Assistent"));
 }
 
 QList<int> DistributionOrder(const QList<int>& groupSizes, NameOrder order, quint32 seed)

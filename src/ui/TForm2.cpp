@@ -389,9 +389,8 @@ void TForm2::showRestoredTournament()
     clearReferralPanel();
     if (!isVisible())
         return;
-    RenderScheduleGrid(m_state);
-    // The completion checks carry teams forward without rendering; show them.
-    RenderScheduleGrid(m_state);
+    // Drawn once, with the teams the completion checks carry forward.
+    RenderLoadedScheduleGrid(m_state);
     scheduleRendered();
     m_planView->reload();
 }

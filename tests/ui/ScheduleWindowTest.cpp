@@ -16,7 +16,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -157,16 +156,6 @@ TEST_F(ScheduleWindowTest, ResultsTypedIntoTheGridCompleteTheGroupAndFillTheFina
               QStringLiteral("2) ") + winner);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
 }
-
-namespace {
-// A change becomes an undo step when the program waits for input, as it does between two keys.
-void WaitUntilIdle()
-{
-    QEventLoop idle;
-    QTimer::singleShot(20, &idle, &QEventLoop::quit);
-    idle.exec();
-}
-} // namespace
 
 TEST_F(ScheduleWindowTest, CtrlZTakesBackAResultAndCtrlYBringsItBackInBothWindows)
 {

@@ -1,8 +1,10 @@
 #include "ui/TournamentAssistantDialog.h"
 #include "UiTestSupport.h"
+#include "model/TournamentFile.h"
 #include "structure/ScheduleCheck.h"
 #include "ui/TForm2.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +22,8 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
     for (int team = 1; team <= 24; ++team)
         teamLines.append(QStringLiteral("Team %1; team%1@example.org").arg(team));
     prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::No});
+    WaitUntilIdle();
+    const QByteArray before = WriteTournamentFile(*state);
 
     WhenDialogShows<TournamentAssistantDialog>([&](TournamentAssistantDialog* dialog) {
         ChildNamed<QSpinBox>(dialog, "spTeams")->setValue(24);
@@ -63,6 +67,13 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
     EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
     EXPECT_TRUE(window->scheduleWindow().isVisible());
     EXPECT_FALSE(prompter.pendingAnswers());
+
+    // The whole build is one step to take back.
+    WaitUntilIdle();
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("actionUndo"))->text(),
+              QStringLiteral("&Rückgängig: Turnier-Assistent"));
+    trigger("actionUndo");
+    EXPECT_EQ(WriteTournamentFile(*state), before);
 }
 
 TEST_F(MainWindowTest, NewOffersTheAssistantWhileTheTournamentIsEmpty)

@@ -3,6 +3,7 @@
 #include "ui/TForm2.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -70,6 +71,13 @@ void TypeAndEnter(QLineEdit* edit, const QString& text)
 {
     TypeInto(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void WaitUntilIdle()
+{
+    QEventLoop idle;
+    QTimer::singleShot(20, &idle, &QEventLoop::quit);
+    idle.exec();
 }
 
 QByteArray ReadFileBytes(const QString& path)

@@ -63,6 +63,8 @@ void TypeInto(QLineEdit* edit, const QString& text);
 // The same, then Enter.
 void TypeAndEnter(QLineEdit* edit, const QString& text);
 QByteArray ReadFileBytes(const QString& path);
+// A change becomes an undo step when the program waits for input, as it does between two keys.
+void WaitUntilIdle();
 
 // A main window started on an empty working directory of its own.
 class MainWindowTest : public ::testing::Test {
