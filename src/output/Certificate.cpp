@@ -39,7 +39,11 @@ std::optional<QByteArray> ReadCertificateTemplate(const QString& templatePath, P
 QString CertificateName(const QString& cellText)
 {
     const qsizetype bracket = cellText.indexOf(QLatin1Char(')'));
-    return bracket < 0 ? cellText : cellText.mid(bracket + 1);
+    if (bracket < 0)
+        return cellText;
+    // A place decided by the direct comparison carries a "!" right after its bracket: not the name.
+    const bool directCompare = cellText.mid(bracket + 1, 1) == QStringLiteral("!");
+    return cellText.mid(bracket + (directCompare ? 2 : 1));
 }
 
 QString ResolveCertificateTemplate(const QString& templatePath, const QString& workDir)

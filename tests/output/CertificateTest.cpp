@@ -150,6 +150,7 @@ TEST(PlacedTeams, CertificatesForThePlacedTeamsOfAGroupGoIntoSafelyNamedFiles)
     EXPECT_TRUE(PlacedTeams(*state, 0, 3).isEmpty());
     // A team line of the table gives the name without its place.
     EXPECT_EQ(CertificateName(QStringLiteral("2) Adler")), QStringLiteral(" Adler"));
+    EXPECT_EQ(CertificateName(QStringLiteral("2)! Adler")), QStringLiteral(" Adler"));
     EXPECT_EQ(CertificateName(QStringLiteral("Adler")), QStringLiteral("Adler"));
 
     QTemporaryDir dir;
