@@ -85,8 +85,8 @@ int RunCertificates(const QStringList& arguments)
         return 2;
     }
     const QString file = parser.positionalArguments().at(0);
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, file))
+    auto state = LoadTournamentWithPairings(file);
+    if (!state)
         return 1;
     const int group = GroupNamed(*state, parser.value(groupOption));
     if (group == 0) {

@@ -42,8 +42,8 @@ int RunCheck(const QStringList& arguments)
         return 2;
     }
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+    auto state = LoadTournamentWithPairings(parser.positionalArguments().at(0));
+    if (!state)
         return 1;
     const QStringList lines = CheckSchedule(*state, fix, LongTimeText(QTime::currentTime()));
     QTextStream out(stdout);

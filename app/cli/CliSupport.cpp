@@ -28,6 +28,14 @@ bool LoadTournamentFile(TournamentState& state, const QString& path)
     return LoadTournament(state, path, prompter);
 }
 
+std::unique_ptr<TournamentState> LoadTournamentWithPairings(const QString& path)
+{
+    auto state = std::make_unique<TournamentState>();
+    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, path))
+        return nullptr;
+    return state;
+}
+
 bool SaveTournamentFile(TournamentState& state, const QString& path)
 {
     ConsolePrompter prompter;

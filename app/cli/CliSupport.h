@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QCommandLineParser;
@@ -15,6 +16,9 @@ namespace cli {
 bool LoadPairingData(TournamentState& state);
 // Loads the tournament file; false (after a message) when it could not be read completely.
 bool LoadTournamentFile(TournamentState& state, const QString& path);
+// The pairing data and the tournament file in a fresh state; null (after a message) when either
+// could not be read.
+std::unique_ptr<TournamentState> LoadTournamentWithPairings(const QString& path);
 // Writes the tournament file, replacing an existing file at `path` without asking (the
 // command line names it explicitly); false (after a message) when it could not be written.
 bool SaveTournamentFile(TournamentState& state, const QString& path);

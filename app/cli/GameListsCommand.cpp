@@ -51,8 +51,8 @@ int RunGameLists(const QStringList& arguments)
         return 2;
     }
     const QString file = parser.positionalArguments().at(0);
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, file))
+    auto state = LoadTournamentWithPairings(file);
+    if (!state)
         return 1;
     if (round > state->RoundCount) {
         PrintError(QStringLiteral("gamelists: the tournament has %1 rounds").arg(state->RoundCount));

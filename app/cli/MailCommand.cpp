@@ -232,8 +232,8 @@ int RunMail(const QStringList& arguments)
     if (!bodyOk || !password)
         return 2;
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+    auto state = LoadTournamentWithPairings(parser.positionalArguments().at(0));
+    if (!state)
         return 1;
     QTemporaryDir gameListDir;
     if (gameLists && (!gameListDir.isValid() || !WriteRoundOneGameLists(*state, gameListDir.path())))

@@ -117,8 +117,8 @@ int RunPlan(const QStringList& arguments)
     if (const std::optional<int> status = parseArguments(arguments, plan))
         return *status;
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, plan.file))
+    auto state = LoadTournamentWithPairings(plan.file);
+    if (!state)
         return 1;
     if (plan.gameListRound > state->RoundCount) {
         PrintError(QStringLiteral("plan: the tournament has %1 rounds").arg(state->RoundCount));

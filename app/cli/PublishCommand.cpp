@@ -35,8 +35,8 @@ int RunPublish(const QStringList& arguments)
         return 2;
     }
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+    auto state = LoadTournamentWithPairings(parser.positionalArguments().at(0));
+    if (!state)
         return 1;
     // With the teams the completion checks carry on, as the schedule window shows them.
     RenderLoadedScheduleGrid(*state);

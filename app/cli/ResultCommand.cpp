@@ -156,8 +156,8 @@ int RunResult(const QStringList& arguments)
     if (!request)
         return status;
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, request->file))
+    auto state = LoadTournamentWithPairings(request->file);
+    if (!state)
         return 1;
     if (const std::optional<QString> error = requestError(*state, *request)) {
         PrintError(*error);

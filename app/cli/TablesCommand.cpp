@@ -45,8 +45,8 @@ int RunTables(const QStringList& arguments)
         }
     }
 
-    auto state = std::make_unique<TournamentState>();
-    if (!LoadPairingData(*state) || !LoadTournamentFile(*state, parser.positionalArguments().at(0)))
+    auto state = LoadTournamentWithPairings(parser.positionalArguments().at(0));
+    if (!state)
         return 1;
     // The load set JustLoaded: the render also runs the completion check of every group.
     RenderScheduleGrid(*state);

@@ -404,19 +404,10 @@ private:
 
     QByteArray FormattedText(const QString& text, const RtfCharFormat& format)
     {
-        QByteArray words = "{\\plain\\f" + QByteArray::number(FontNumber(format.fontFamily)) + "\\fs" +
-                           QByteArray::number(std::lround(format.pointSize * 2));
-        if (format.bold)
-            words += "\\b";
-        if (format.italic)
-            words += "\\i";
-        if (format.underline)
-            words += "\\ul";
-        if (format.color)
-            words += "\\cf" + QByteArray::number(ColorIndex(*format.color));
-        if (format.letterSpacing != 0)
-            words += "\\expndtw" + QByteArray::number(format.letterSpacing);
-        return words + " " + InsertedText(text) + "}";
+        const int fontNumber = FontNumber(format.fontFamily);
+        const int colorNumber = format.color ? ColorIndex(*format.color) : 0;
+        return "{\\plain" + RtfCharFormatWords(format, fontNumber, colorNumber) + " " + InsertedText(text) +
+               "}";
     }
 
     int FontNumber(const QString& family)

@@ -4,6 +4,23 @@
 
 #include <cmath>
 
+QByteArray RtfCharFormatWords(const RtfCharFormat& format, int fontNumber, int colorNumber)
+{
+    QByteArray words = "\\f" + QByteArray::number(fontNumber);
+    words += "\\fs" + QByteArray::number(std::lround(format.pointSize * 2));
+    if (format.bold)
+        words += "\\b";
+    if (format.italic)
+        words += "\\i";
+    if (format.underline)
+        words += "\\ul";
+    if (format.color)
+        words += "\\cf" + QByteArray::number(colorNumber);
+    if (format.letterSpacing != 0)
+        words += "\\expndtw" + QByteArray::number(format.letterSpacing);
+    return words;
+}
+
 QByteArray RtfAlignmentWord(RtfAlignment alignment)
 {
     switch (alignment) {
@@ -91,19 +108,8 @@ public:
 
     QByteArray FormatWords(const RtfCharFormat& format) const
     {
-        QByteArray words = "\\f" + QByteArray::number(fonts_.indexOf(format.fontFamily));
-        words += "\\fs" + QByteArray::number(std::lround(format.pointSize * 2));
-        if (format.bold)
-            words += "\\b";
-        if (format.italic)
-            words += "\\i";
-        if (format.underline)
-            words += "\\ul";
-        if (format.color)
-            words += "\\cf" + QByteArray::number(colors_.indexOf(*format.color) + 1);
-        if (format.letterSpacing != 0)
-            words += "\\expndtw" + QByteArray::number(format.letterSpacing);
-        return words;
+        return RtfCharFormatWords(format, int(fonts_.indexOf(format.fontFamily)),
+                                  format.color ? int(colors_.indexOf(*format.color)) + 1 : 0);
     }
 
     QByteArray ColorWord(const QByteArray& word, const std::optional<RtfColor>& color) const
