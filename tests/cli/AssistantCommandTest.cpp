@@ -60,10 +60,7 @@ TEST(AssistantCommand, ListsOneProposalALineAndWritesTheChosenOneWithTheTeamsOfA
     for (int team = 1; team <= 16; ++team)
         bytes +=
             "B\xe4ren " + QByteArray::number(team) + "; baer" + QByteArray::number(team) + "@example.org\r\n";
-    QFile file(names);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    ASSERT_TRUE(WriteFileContents(names, bytes));
     const QString out = folder.filePath(QStringLiteral("turnier.auf"));
     const CliRun run =
         RunCliCommand(QStringLiteral("assistent"),

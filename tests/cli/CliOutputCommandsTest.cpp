@@ -37,9 +37,7 @@ QString WriteLargeTournament(const QString& path)
             state->NameTable[group][position] =
                 QStringLiteral("Sportverein %1-%2 von 1920").arg(group).arg(position);
     }
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteTournamentFile(*state));
+    EXPECT_TRUE(WriteFileContents(path, WriteTournamentFile(*state)));
     return path;
 }
 
@@ -99,10 +97,7 @@ TEST(CliExport, AKilledExportLeavesTheOldFileOrTheWholeNewOne)
     ASSERT_GT(whole.size(), 10'000'000);
     const QByteArray old("alt");
     for (int attempt = 0; attempt < 5; ++attempt) {
-        QFile previous(arguments.last());
-        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-        previous.write(old);
-        previous.close();
+        ASSERT_TRUE(WriteFileContents(arguments.last(), old));
         const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
         QProcess exporting;
         exporting.start(QStringLiteral(KORVANE_CLI_PATH), arguments);
@@ -140,14 +135,12 @@ TEST(CliGameLists, NumbersTheFilesSoTeamsOfOneNameKeepTheirOwnAndReplacesOrRepor
               QStringLiteral("Runde: 1"));
 
     // Without --overwrite every question is declined: nothing is replaced.
-    QFile first(folder.filePath(names[0]));
-    ASSERT_TRUE(first.open(QIODevice::WriteOnly));
-    first.write("alt");
-    first.close();
+    const QString first = folder.filePath(names[0]);
+    ASSERT_TRUE(WriteFileContents(first, "alt"));
     EXPECT_EQ(RunCli(arguments), 1);
-    EXPECT_EQ(FileContents(first.fileName()), QByteArray("alt"));
+    EXPECT_EQ(FileContents(first), QByteArray("alt"));
     EXPECT_EQ(RunCli(overwriting), 0);
-    EXPECT_NE(FileContents(first.fileName()), QByteArray("alt"));
+    EXPECT_NE(FileContents(first), QByteArray("alt"));
 
     // A folder in the place of the second file: that file fails, the others are still written.
     ASSERT_TRUE(folder.remove(names[1]));

@@ -13,10 +13,7 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
     QTemporaryDir folder;
     const auto inFolder = [&folder](const char* name) { return folder.filePath(QLatin1String(name)); };
     const QString damaged = inFolder("kaputt.auf");
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Turnier\r\n5.08\r\n");
-    file.close();
+    ASSERT_TRUE(WriteFileContents(damaged, "Turnier\r\n5.08\r\n"));
     const QString example = ExampleTournamentFile();
     const QString missing = inFolder("fehlt.auf");
     const QString notLoaded = QStringLiteral("Einladen klappt nich !");

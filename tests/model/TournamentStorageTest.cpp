@@ -20,13 +20,6 @@ const QString ProtectedNameText = QStringLiteral(
     "Dieser Dateiname ist geschützt und sollte nicht verwendet werden. Bitte benennen Sie die Datei um und "
     "laden Sie diese erneut ein.");
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class TournamentStorageTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return QDir(m_folder.path()).filePath(name); }
@@ -51,7 +44,8 @@ protected:
 
 TEST_F(TournamentStorageTest, LoadReadsTheFileAndMarksTheTournamentSavedAndJustLoaded)
 {
-    WriteBytes(path(QStringLiteral("cup.auf")), WriteTournamentFile(*MakeFullTournament()));
+    ASSERT_TRUE(
+        WriteFileContents(path(QStringLiteral("cup.auf")), WriteTournamentFile(*MakeFullTournament())));
     auto state = EditedTournament();
     EXPECT_TRUE(LoadTournament(*state, path(QStringLiteral("cup.auf")), m_prompter));
     EXPECT_TRUE(m_prompter.shown().empty());
@@ -67,10 +61,10 @@ TEST_F(TournamentStorageTest, AFileThatCannotBeReadWhollyLeavesTheOpenTournament
 {
     QStringList lines = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
     lines[21] = QStringLiteral("abc"); // the round count
-    WriteBytes(path(QStringLiteral("kaputt.auf")), FileBytes(lines));
+    ASSERT_TRUE(WriteFileContents(path(QStringLiteral("kaputt.auf")), FileBytes(lines)));
     // A picture renamed: its first line would become the name, its fifth the points system.
     static const char Picture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\n3333333\nx\n";
-    WriteBytes(path(QStringLiteral("bild.auf")), QByteArray(Picture, sizeof Picture - 1));
+    ASSERT_TRUE(WriteFileContents(path(QStringLiteral("bild.auf")), QByteArray(Picture, sizeof Picture - 1)));
     const struct {
         const char* file;
         QString cause;
@@ -117,7 +111,7 @@ TEST_F(TournamentStorageTest, ProtectedNamesAreRenamedWithAWarning)
 TEST_F(TournamentStorageTest, SaveWritesAndRemembersTheFileAndOverwritesAnotherOnlyOnYes)
 {
     const QString other = path(QStringLiteral("fremd.auf"));
-    WriteBytes(other, "bleibt");
+    ASSERT_TRUE(WriteFileContents(other, "bleibt"));
     auto state = MakeFullTournament();
     state->IsSaved = false;
     m_prompter.answer({Prompter::Answer::No});
@@ -167,7 +161,7 @@ TEST_F(TournamentStorageTest, SavingOverAFileKeepsTheVersionItReplaces)
 TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState)
 {
     const QString blocker = path(QStringLiteral("datei"));
-    WriteBytes(blocker, "kein Ordner");
+    ASSERT_TRUE(WriteFileContents(blocker, "kein Ordner"));
     auto state = EditedTournament();
     for (const QString& target : {blocker + QStringLiteral("/x.auf"), m_folder.path()}) {
         m_prompter.clear();

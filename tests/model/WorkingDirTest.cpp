@@ -20,12 +20,6 @@ namespace {
 const QString CreateFailure =
     QStringLiteral("Directory kann nicht erzeugt werden. Sie haben nicht die nötigen Rechte.");
 
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // Every test runs with KORVANE_WORKDIR pointing below a temporary folder and a program folder
 // holding the four default files; the current directory and the variable are restored after.
 class WorkDirTest : public ::testing::Test {
@@ -38,7 +32,7 @@ protected:
         m_hadOverride = qEnvironmentVariableIsSet("KORVANE_WORKDIR");
         m_savedOverride = qgetenv("KORVANE_WORKDIR");
         for (const QString& name : DefaultWorkFiles)
-            ASSERT_TRUE(writeFile(programFile(name), "delivered " + name.toUtf8()));
+            ASSERT_TRUE(WriteFileContents(programFile(name), "delivered " + name.toUtf8()));
         useWorkDir(m_root.filePath(QStringLiteral("Dokumente/valdorn/korvane")));
     }
 
@@ -94,7 +88,7 @@ TEST_F(WorkDirTest, FirstLaunchCopiesTheDefaultFilesAndLaterOnesRestoreOnlyMissi
     ASSERT_TRUE(QFile::remove(programFile(QStringLiteral("beispiel.auf"))));
     ASSERT_TRUE(QFile(programFile(QStringLiteral("normal.auf"))).setPermissions(QFile::ReadOwner));
     ASSERT_TRUE(QDir().mkpath(m_workDir));
-    ASSERT_TRUE(writeFile(workFile(QStringLiteral("setup.exe")), "left-over installer"));
+    ASSERT_TRUE(WriteFileContents(workFile(QStringLiteral("setup.exe")), "left-over installer"));
 
     EXPECT_TRUE(prepare());
 
@@ -107,7 +101,7 @@ TEST_F(WorkDirTest, FirstLaunchCopiesTheDefaultFilesAndLaterOnesRestoreOnlyMissi
     // The pairing data stays in the program's folder.
     EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("Daten1.dat"))));
 
-    ASSERT_TRUE(writeFile(workFile(QStringLiteral("normal.auf")), "my own start tournament"));
+    ASSERT_TRUE(WriteFileContents(workFile(QStringLiteral("normal.auf")), "my own start tournament"));
     ASSERT_TRUE(QFile::remove(workFile(QStringLiteral("urkunde.rtf"))));
     EXPECT_TRUE(prepare());
     EXPECT_EQ(FileContents(workFile(QStringLiteral("normal.auf"))), "my own start tournament");
@@ -122,10 +116,10 @@ TEST_F(WorkDirTest, InstalledProgramTakesItsFilesFromTheDataFolderUnlessOneLiesB
     const QDir installed(bin.filePath(QString::fromLatin1(KorvaneDataFromProgram)));
     ASSERT_TRUE(QDir().mkpath(bin.path()) && QDir().mkpath(installed.path()));
     for (const QString& name : DefaultWorkFiles)
-        ASSERT_TRUE(writeFile(installed.filePath(name), "installed " + name.toUtf8()));
+        ASSERT_TRUE(WriteFileContents(installed.filePath(name), "installed " + name.toUtf8()));
     ASSERT_TRUE(QFile::copy(DataFile(QStringLiteral("Daten1.dat")),
                             installed.filePath(QStringLiteral("Daten1.dat"))));
-    ASSERT_TRUE(writeFile(bin.filePath(QStringLiteral("urkunde.rtf")), "own template"));
+    ASSERT_TRUE(WriteFileContents(bin.filePath(QStringLiteral("urkunde.rtf")), "own template"));
 
     EXPECT_TRUE(PrepareWorkDir(*m_state, bin.path(), m_prompter));
     EXPECT_EQ(FileContents(workFile(QStringLiteral("normal.auf"))), "installed normal.auf");
@@ -139,7 +133,7 @@ TEST_F(WorkDirTest, InstalledProgramTakesItsFilesFromTheDataFolderUnlessOneLiesB
     // The pairing file of an older program, put beside the executable, is the one read.
     PairingTable older = BuildPairingTable();
     older.setEntry(1, {2, 1});
-    ASSERT_TRUE(writeFile(bin.filePath(QStringLiteral("Daten1.dat")), older.toRecords()));
+    ASSERT_TRUE(WriteFileContents(bin.filePath(QStringLiteral("Daten1.dat")), older.toRecords()));
     StartUpTournament(*m_state, bin.path(), m_prompter);
     EXPECT_EQ(m_state->Pairings, older);
     EXPECT_TRUE(m_prompter.shown().empty());
@@ -151,7 +145,7 @@ TEST(StartArguments, FileNamedRelativeToTheLaunchFolderIsMadeAbsoluteThere)
     QTemporaryDir launchDir;
     const QString program = QStringLiteral("/usr/bin/korvane");
     const QString name = QStringLiteral("Pfingsten Grün.auf");
-    ASSERT_TRUE(writeFile(launchDir.filePath(name), "tournament"));
+    ASSERT_TRUE(WriteFileContents(launchDir.filePath(name), "tournament"));
     EXPECT_EQ(WithAbsoluteStartFile({program, name}, launchDir.path()),
               (QStringList{program, launchDir.filePath(name)}));
     // A name only the working folder holds is left to it; absolute paths and no file stay.
@@ -164,11 +158,11 @@ TEST(StartArguments, FileNamedRelativeToTheLaunchFolderIsMadeAbsoluteThere)
 TEST_F(WorkDirTest, UncreatableFolderIsReportedAndStartUpGoesOnInTheOldCurrentDir)
 {
     const QString blocker = m_root.filePath(QStringLiteral("plain-file"));
-    ASSERT_TRUE(writeFile(blocker, "not a folder"));
+    ASSERT_TRUE(WriteFileContents(blocker, "not a folder"));
     useWorkDir(blocker + QStringLiteral("/valdorn/korvane"));
     // A "setup.exe" in whatever folder stays current belongs to someone else.
     ASSERT_TRUE(QDir::setCurrent(m_root.path()));
-    ASSERT_TRUE(writeFile(m_root.filePath(QStringLiteral("setup.exe")), "foreign installer"));
+    ASSERT_TRUE(WriteFileContents(m_root.filePath(QStringLiteral("setup.exe")), "foreign installer"));
 
     EXPECT_FALSE(prepare());
 

@@ -56,11 +56,7 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     }
 
     // The old first file stays when the question is declined; the others are replaced.
-    {
-        QFile old(folder.filePath(names[0]));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
+    ASSERT_TRUE(WriteFileContents(folder.filePath(names[0]), "old"));
     ScriptedPrompter again;
     again.answer({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes});
     ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, true, workDir.path(), again));
