@@ -87,8 +87,6 @@ TEST_F(WorkDirTest, FirstLaunchCopiesTheDefaultFilesAndLaterOnesRestoreOnlyMissi
     // A missing delivered file stays missing without a message; a read-only one is copied writable.
     ASSERT_TRUE(QFile::remove(programFile(QStringLiteral("beispiel.auf"))));
     ASSERT_TRUE(QFile(programFile(QStringLiteral("normal.auf"))).setPermissions(QFile::ReadOwner));
-    ASSERT_TRUE(QDir().mkpath(m_workDir));
-    ASSERT_TRUE(WriteFileContents(workFile(QStringLiteral("setup.exe")), "left-over installer"));
 
     EXPECT_TRUE(prepare());
 
@@ -97,13 +95,15 @@ TEST_F(WorkDirTest, FirstLaunchCopiesTheDefaultFilesAndLaterOnesRestoreOnlyMissi
     EXPECT_EQ(FileContents(workFile(QStringLiteral("urkunde.rtf"))), "delivered urkunde.rtf");
     EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("beispiel.auf"))));
     EXPECT_TRUE(QFile(workFile(QStringLiteral("normal.auf"))).permissions() & QFile::WriteOwner);
-    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("setup.exe"))));
     // The pairing data stays in the program's folder.
     EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("Daten1.dat"))));
 
     ASSERT_TRUE(WriteFileContents(workFile(QStringLiteral("normal.auf")), "my own start tournament"));
     ASSERT_TRUE(QFile::remove(workFile(QStringLiteral("urkunde.rtf"))));
+    // A later launch keeps the user's files, restores missing ones and deletes a left-over installer.
+    ASSERT_TRUE(WriteFileContents(workFile(QStringLiteral("setup.exe")), "left-over installer"));
     EXPECT_TRUE(prepare());
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("setup.exe"))));
     EXPECT_EQ(FileContents(workFile(QStringLiteral("normal.auf"))), "my own start tournament");
     EXPECT_EQ(FileContents(workFile(QStringLiteral("urkunde.rtf"))), "delivered urkunde.rtf");
     EXPECT_TRUE(m_prompter.shown().empty());
