@@ -148,6 +148,8 @@ TEST_F(NamePoolTest, ADroppedNameTakesThePositionAndCutsItsIncomingReferral)
     EXPECT_FALSE(DropNameOnPosition(*state, first.col, first.row, QStringLiteral("Zander"), prompter).Placed);
     EXPECT_EQ(state->NameTable[1][1], QStringLiteral("Adler"));
     EXPECT_TRUE(state->IsSaved);
+    EXPECT_TRUE(
+        prompter.texts().last().startsWith(QStringLiteral("Diese Gruppe wurde bereits abgeschlossen")));
 
     // Kept up to date, the drop renders the plan anew.
     state->Settings.KeepPlanUpdated = true;

@@ -66,6 +66,31 @@ TEST(GameOutcome, SetsCountAThousandGoalsAndSetPriorityMakesEqualSetsADraw)
     EXPECT_EQ(GameOutcome(settings, 1, 2, 1999, 1000), Outcome::SecondBetter);
 }
 
+TEST(RankValues, ADrawCountsInBothPointsSystemsAndTheDifferencesAreKept)
+{
+    TournamentSettings settings;
+    TeamStats team;
+    team.Won = 2;
+    team.Drawn = 1;
+    team.Lost = 1;
+    team.GoalsFor = 7;
+    team.GoalsAgainst = 4;
+    team.SetsWon = 5;
+    team.SetsLost = 2;
+    const RankValues two = RankValuesOf(team, settings);
+    EXPECT_EQ(two.Points, 2); // 2W - 2L
+    EXPECT_EQ(two.PlusPoints, 5);
+    EXPECT_EQ(two.GoalDifference, 3);
+    EXPECT_EQ(two.SetsWon, 0);
+
+    settings.PointsSystem = 3;
+    settings.WithSets = true;
+    const RankValues three = RankValuesOf(team, settings);
+    EXPECT_EQ(three.Points, 7);
+    EXPECT_EQ(three.PlusPoints, 7);
+    EXPECT_EQ(three.SetDifference, 3);
+}
+
 TEST(DirectCompareApplies, SwitchedOffRequirementsCountAsMet)
 {
     TournamentSettings settings;
