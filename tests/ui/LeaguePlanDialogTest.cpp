@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, LeaguePlanCountStartsFromTheFieldsAndStaysWithinFourToTwe
     }
 }
 
-TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesAndCopiesTheSelectionOrEverything)
+TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesCopiesTheSelectionOrEverythingAndTakesAChosenFont)
 {
     launch();
     state->TournamentName = QStringLiteral("Stadtliga");
@@ -60,23 +60,13 @@ TEST_F(MainWindowTest, LeaguePlanShowsPoolNamesAndCopiesTheSelectionOrEverything
         dialog->findChild<QAction*>(QStringLiteral("actionClipboard"))->trigger();
         EXPECT_EQ(QApplication::clipboard()->text(),
                   lines[0] + QStringLiteral("\r\n") + lines[3] + QStringLiteral("\r\n"));
-        close(dialog);
-    });
-    trigger("actionLeaguePlan");
-    EXPECT_EQ(state->IsSaved, wasSaved); // the plan leaves the tournament alone
-}
 
-TEST_F(MainWindowTest, LeaguePlanFontChangesOnlyWhenTheFontDialogIsAccepted)
-{
-    launch();
-    WhenDialogShows<LeaguePlanDialog>([](LeaguePlanDialog* dialog) {
-        auto* plan = ChildNamed<QListWidget>(dialog, "lbLigaplan");
+        // The font changes only when the font dialog is accepted.
         auto* chooseFont = dialog->findChild<QAction*>(QStringLiteral("actionFont"));
         const QFont before = plan->font();
         WhenDialogShows<QFontDialog>([](QFontDialog* fonts) { fonts->reject(); });
         chooseFont->trigger();
         EXPECT_EQ(plan->font(), before);
-
         WhenDialogShows<QFontDialog>([](QFontDialog* fonts) {
             QFont larger = fonts->currentFont();
             larger.setPointSize(17);
@@ -88,4 +78,5 @@ TEST_F(MainWindowTest, LeaguePlanFontChangesOnlyWhenTheFontDialogIsAccepted)
         close(dialog);
     });
     trigger("actionLeaguePlan");
+    EXPECT_EQ(state->IsSaved, wasSaved); // the plan leaves the tournament alone
 }

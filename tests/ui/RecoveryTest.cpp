@@ -19,9 +19,7 @@ protected:
     void leaveCopy(const QString& name, const QByteArray& bytes)
     {
         QDir().mkpath(folder());
-        QFile file(copyPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(WriteFileBytes(copyPath(name), bytes));
     }
 
     // The keeper looks at the tournament now instead of within its next seconds.
@@ -99,9 +97,7 @@ TEST_F(RecoveryTest, AnUnsavedChangeIsCopiedAndTheCopyGoesWithNewAndWithACleanEx
 TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceInTheStatusLineAndWorkGoesOn)
 {
     launch();
-    QFile blocker(folder()); // a file where the folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(WriteFileBytes(folder(), {})); // a file where the folder should be
     for (const QString& name : {QStringLiteral("eins"), QStringLiteral("zwei")}) {
         TypeInto(find<QLineEdit>("tournamentNameEdit"), name);
         copyNow();
@@ -111,7 +107,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceInTheStatusLineAndWorkGoe
         QStringLiteral("Wiederherstellungskopie nicht geschrieben: ")));
     EXPECT_EQ(state->TournamentName, QStringLiteral("zwei"));
 
-    blocker.remove();
+    QFile::remove(folder());
     TypeInto(find<QLineEdit>("tournamentNameEdit"), QStringLiteral("drei"));
     copyNow();
     EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
