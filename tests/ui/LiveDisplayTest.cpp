@@ -126,7 +126,7 @@ protected:
     LiveCommands* commands = nullptr;
 };
 
-TEST_F(LiveDisplayTest, TheDisplayShowsAConfirmedResultAtOnceAndTurnsItsPagesByKey)
+TEST_F(LiveDisplayTest, TheDisplayShowsAConfirmedResultAtOnceTurnsItsPagesByKeyAndThePlanIsPublished)
 {
     openExampleWithCommands();
     schedule->findChild<QAction*>(QStringLiteral("sbHallenanzeige"))->trigger();
@@ -145,11 +145,8 @@ TEST_F(LiveDisplayTest, TheDisplayShowsAConfirmedResultAtOnceAndTurnsItsPagesByK
     EXPECT_EQ(display->currentPage(), (before + 1) % int(display->model().Pages.size()));
     QTest::keyClick(display, Qt::Key_Left);
     EXPECT_EQ(display->currentPage(), before);
-}
 
-TEST_F(LiveDisplayTest, PublishingAsksForTheFolderAndWritesThePlan)
-{
-    openExampleWithCommands();
+    // Publishing asks for the folder and writes the plan into it.
     QTemporaryDir web;
     QString proposed;
     commands->setFolderChooser([&](QWidget*, const QString& start) {

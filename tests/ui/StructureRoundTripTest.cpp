@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "ui/NewGroupDialog.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -89,18 +90,17 @@ TEST_F(MainWindowTest, TwoRoundStructureSurvivesSaveNewAndLoad)
     EXPECT_EQ(files.requests()[2].proposedName, path);
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
-}
 
-TEST_F(MainWindowTest, SavingOverAnotherExistingFileAsksFirst)
-{
-    launch();
+    // Over another existing file only after a question.
     click("moreFieldsButton");
-    files.answer(workFile(QStringLiteral("beispiel.auf")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"),
+                            workFile(QStringLiteral("anderes.auf"))));
+    files.answer(workFile(QStringLiteral("anderes.auf")));
     prompter.answer({Prompter::Answer::No});
     trigger("actionSave");
     EXPECT_EQ(prompter.texts(),
-              QStringList{QStringLiteral("existierende Datei \"beispiel.auf\" überschreiben ?")});
+              QStringList{QStringLiteral("existierende Datei \"anderes.auf\" überschreiben ?")});
     EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
-    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("beispiel.auf"))),
+    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("anderes.auf"))),
               ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf")));
 }
