@@ -114,7 +114,6 @@ TEST_F(MainWindowTest, TheManualShowsWithoutMarkersAndReferencesAndBackAndForwar
     // A click on a reference jumps to its topic; an ordinary word does not.
     text->setPlainText(QStringLiteral("##20 Runde\nsiehe (#50) oder Pausen\n##50 Pausen"));
     ClickCharacter(help, int(text->toPlainText().indexOf(QStringLiteral("#50)"))) + 2);
-    EXPECT_EQ(help.wordUnderMouse(), QStringLiteral(" (#50)"));
     EXPECT_EQ(text->viewport()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(help.helpTopic(), 50);
     EXPECT_EQ(help.history().position(), 4);

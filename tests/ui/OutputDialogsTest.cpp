@@ -239,7 +239,4 @@ TEST_F(OutputDialogsTest, CertificateFillsTheDeliveredTemplateAndSavesAnotherOne
         prompter.texts().last(),
         QStringLiteral("Um die Vorlage dauerhaft mit dem Korvane zu verbinden, müssen Sie das Korvane im "
                        "Hauptfenster speichern !"));
-    ASSERT_TRUE(QFile::remove(saved));
-    certificate->FillTemplate(QStringLiteral("X"));
-    EXPECT_TRUE(prompter.texts().last().startsWith(QStringLiteral("Die Datei ") + saved));
 }
