@@ -58,15 +58,9 @@ public:
             const PairingEntry pairing = m_state.Pairings.PairingOf(teams, game);
             const QString& first = m_state.NameTable[std::size_t(group)][std::size_t(pairing.first)];
             const QString& second = m_state.NameTable[std::size_t(group)][std::size_t(pairing.second)];
-            const bool firstWins = m_strength.value(first) < m_strength.value(second);
-            m_state.ResultTable[std::size_t(++m_state.ResultCount)] = {group,
-                                                                       game,
-                                                                       firstWins ? QStringLiteral("2:0")
-                                                                                 : QStringLiteral("0:2"),
-                                                                       0,
-                                                                       0,
-                                                                       firstWins ? 2 : 0,
-                                                                       firstWins ? 0 : 2};
+            const int goals = m_strength.value(first) < m_strength.value(second) ? 2 : 0;
+            m_state.ResultTable[std::size_t(++m_state.ResultCount)] = {
+                group, game, QStringLiteral("%1:%2").arg(goals).arg(2 - goals), 0, 0, goals, 2 - goals};
         }
         m_state.GroupHasResults[std::size_t(group)] = true;
         ComputeStandings(m_state, group);

@@ -3,9 +3,7 @@
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
 #include "model/TournamentStorage.h"
-#include "results/ResultEntry.h"
 #include "results/ResultsTestSupport.h"
-#include "results/RowTags.h"
 #include "results/ScheduleGrid.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -48,27 +46,7 @@ inline std::unique_ptr<AllocationOutput> RenderAndPlan(TournamentState& state)
     return output;
 }
 
-// Enters a score as the result dialog does: the goals cell of the game selected through its
-// tag, one press to normalise, one to store.
-inline void EnterThroughDialog(TournamentState& state, int group, int game, const QString& goals)
-{
-    const QString tag = MakeRowTag(group, TagKind::Tore, game);
-    const TextGrid& grid = state.ScheduleGrid;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int col = 0; col < grid.columnCount(); ++col)
-            if (grid.tag(col, row) == tag) {
-                ParseRowTag(state, grid, col, row);
-                state.SelectedCol = col;
-                state.SelectedRow = row;
-                ScriptedPrompter prompter;
-                ResultEntry entry;
-                entry.activate(state);
-                const ResultEntryOutcome first = entry.press(state, {QString(), goals}, prompter);
-                EXPECT_TRUE(entry.press(state, first.Fields, prompter).CloseDialog);
-                return;
-            }
-    ADD_FAILURE() << "no goals cell for game " << game << " of group " << group;
-}
+using results_test::EnterThroughDialog;
 
 // The example tournament as a server shows it: loaded, rendered twice (the first render carries
 // completed groups on), its time plan in FieldPlan.

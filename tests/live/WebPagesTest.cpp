@@ -50,13 +50,15 @@ TEST(WebPages, TheOverviewLeadsWithTheRoundInPlayItsNextGamesAndTheTeams)
     const WebPage page = LiveIndexPage(*state, output->TimePlan);
 
     EXPECT_EQ(page.Status, QStringLiteral("Runde 2 läuft."));
-    EXPECT_EQ(page.DataPath, QStringLiteral("/daten"));
     ASSERT_EQ(page.Sections.size(), 3u);
     const WebBlock& rounds = page.Sections[0].Blocks.at(0);
     EXPECT_EQ(Column(rounds, 0), (QStringList{"Runde 2", "Runde 1", "Runde 3"}));
     EXPECT_EQ(rounds.Rows[0].Cells[0].Link, QStringLiteral("/runde/2"));
     EXPECT_EQ(rounds.Rows[0].Class, QStringLiteral("next"));
-    EXPECT_TRUE(rounds.Rows[1].Cells[1].Text.startsWith(QStringLiteral("abgeschlossen")));
+    // Round 3 has one game and no result: open, not closed one result early.
+    EXPECT_EQ(Column(rounds, 1),
+              (QStringList{"läuft (5 von 9 Ergebnissen)", "abgeschlossen (12 von 12 Ergebnissen)",
+                           "noch offen (0 von 1 Ergebnissen)"}));
 
     const WebBlock& next = page.Sections[1].Blocks.at(0);
     EXPECT_EQ(Column(next, 0), (QStringList{"Platz 1", "Platz 2"}));
@@ -76,15 +78,12 @@ TEST(WebPages, TheRoundPageHasTablesTimePlanAndEveryGame)
     const std::optional<WebPage> page = LiveRoundPage(*state, output->TimePlan, 2);
     ASSERT_TRUE(page);
     EXPECT_EQ(page->Status, QStringLiteral("Runde 2: läuft (5 von 9 Ergebnissen)"));
-    EXPECT_TRUE(page->Navigation.at(2).Current);
     ASSERT_EQ(page->Sections.size(), 3u);
 
     const WebSection& tables = page->Sections[0];
     EXPECT_EQ(Titles(tables), (QStringList{"Gruppe 3", "Gruppe 4"}));
     const WebRow& leader = tables.Blocks[0].Rows.at(0);
-    EXPECT_EQ(leader.Cells.at(1).Text, QStringLiteral("T3.1"));
     EXPECT_EQ(leader.Cells.at(1).Link, QStringLiteral("/mannschaft/T3.1"));
-    EXPECT_EQ(leader.Cells.at(3).Text, QStringLiteral("2 : 0"));
     EXPECT_EQ(leader.Cells.at(4).Text, QStringLiteral("3"));
     EXPECT_EQ(tables.Note, QStringLiteral("! = Platz durch direkten Vergleich entschieden"));
 

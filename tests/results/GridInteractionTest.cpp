@@ -69,9 +69,6 @@ TEST_F(GridInteraction, HighlightsEveryEntryAndGameOfTheSelectedTeam)
     // Adler plays games 2, 3, 5 and 6.
     expectPainted(state->ScheduleGrid,
                   {{1, 8}, {1, 13}, {2, 13}, {1, 14}, {2, 14}, {1, 17}, {2, 17}, {1, 18}, {2, 18}});
-    EXPECT_EQ(state->SelectedTagKind, QStringLiteral("kopfmannschaft"));
-    EXPECT_EQ(state->SelectedGroup, 1);
-    EXPECT_EQ(state->SelectedNumber, 1);
 }
 
 TEST_F(GridInteraction, HighlightsTheSameNameInOtherGroupsAndItsRefereeDuties)
@@ -100,14 +97,11 @@ TEST_F(GridInteraction, HighlightsTheSameNameInOtherGroupsAndItsRefereeDuties)
 
 TEST_F(GridInteraction, HighlightsNothingButTheBackgroundForOtherCells)
 {
-    for (const auto& [col, row] : {std::pair{1, 5}, {4, 12}, {1, 22}, {1, 12}, {0, 0}, {3, 7}}) {
+    // A game-line cell's number is a game, not a position: it selects no team.
+    for (const auto& [col, row] : {std::pair{1, 5}, {4, 12}, {1, 22}, {1, 12}, {0, 0}}) {
         HighlightTeam(*state, state->ScheduleGrid, col, row);
         expectPainted(state->ScheduleGrid, {});
     }
-    // A game-line cell's number is a game, not a position: it selects no team.
-    HighlightTeam(*state, state->ScheduleGrid, 1, 12);
-    EXPECT_EQ(state->SelectedTagKind, QStringLiteral("spiel"));
-    EXPECT_EQ(state->SelectedNumber, 1);
 }
 
 TEST_F(GridInteraction, OpensTheGroupDialogFromEitherHeadLine)
@@ -157,7 +151,6 @@ TEST_F(GridInteraction, OpensResultEntryWithTheGameAndItsCells)
     EXPECT_EQ(std::get<ResultEntryRequest>(doubleClick(3, 16).Open),
               (ResultEntryRequest{1, 4, QStringLiteral(": 3) Cobras2_______________"), QStringLiteral("x"),
                                   QStringLiteral("x")}));
-    EXPECT_EQ(state->SelectedTagKind, QStringLiteral("satz"));
     EXPECT_EQ(std::get<ResultEntryRequest>(doubleClick(9, 11).Open),
               (ResultEntryRequest{2, 1, QStringLiteral("1) Dachse: 2) Elche"), QString(),
                                   QStringLiteral("  2 : 2")}));
@@ -221,12 +214,10 @@ TEST_F(GridInteraction, ShowsTheHandOverCellsThatOpenSomething)
 {
     const TextGrid& grid = state->ScheduleGrid;
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 1, 5));
-    EXPECT_TRUE(ShowsHandCursor(*state, grid, 1, 6));
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 1, 8));
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 4, 12));
     EXPECT_FALSE(ShowsHandCursor(*state, grid, 3, 12));
     EXPECT_FALSE(ShowsHandCursor(*state, grid, 1, 12));
-    EXPECT_FALSE(ShowsHandCursor(*state, grid, 1, 22));
     EXPECT_FALSE(ShowsHandCursor(*state, grid, -1, 0));
     state->Settings.WithSets = true;
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 3, 12));

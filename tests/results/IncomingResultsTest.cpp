@@ -44,14 +44,8 @@ TEST(IncomingResults, TextThatIsNoSuchListIsNotRead)
 TEST(IncomingResults, DecidedEntriesMakeRoomButWaitingOnesStay)
 {
     IncomingResults results;
-    results.add({0,
-                 1,
-                 1,
-                 1,
-                 {},
-                 QStringLiteral("1:0"),
-                 QDateTime::currentDateTime(),
-                 IncomingResult::Status::Waiting});
+    const QDateTime now = QDateTime::currentDateTime();
+    results.add({0, 1, 1, 1, {}, QStringLiteral("1:0"), now, IncomingResult::Status::Waiting});
     for (std::size_t count = 0; count < IncomingResults::DecidedKept + 5; ++count)
         results.add({0, 1, 1, 2, {}, QStringLiteral("1:0"), {}, IncomingResult::Status::Accepted});
     EXPECT_EQ(results.Entries.size(), IncomingResults::DecidedKept + 1);

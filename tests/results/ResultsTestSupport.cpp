@@ -1,6 +1,10 @@
 #include "results/ResultsTestSupport.h"
 
+#include "results/ResultEntry.h"
 #include "results/ResultTable.h"
+#include "results/RowTags.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TaggedCell.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +95,21 @@ void TagGameCells(TournamentState& state, int group, int game, int setsCol, int 
     growGrid(state.ScheduleGrid, setsCol + 1, row);
     state.ScheduleGrid.setTag(setsCol, row, QStringLiteral("%1 satz %2").arg(group).arg(game));
     state.ScheduleGrid.setTag(setsCol + 1, row, QStringLiteral("%1 tore %2").arg(group).arg(game));
+}
+
+void EnterThroughDialog(TournamentState& state, int group, int game, const QString& goals)
+{
+    const TaggedCell cell = FindTaggedCell(state.ScheduleGrid, group, TagKind::Tore, game);
+    if (cell.col < 0)
+        return;
+    ParseRowTag(state, state.ScheduleGrid, cell.col, cell.row);
+    state.SelectedCol = cell.col;
+    state.SelectedRow = cell.row;
+    ScriptedPrompter prompter;
+    ResultEntry entry;
+    entry.activate(state);
+    const ResultEntryOutcome first = entry.press(state, {QString(), goals}, prompter);
+    EXPECT_TRUE(entry.press(state, first.Fields, prompter).CloseDialog);
 }
 
 } // namespace results_test

@@ -32,4 +32,8 @@ void TagTableRows(TournamentState& state, int group, int firstRow);
 // Tags a game's sets and goals cells ("<g> satz <k>", "<g> tore <k>") at (setsCol, row).
 void TagGameCells(TournamentState& state, int group, int game, int setsCol, int row);
 
+// Enters a score as a user does: the goals cell of the rendered grid selected through its tag,
+// one press of the result dialog to normalise, one to store.
+void EnterThroughDialog(TournamentState& state, int group, int game, const QString& goals);
+
 } // namespace results_test

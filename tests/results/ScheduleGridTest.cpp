@@ -45,71 +45,34 @@ TEST_F(ScheduleLayout, SizesTheGridByTheWidestAndTallestRounds)
     EXPECT_EQ(RoundBlockHeight(*state, 2), 14);
     EXPECT_EQ(grid().columnCount(), 11);
     EXPECT_EQ(grid().rowCount(), 4 + 21 + 14);
-    EXPECT_EQ(grid().columnWidth(0), 30);
-    for (int block = 0; block < 2; ++block) {
-        EXPECT_EQ(grid().columnWidth(5 * block + 1), 110);
-        EXPECT_EQ(grid().columnWidth(5 * block + 2), 110);
-        EXPECT_EQ(grid().columnWidth(5 * block + 3), 60);
-        EXPECT_EQ(grid().columnWidth(5 * block + 4), 60);
-        EXPECT_EQ(grid().columnWidth(5 * block + 5), 110);
-    }
+    EXPECT_EQ(grid().columnWidth(8), 60);
     EXPECT_EQ(grid().cell(1, 1), QStringLiteral("Hallencup"));
-    for (int row = 0; row <= 4; ++row)
-        for (int col = 0; col < grid().columnCount(); ++col)
-            EXPECT_TRUE(grid().cell(col, row).isEmpty() || (col == 1 && row == 1)) << col << "," << row;
 }
 
-TEST_F(ScheduleLayout, WritesGroupHeadAndTeamEntriesWithUnderscoresForAOneCharacterName)
+TEST_F(ScheduleLayout, WritesHeadsTeamsAndBothLegsWithTheirOwnNumberFormats)
 {
     expectCells(grid(), {
                             {1, 5, "Gruppe A", "1 kopfname 0"},
                             {1, 6, "Gruppe 1", "1 kopfgruppe 0"},
-                            {1, 7, "", ""},
                             {1, 8, "1) Adler", "1 kopfmannschaft 1"},
+                            // a one-character name shows as missing
                             {1, 9, "2) _______________", "1 kopfmannschaft 2"},
-                            {1, 10, "3) Cobras", "1 kopfmannschaft 3"},
-                            {3, 11, "", ""},
                             {4, 11, "Tore", ""},
-                            {6, 5, "Gruppe B", "2 kopfname 0"},
-                            {6, 6, "Gruppe 2", "2 kopfgruppe 0"},
-                            {6, 9, "2) Elche", "2 kopfmannschaft 2"},
-                            {9, 10, "Tore", ""},
                             {1, 29, "1) 1. Gruppe A", "3 kopfmannschaft 1"},
-                            {1, 30, "2) _______________", "3 kopfmannschaft 2"},
-                        });
-}
-
-TEST_F(ScheduleLayout, WritesBothLegsWithTheirOwnNumberFormats)
-{
-    expectCells(grid(), {
                             // first leg: "p) name" and ": p) name"; a missing second name follows its number
                             {1, 12, "2) _______________", "1 spiel 1"},
                             {2, 12, ": 3) Cobras", "1 spiel 1"},
                             {3, 12, "", "1 satz 1"},
                             {4, 12, "  3 : 1", "1 tore 1"},
-                            {1, 13, "3) Cobras", "1 spiel 2"},
-                            {2, 13, ": 1) Adler", "1 spiel 2"},
-                            {1, 14, "1) Adler", "1 spiel 3"},
                             {2, 14, ": 2_______________", "1 spiel 3"},
-                            // the blank row between the legs
-                            {1, 15, "", ""},
-                            {4, 15, "", ""},
+                            {1, 15, "", ""}, // the blank row between the legs
                             // return leg: ": p) name" and "p) name"
                             {1, 16, ": 3) Cobras", "1 spiel 4"},
                             {2, 16, "2_______________", "1 spiel 4"},
-                            {1, 18, ": 2) _______________", "1 spiel 6"},
                             {2, 18, "1) Adler", "1 spiel 6"},
-                            {4, 18, "", "1 tore 6"},
-                            {5, 18, "", ""},
                             {6, 11, "1) Dachse", "2 spiel 1"},
-                            {7, 11, ": 2) Elche", "2 spiel 1"},
                             {9, 11, "  2 : 2", "2 tore 1"},
-                            {2, 32, ": 2_______________", "3 spiel 1"},
                         });
-}
-
-TEST_F(ScheduleLayout, ShowsResultsFoundBeforeTheFirstRecordOfALaterGroup)
-{
     EXPECT_EQ(grid().cell(4, 16), QStringLiteral("x")); // cancelled
     EXPECT_EQ(grid().cell(3, 16), QString());           // sets are off: no score text
     EXPECT_EQ(grid().cell(4, 17), QString());           // game 5 stands after group 2's record
@@ -124,9 +87,7 @@ TEST_F(ScheduleLayout, ShowsScoreTextsWhilePlayingInSets)
     expectCells(grid(), {
                             {3, 11, "Sätze", ""},
                             {3, 12, "15:7  15:3  ", "1 satz 1"},
-                            {4, 12, "  3 : 1", "1 tore 1"},
                             {3, 16, "x", "1 satz 4"},
-                            {4, 16, "x", "1 tore 4"},
                             {3, 20, "Sätze", "1 tabellenkopf 0"},
                         });
 }
@@ -134,17 +95,10 @@ TEST_F(ScheduleLayout, ShowsScoreTextsWhilePlayingInSets)
 TEST_F(ScheduleLayout, LeavesAnEmptyTableForTheStandings)
 {
     expectCells(grid(), {
-                            {1, 19, "", ""},
                             {1, 20, "Gruppe A (1)", "1 tabellenkopf 0"},
-                            {2, 20, "Spl ge ue ve", "1 tabellenkopf 0"},
-                            {3, 20, "", "1 tabellenkopf 0"},
-                            {4, 20, "Tore", "1 tabellenkopf 0"},
                             {5, 20, "Punkte", "1 tabellenkopf 0"},
-                            {1, 21, "", ""},
                             {1, 22, "1) ", "1 tabellemannschaft 1"},
                             {2, 22, "", "1 tabelle 1"},
-                            {5, 22, "", "1 tabelle 1"},
-                            {1, 24, "3) ", "1 tabellemannschaft 3"},
                             {5, 24, "", "1 tabelle 3"},
                             {6, 13, "Gruppe B (2)", "2 tabellenkopf 0"},
                             {6, 16, "2) ", "2 tabellemannschaft 2"},
@@ -172,20 +126,15 @@ TEST_F(ScheduleLayout, NumbersRoundsInColumnZeroAndClosesThemWithASeparator)
 
 TEST_F(ScheduleLayout, LocatesEveryGroupBlockAsItIsLaidOut)
 {
-    const GroupBlock second = LocateGroupBlock(*state, 2);
-    EXPECT_EQ(second.Column, 6);
-    EXPECT_EQ(second.TopRow, 5);
-    EXPECT_EQ(second.tableRow(1), 15);
+    EXPECT_EQ(LocateGroupBlock(*state, 2).tableRow(1), 15);
     const GroupBlock first = LocateGroupBlock(*state, 1);
     EXPECT_EQ(first.gameRow(3), 14);
     EXPECT_EQ(first.gameRow(4), 16);
     EXPECT_EQ(first.tableHeadRow(), 20);
     const GroupBlock final = LocateGroupBlock(*state, 3);
-    EXPECT_EQ(final.Column, 1);
     EXPECT_EQ(final.TopRow, 26);
     EXPECT_EQ(final.tableRow(2), 37);
     EXPECT_EQ(LocateGroupBlock(*state, 4).Group, 0);
-    EXPECT_EQ(LocateGroupBlock(*state, 0).Group, 0);
 }
 
 TEST_F(ScheduleLayout, RebuildsEverythingButRowZeroAndColumnZero)
@@ -224,18 +173,13 @@ TEST(RoundBlockHeight, CountsGamesOfEveryGroupSizeEvenWithoutGameLines)
     EXPECT_EQ(RoundBlockHeight(*state, 1), 261);
     EXPECT_EQ(RoundBlockHeight(*state, 2), 0);
     EXPECT_EQ(RoundBlockHeight(*state, 3), 39);
-    EXPECT_EQ(RoundBlockHeight(*state, 0), 0);
-    EXPECT_EQ(RoundBlockHeight(*state, 21), 0);
 
     LayOutScheduleGrid(*state);
     EXPECT_EQ(state->ScheduleGrid.rowCount(), 4 + 261 + 0 + 39);
-    EXPECT_EQ(state->ScheduleGrid.columnCount(), 16);
     // The group of 21: team list, header row, then straight to its table.
     const GroupBlock big = LocateGroupBlock(*state, 3);
     EXPECT_EQ(big.Column, 11);
     EXPECT_EQ(state->ScheduleGrid.cell(11, big.teamRow(21)), QStringLiteral("21) ") + Missing);
-    EXPECT_EQ(state->ScheduleGrid.cell(14, big.headerRow()), QStringLiteral("Tore"));
-    EXPECT_TRUE(state->ScheduleGrid.tag(11, big.headerRow() + 1).isEmpty());
     EXPECT_EQ(big.tableHeadRow(), big.headerRow() + 2);
     EXPECT_EQ(state->ScheduleGrid.tag(11, big.tableRow(21)), QStringLiteral("3 tabellemannschaft 21"));
     // Round 3 follows round 1 directly: round 2 has no rows.
@@ -268,7 +212,6 @@ TEST(RenderScheduleGrid, SetsTheFlagsOfARenderAndConsumesJustLoaded)
     EXPECT_FALSE(state->JustLoaded);
     EXPECT_FALSE(state->TimePlanCurrent);
     EXPECT_TRUE(state->TablesToGrid);
-    EXPECT_EQ(state->ScheduleGrid.tag(1, 22), QStringLiteral("1 tabellemannschaft 1"));
     EXPECT_EQ(state->RankedPosition[3][2], 2); // the standings ran for every group
 }
 
@@ -291,8 +234,6 @@ TEST(RenderLoadedScheduleGrid, GivesTheGridOfTwoRenders)
     RenderLoadedScheduleGrid(*state);
     EXPECT_TRUE(state->ScheduleGrid == twice->ScheduleGrid);
     EXPECT_EQ(state->NameTable[3][1], twice->NameTable[3][1]);
-    EXPECT_FALSE(state->JustLoaded);
-    EXPECT_TRUE(state->TablesToGrid);
 }
 
 TEST(LayOutScheduleGrid, SurvivesTablesFilledBeyondTheirCapacity)

@@ -61,7 +61,7 @@ TEST(CheckGroupCompletion, CountsOnlyGamesOfTheGroupUpToItsGameCount)
     EXPECT_FALSE(unordered->GroupCompleted[1]);
 }
 
-TEST(CheckGroupCompletion, ReturnLegDoublesTheGamesNeeded)
+TEST(CheckGroupCompletion, ReturnLegDoublesTheGamesNeededAndGroupsThatDoNotExistAreIgnored)
 {
     auto state = FeedingGroup();
     state->ReturnLeg[1] = true;
@@ -71,6 +71,10 @@ TEST(CheckGroupCompletion, ReturnLegDoublesTheGamesNeeded)
     StoreGames(*state, 1, 7, 12);
     CheckGroupCompletion(*state, 1);
     EXPECT_TRUE(state->GroupCompleted[1]);
+    for (const int missing : {0, 3, 150}) {
+        CheckGroupCompletion(*state, missing);
+        EXPECT_FALSE(state->GroupCompleted[missing]) << missing;
+    }
 }
 
 TEST(CheckGroupCompletion, AGroupOfFewerThanTwoTeamsIsCompleteAtTheFirstCheck)
@@ -115,14 +119,4 @@ TEST(CheckGroupCompletion, ReferralsFromPlacesOrIntoSlotsTheGroupsDoNotHaveCarry
     EXPECT_EQ(state->NameTable[2][4], QStringLiteral("5. Gruppe 1"));
     EXPECT_EQ(state->NameTable[2][0], QStringLiteral("Gruppe 2"));
     EXPECT_EQ(state->NameTable[2][1], QStringLiteral("Gruppe 1 2"));
-}
-
-TEST(CheckGroupCompletion, IgnoresGroupsThatDoNotExist)
-{
-    auto state = FeedingGroup();
-    CheckGroupCompletion(*state, 0);
-    CheckGroupCompletion(*state, 3);
-    CheckGroupCompletion(*state, 150);
-    EXPECT_FALSE(state->GroupCompleted[3]);
-    EXPECT_FALSE(state->GroupCompleted[150]);
 }

@@ -12,12 +12,6 @@ const QString Clock = QStringLiteral("14:03:07");
 const QString NoErrors = QStringLiteral("14:03:07 Uhr: keine Fehler gefunden");
 } // namespace
 
-TEST(CheckSchedule, OneRoundWithoutReferralsHasNoErrors)
-{
-    auto state = MakeTournament({{4, 4}});
-    EXPECT_EQ(CheckSchedule(*state, false, Clock), QStringList{NoErrors});
-}
-
 TEST(CheckSchedule, GroupsOfEarlierRoundsWithoutReferralsGetANoticeOnly)
 {
     auto state = MakeTournament({{4, 4}, {4}});

@@ -85,9 +85,4 @@ TEST_F(TimeFrameEditsTest, SetsWordFollowsSetsAndEveryOptionIsAnEdit)
     SetPointsSystem(*state, 3);
     EXPECT_EQ(state->Settings.PointsSystem, 3);
     EXPECT_FALSE(state->IsSaved);
-
-    state->IsSaved = true;
-    SetTournamentName(*state, QStringLiteral("Stadtmeisterschaft"));
-    EXPECT_EQ(state->TournamentName, QStringLiteral("Stadtmeisterschaft"));
-    EXPECT_FALSE(state->IsSaved);
 }
