@@ -9,8 +9,6 @@
 
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
 const QStringList Frame{QStringLiteral("--teams"), QStringLiteral("16"),       QStringLiteral("--fields"),
                         QStringLiteral("2"),       QStringLiteral("--length"), QStringLiteral("10"),

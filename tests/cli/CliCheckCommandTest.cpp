@@ -8,8 +8,6 @@
 
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
 struct CheckRun {
     int exitCode = -1;

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 TEST(CliFileCommands, SaveReplacesTheNamedFileReferralsWritesTheDumpAndInfoSummarisesTheExample)

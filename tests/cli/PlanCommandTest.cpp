@@ -11,8 +11,6 @@
 
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
 // The example with five fields in its first round of four groups, so that the search runs there,
 // saved as "suche.auf" in the folder; `depth` is its "Rechentiefe".

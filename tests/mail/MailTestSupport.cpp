@@ -3,7 +3,6 @@
 #include "support/TestFiles.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QJsonDocument>
 
 #include <gtest/gtest.h>

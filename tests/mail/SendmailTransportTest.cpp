@@ -7,7 +7,6 @@
 #include "support/GTestQt.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>

@@ -11,13 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 const QString Sender = QStringLiteral("turnierleitung@gw-lindenau.de");
