@@ -66,13 +66,17 @@ void RecomputeAfterResult(TournamentState& state, int group)
 {
     MarkChanged(state, QStringLiteral("Ergebnis %1").arg(GroupLabel(state, group)));
     ComputeStandings(state, group);
-    if (state.AutoLoadPending || state.JustLoaded || state.TimePlanCurrent) {
+    if (state.AutoLoadPending || state.JustLoaded) {
         CheckGroupCompletion(state, group);
         return;
     }
-    // Drawn once, after the placed teams went on: only their groups and this one change.
+    // Drawn once, after the placed teams went on: only their groups and this one change. A result
+    // typed into the time plan leaves that plan current, but the schedule grid behind it takes the
+    // new table too: the hall display and the phones read the tables from it.
+    const bool timePlanCurrent = state.TimePlanCurrent;
     UpdateGroupCompletion(state, group);
     RenderAfterResult(state, group);
+    state.TimePlanCurrent = timePlanCurrent;
 }
 
 GameResult ResultOfEntry(int group, int game, const ScoreEntry& entry)

@@ -87,7 +87,7 @@ TEST(DisplayPages, TheSecondRoundInPlayShowsItsTablesThenItsGamesPerField)
     EXPECT_TRUE(played->Result == QStringLiteral("2 : 0") || played->Result == QStringLiteral("0 : 2"));
 }
 
-TEST(DisplayPages, AResultEnteredThroughTheCoreShowsOnTheNextBuild)
+TEST(DisplayPages, AResultTypedIntoTheTimePlanShowsWithItsTableOnTheNextBuild)
 {
     auto state = ThreeRoundsSecondInPlay();
     const auto output = RenderAndPlan(*state);
@@ -95,8 +95,10 @@ TEST(DisplayPages, AResultEnteredThroughTheCoreShowsOnTheNextBuild)
     ASSERT_EQ(FindGame(BuildDisplayModel(*state, output->TimePlan, {16, 2, 1, -1, -1}), 3, game)->Result,
               QString());
 
+    state->TablesToGrid = false; // as a double-click into the time plan leaves it
     EnterThroughDialog(*state, 3, game, QStringLiteral("4:1"));
 
+    EXPECT_TRUE(state->TimePlanCurrent);
     const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {16, 2, 1, -1, -1});
     const LiveGame* shown = FindGame(model, 3, game);
     ASSERT_NE(shown, nullptr);

@@ -24,7 +24,7 @@ protected:
         state->ReferralTable[2][1] = {1, 1, 0, 0};
         state->ReferralTable[1][2] = {0, 0, 3, 1};
         state->ReferralTable[3][1] = {1, 2, 0, 0};
-        state->TimePlanCurrent = true; // keeps the hand-made grid: no re-render
+        state->AutoLoadPending = true; // keeps the hand-made grid: no re-render
         select(GameBetween(*state, 1, 1, 2), QStringLiteral("tore"));
     }
 

@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "ui/NewGroupDialog.h"
 #include "ui/PauseListWidget.h"
+#include "ui/TForm2.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,14 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-QColor BaseColour(const QWidget* widget)
-{
-    return widget->palette().color(QPalette::Base);
-}
-} // namespace
-
-TEST_F(MainWindowTest, FieldsStopAtTheirLimitsWithoutMessage)
+TEST_F(MainWindowTest, FieldsGameLengthAndStartTimeTakeOnlyWhatFits)
 {
     launch();
     click("fewerFieldsButton");
@@ -24,24 +18,24 @@ TEST_F(MainWindowTest, FieldsStopAtTheirLimitsWithoutMessage)
     for (int press = 0; press < 55; ++press)
         click("moreFieldsButton");
     EXPECT_EQ(text("fieldDisplay"), QStringLiteral("50"));
-    EXPECT_TRUE(prompter.shown().empty());
-}
+    EXPECT_TRUE(prompter.shown().empty()) << "the limits stop the buttons without a message";
 
-TEST_F(MainWindowTest, GameLengthTakesDigitsOnlyAndFallsBackToTen)
-{
-    launch();
     auto* gameLength = find<QLineEdit>("gameLengthEdit");
     TypeAndEnter(gameLength, QStringLiteral("a2b5"));
     EXPECT_EQ(gameLength->text(), QStringLiteral("25"));
     EXPECT_EQ(state->GameLengthInRound[1], 25);
-    EXPECT_EQ(state->DefaultGameLength, 25);
-    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
-
     TypeAndEnter(gameLength, QString());
     EXPECT_EQ(gameLength->text(), QStringLiteral("10"));
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("als Spiellänge muß eine einfache Zahl eingegeben "
-                                                           "werden. Die Spielläge wurde auf 10 gesetzt. ")});
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Benutzer-Info"));
+    EXPECT_EQ(prompter.shown().size(), 1u);
+
+    prompter.clear();
+    auto* start = find<QLineEdit>("startTimeEdit");
+    TypeAndEnter(start, QStringLiteral("930"));
+    EXPECT_EQ(state->StartTime, QStringLiteral("15:30"));
+    TypeAndEnter(start, QStringLiteral(":30"));
+    find<QLineEdit>("pauseBeginEdit")->setFocus();
+    EXPECT_EQ(start->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")}) << "reported once";
 }
 
 TEST_F(MainWindowTest, OneFieldPerGroupIsClearedWhenFieldsAreTooFew)
@@ -50,35 +44,22 @@ TEST_F(MainWindowTest, OneFieldPerGroupIsClearedWhenFieldsAreTooFew)
     state->GroupsInRound[1] = 3;
     state->TeamsInGroup[2] = 4;
     state->TeamsInGroup[3] = 4;
+    auto* oneFieldPerGroup = find<QCheckBox>("oneFieldPerGroupBox");
     click("moreFieldsButton");
     click("oneFieldPerGroupBox");
-    EXPECT_FALSE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    EXPECT_FALSE(oneFieldPerGroup->isChecked());
     EXPECT_FALSE(state->OneFieldPerGroup[1]);
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("Sie wollen, daß jede Gruppe")));
+    EXPECT_EQ(prompter.shown().size(), 1u);
 
     click("moreFieldsButton");
     click("oneFieldPerGroupBox");
-    EXPECT_TRUE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    EXPECT_TRUE(oneFieldPerGroup->isChecked());
     click("fewerFieldsButton");
-    EXPECT_FALSE(find<QCheckBox>("oneFieldPerGroupBox")->isChecked());
+    EXPECT_FALSE(oneFieldPerGroup->isChecked());
     EXPECT_EQ(prompter.shown().size(), 2u);
 }
 
-TEST_F(MainWindowTest, StartTimeIsNormalizedAndReportedOnce)
-{
-    launch();
-    auto* start = find<QLineEdit>("startTimeEdit");
-    TypeAndEnter(start, QStringLiteral("930"));
-    EXPECT_EQ(start->text(), QStringLiteral("15:30"));
-    EXPECT_EQ(state->StartTime, QStringLiteral("15:30"));
-    TypeAndEnter(start, QStringLiteral(":30"));
-    find<QLineEdit>("pauseBeginEdit")->setFocus();
-    EXPECT_EQ(start->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")});
-}
-
-TEST_F(MainWindowTest, BreaksAreAddedDeletedMovedAndSorted)
+TEST_F(MainWindowTest, BreaksAreAddedOnceDeletedSortedAndAMoveEndsTheSortedOrder)
 {
     launch();
     auto* list = find<PauseListWidget>("pauseList");
@@ -88,9 +69,9 @@ TEST_F(MainWindowTest, BreaksAreAddedDeletedMovedAndSorted)
         TypeInto(begin, QLatin1String(start));
         TypeAndEnter(duration, QLatin1String(length));
     }
-    EXPECT_EQ(ListLines(list),
-              (QStringList{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")}));
-    EXPECT_TRUE(begin->hasFocus());
+    const QStringList added{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")};
+    EXPECT_EQ(ListLines(list), added);
+    EXPECT_TRUE(begin->hasFocus()); // ready for the next break
     // A quick double-click on "hinzufüg." adds one break, not two.
     TypeInto(begin, QStringLiteral("12:00"));
     TypeInto(duration, QStringLiteral("30"));
@@ -101,75 +82,54 @@ TEST_F(MainWindowTest, BreaksAreAddedDeletedMovedAndSorted)
     EXPECT_EQ(state->PauseList.count(QStringLiteral("12:00   00:30")), 1);
     list->setCurrentRow(2);
     click("deletePauseButton");
+    EXPECT_EQ(state->PauseList, added);
 
     click("pausesSortedBox");
-    EXPECT_EQ(ListLines(list),
-              (QStringList{QStringLiteral("09:30   1:30"), QStringLiteral("14:00   00:15")}));
-
+    EXPECT_EQ(ListLines(list), (QStringList{added[1], added[0]}));
     // Dragging a line onto the first one ends the sorted order.
     emit list->lineMoved(1, 0);
-    EXPECT_EQ(ListLines(list),
-              (QStringList{QStringLiteral("14:00   00:15"), QStringLiteral("09:30   1:30")}));
+    EXPECT_EQ(ListLines(list), added);
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_FALSE(find<QCheckBox>("pausesSortedBox")->isChecked());
-
-    list->setCurrentRow(1);
-    click("deletePauseButton");
-    EXPECT_EQ(ListLines(list), QStringList{QStringLiteral("14:00   00:15")});
-    EXPECT_EQ(state->PauseList, ListLines(list));
     EXPECT_TRUE(prompter.shown().empty());
 }
 
-TEST_F(MainWindowTest, ScoringOptionsAndTournamentName)
+TEST_F(MainWindowTest, ScoringAndTheTournamentNameAreTakenAsTheyChange)
 {
     launch();
-    auto* priority = find<QWidget>("setPriorityBox");
-    EXPECT_FALSE(priority->isEnabled());
     click("withSetsBox");
-    EXPECT_TRUE(priority->isEnabled());
-    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
+    EXPECT_TRUE(find<QWidget>("setPriorityBox")->isEnabled());
     EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
     click("threePointsButton");
     EXPECT_EQ(state->Settings.PointsSystem, 3);
-
     auto* name = find<QLineEdit>("tournamentNameEdit");
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("Hallencup"));
     EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup"));
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Hallencup"));
-
-    EXPECT_FALSE(find<QWidget>("lbMenuehilfe")->isVisible());
-    click("contextHelpBox");
-    EXPECT_FALSE(state->Settings.ContextHelpActive);
-    click("contextHelpBox");
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(find<QWidget>("lbMenuehilfe")->isVisible());
 }
 
-TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasAName)
+TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasANameAndANewRoundStartsEmpty)
 {
     launch();
     auto* groups = find<QListWidget>("groupList");
     auto* teams = find<QListWidget>("teamList");
-    const QColor normal = BaseColour(teams);
+    const QColor normal = teams->palette().color(QPalette::Base);
+    const auto showGroup = [groups] {
+        QTest::mouseClick(groups->viewport(), Qt::LeftButton, {},
+                          groups->visualItemRect(groups->item(0)).center());
+    };
     for (int slot = 1; slot <= 3; ++slot)
         state->NameTable[1][slot] = QStringLiteral("Team %1").arg(slot);
-    QTest::mouseClick(groups->viewport(), Qt::LeftButton, {},
-                      groups->visualItemRect(groups->item(0)).center());
+    showGroup();
     EXPECT_EQ(ListLines(teams).size(), 3);
-    EXPECT_EQ(BaseColour(teams), normal);
-
+    EXPECT_EQ(teams->palette().color(QPalette::Base), normal);
     state->NameTable[1][4] = QStringLiteral("Team 4");
-    QTest::mouseClick(groups->viewport(), Qt::LeftButton, {},
-                      groups->visualItemRect(groups->item(0)).center());
-    EXPECT_EQ(ListLines(teams).size(), 4);
-    EXPECT_NE(BaseColour(teams), normal);
+    showGroup();
+    EXPECT_NE(teams->palette().color(QPalette::Base), normal);
 
-    // Another round empties the list and its colour goes back. Button and dialog say that the
-    // round is new.
-    EXPECT_EQ(find<QPushButton>("nextRoundButton")->toolTip(),
-              QStringLiteral("höhere Runde anzeigen: legt Runde 2 neu an"));
+    // Another round empties the list and its colour goes back; the dialog says that the round is new.
     WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) {
         EXPECT_TRUE(ChildNamed<QLabel>(dialog, "roundNotice")
                         ->text()
@@ -178,15 +138,8 @@ TEST_F(MainWindowTest, TeamListTurnsGreenWhenEveryPositionHasAName)
     });
     click("nextRoundButton");
     EXPECT_TRUE(ListLines(teams).isEmpty());
-    EXPECT_EQ(BaseColour(teams), normal);
-}
+    EXPECT_EQ(teams->palette().color(QPalette::Base), normal);
 
-TEST_F(MainWindowTest, ScheduleCommandOpensTheScheduleWindow)
-{
-    launch();
     trigger("actionSchedule");
-    auto* schedule = window->findChild<QWidget*>(QStringLiteral("TForm2"));
-    ASSERT_NE(schedule, nullptr);
-    EXPECT_TRUE(schedule->isVisible());
-    EXPECT_EQ(schedule->windowTitle(), QStringLiteral("Spielpläne"));
+    EXPECT_TRUE(window->scheduleWindow().isVisible());
 }

@@ -11,90 +11,73 @@
 #include <QTimer>
 
 namespace {
-// Answers the next message box by the button with `caption`, after noting every button's text.
-void AnswerBox(const QString& caption, QStringList& buttonTexts, QString& title)
+using Answer = Prompter::Answer;
+const QString Caption = QStringLiteral("Obacht !");
+
+// Answers the box that `ask` shows by the button with the text `press`, or by the key Return or
+// Escape; `buttons` gets the texts of the box's buttons, sorted.
+Answer Answering(const QString& press, const std::function<Answer()>& ask, QStringList* buttons = nullptr)
 {
-    QTimer::singleShot(0, [&buttonTexts, &title, caption] {
+    QTimer::singleShot(0, [press, buttons] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        QAbstractButton* chosen = nullptr;
+        EXPECT_EQ(box->windowTitle(), Caption);
         for (QAbstractButton* button : box->buttons()) {
-            buttonTexts << button->text();
-            if (button->text() == caption)
-                chosen = button;
+            if (buttons)
+                *buttons << button->text();
         }
-        ASSERT_NE(chosen, nullptr);
-        chosen->click();
+        if (press == QStringLiteral("Return") || press == QStringLiteral("Escape"))
+            QTest::keyClick(box, press == QStringLiteral("Return") ? Qt::Key_Return : Qt::Key_Escape);
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == press)
+                button->click();
     });
+    const Answer answer = ask();
+    if (buttons)
+        buttons->sort();
+    return answer;
 }
 } // namespace
 
-TEST(QtPrompter, QuestionsHaveGermanButtons)
+// German buttons; Enter gives the default answer (the one that keeps the data), Escape the harmless one.
+TEST(QtPrompter, QuestionsHaveGermanButtonsEnterGivesTheDefaultAndEscapeTheHarmlessAnswer)
 {
     QtPrompter prompter;
-    QStringList buttons;
-    QString title;
-    AnswerBox(QStringLiteral("Nein"), buttons, title);
-    EXPECT_EQ(prompter.askYesNo(QStringLiteral("Info"), QStringLiteral("Trotzdem Ende ?")),
-              Prompter::Answer::No);
-    EXPECT_EQ(title, QStringLiteral("Info"));
-    buttons.sort();
-    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
-
-    buttons.clear();
-    AnswerBox(QStringLiteral("Abbrechen"), buttons, title);
-    EXPECT_EQ(prompter.askYesNoCancel(QStringLiteral("Warnung"), QStringLiteral("?")),
-              Prompter::Answer::Cancel);
-    EXPECT_EQ(buttons.size(), 3);
-
-    buttons.clear();
-    AnswerBox(QStringLiteral("Ja"), buttons, title);
-    EXPECT_EQ(prompter.askYesNo(QStringLiteral("Info"), QStringLiteral("?")), Prompter::Answer::Yes);
-}
-
-TEST(QtPrompter, EnterGivesTheDefaultAnswerAndEscapeTheHarmlessOne)
-{
-    QtPrompter prompter;
-    const auto pressOnNextBox = [](Qt::Key key, QStringList* buttonTexts = nullptr) {
-        QTimer::singleShot(0, [key, buttonTexts] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            for (QAbstractButton* button : box->buttons())
-                if (buttonTexts)
-                    *buttonTexts << button->text();
-            QTest::keyClick(box, key);
-        });
-    };
-    using Answer = Prompter::Answer;
-    const QString info = QStringLiteral("Info");
     const QString text = QStringLiteral("?");
-    pressOnNextBox(Qt::Key_Return);
-    EXPECT_EQ(prompter.askYesNo(info, text), Answer::No);
-    pressOnNextBox(Qt::Key_Return);
-    EXPECT_EQ(prompter.askYesNo(info, text, Answer::Yes), Answer::Yes);
-    pressOnNextBox(Qt::Key_Escape);
-    EXPECT_EQ(prompter.askYesNo(info, text, Answer::Yes), Answer::No);
-    pressOnNextBox(Qt::Key_Return);
-    EXPECT_EQ(prompter.askYesNoCancel(info, text), Answer::Cancel);
-    pressOnNextBox(Qt::Key_Escape);
-    EXPECT_EQ(prompter.askYesNoCancel(info, text, Answer::No), Answer::Cancel);
     QStringList buttons;
-    pressOnNextBox(Qt::Key_Return, &buttons);
-    EXPECT_EQ(prompter.askSaveDiscardCancel(info, text), Answer::Cancel);
-    buttons.sort();
+    EXPECT_EQ(Answering(
+                  QStringLiteral("Nein"), [&] { return prompter.askYesNo(Caption, text); }, &buttons),
+              Answer::No);
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    EXPECT_EQ(Answering(QStringLiteral("Ja"), [&] { return prompter.askYesNo(Caption, text); }), Answer::Yes);
+    EXPECT_EQ(Answering(QStringLiteral("Return"), [&] { return prompter.askYesNo(Caption, text); }),
+              Answer::No);
+    EXPECT_EQ(
+        Answering(QStringLiteral("Return"), [&] { return prompter.askYesNo(Caption, text, Answer::Yes); }),
+        Answer::Yes);
+    EXPECT_EQ(
+        Answering(QStringLiteral("Escape"), [&] { return prompter.askYesNo(Caption, text, Answer::Yes); }),
+        Answer::No);
+    EXPECT_EQ(Answering(QStringLiteral("Return"), [&] { return prompter.askYesNoCancel(Caption, text); }),
+              Answer::Cancel);
+    EXPECT_EQ(Answering(QStringLiteral("Escape"),
+                        [&] { return prompter.askYesNoCancel(Caption, text, Answer::No); }),
+              Answer::Cancel);
+    buttons.clear();
+    EXPECT_EQ(
+        Answering(
+            QStringLiteral("Return"), [&] { return prompter.askSaveDiscardCancel(Caption, text); }, &buttons),
+        Answer::Cancel);
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
                                     QStringLiteral("&Verwerfen")}));
-}
-
-TEST(QtPrompter, NoticesHaveAnOkButtonAndTheirCaption)
-{
-    QtPrompter prompter;
-    QStringList buttons;
-    QString title;
-    AnswerBox(QStringLiteral("OK"), buttons, title);
-    prompter.inform(QStringLiteral("Obacht !"), QStringLiteral("Dieser Dateiname ist geschützt"));
-    EXPECT_EQ(title, QStringLiteral("Obacht !"));
+    buttons.clear();
+    Answering(
+        QStringLiteral("OK"),
+        [&] {
+            prompter.inform(Caption, QStringLiteral("Dieser Dateiname ist geschützt"));
+            return Answer::Yes;
+        },
+        &buttons);
     EXPECT_EQ(buttons, QStringList{QStringLiteral("OK")});
 }
 

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "ui/GridView.h"
 #include "ui/TForm2.h"
 
 #include <QAction>
@@ -86,6 +87,12 @@ QByteArray ReadFileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool WriteFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 void MainWindowTest::SetUp()
 {
     ASSERT_TRUE(workDir.isValid());
@@ -113,19 +120,6 @@ void MainWindowTest::launch(const QStringList& arguments)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-TForm2* MainWindowTest::openExampleSchedule()
-{
-    launch();
-    files.answer(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
-    trigger("actionLoad");
-    auto* schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
-    EXPECT_NE(schedule, nullptr);
-    if (schedule) {
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(schedule));
-    }
-    return schedule;
-}
-
 void MainWindowTest::click(const char* buttonName) const
 {
     auto* button = find<QAbstractButton>(buttonName);
@@ -148,4 +142,38 @@ QString MainWindowTest::savedText() const
 QString MainWindowTest::workFile(const QString& name) const
 {
     return QDir(workDir.path()).filePath(name);
+}
+
+void ExampleScheduleTest::openExample(const QString& file)
+{
+    launch();
+    files.answer(file);
+    trigger("actionLoad");
+    schedule = window->findChild<TForm2*>(QStringLiteral("TForm2"));
+    ASSERT_NE(schedule, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
+    scheduleView = part<GridView>("StringGrid1");
+}
+
+TaggedCell ExampleScheduleTest::cellOf(int group, const QString& kind, int number) const
+{
+    return FindTaggedCell(state->ScheduleGrid, group, kind, number);
+}
+
+QString ExampleScheduleTest::shownText(TaggedCell cell) const
+{
+    return scheduleView->model()->index(cell.row, cell.col).data().toString();
+}
+
+void ExampleScheduleTest::clickCell(GridView* view, TaggedCell cell, bool twice) const
+{
+    QCoreApplication::processEvents();
+    view->scrollTo(view->model()->index(cell.row, cell.col));
+    QCoreApplication::processEvents();
+    const QPoint centre = view->cellRect(cell.col, cell.row).center();
+    ASSERT_TRUE(view->viewport()->rect().contains(centre));
+    if (twice)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    else
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
 }

@@ -3,6 +3,7 @@
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TaggedCell.h"
 #include "ui/FileChooser.h"
 #include "ui/Tform1.h"
 
@@ -19,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+class GridView;
 class TForm2;
 
 // Answers the file dialogs from a script and records what they were asked.
@@ -63,6 +65,8 @@ void TypeInto(QLineEdit* edit, const QString& text);
 // The same, then Enter.
 void TypeAndEnter(QLineEdit* edit, const QString& text);
 QByteArray ReadFileBytes(const QString& path);
+// Writes `bytes` as the whole file; false when it cannot.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 // A change becomes an undo step when the program waits for input, as it does between two keys.
 void WaitUntilIdle();
 
@@ -81,8 +85,6 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    // Loads the example tournament through the main window: the schedule window shows it at once.
-    TForm2* openExampleSchedule();
     void click(const char* buttonName) const;
     void trigger(const char* actionName) const;
     QString text(const char* lineEditName) const { return find<QLineEdit>(lineEditName)->text(); }
@@ -95,4 +97,23 @@ protected:
     ScriptedFileChooser files;
     std::unique_ptr<TournamentState> state = std::make_unique<TournamentState>();
     std::unique_ptr<Tform1> window;
+};
+
+// The example tournament loaded through the main window: the schedule window shows it at once.
+class ExampleScheduleTest : public MainWindowTest {
+protected:
+    void openExample(const QString& file = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
+
+    // The cell of the schedule tagged (group, kind, number) and the text the view shows in it.
+    TaggedCell cellOf(int group, const QString& kind, int number) const;
+    QString shownText(TaggedCell cell) const;
+    // Scrolls the cell into view and clicks it, or double-clicks it.
+    void clickCell(GridView* view, TaggedCell cell, bool twice = false) const;
+    template <typename Widget> Widget* part(const char* name) const
+    {
+        return ChildNamed<Widget>(schedule, name);
+    }
+
+    TForm2* schedule = nullptr;
+    GridView* scheduleView = nullptr;
 };
