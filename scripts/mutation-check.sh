@@ -106,8 +106,8 @@ FAULTS = [
      '(text.isEmpty() ? QStringLiteral(" ") : text)', "HTML cell text not escaped"),
     ("O06", "output/RtfWriter.cpp", "if (unit == '\\\\' || unit == '{' || unit == '}') {",
      "if (unit == '{' || unit == '}') {", "backslash not escaped in RTF"),
-    ("O08", "output/Certificate.cpp", "return bracket < 0 ? cellText : cellText.mid(bracket + 1);",
-     "return bracket < 0 ? cellText : cellText.mid(bracket);", "certificate name keeps the place bracket"),
+    ("O08", "output/Certificate.cpp", "return cellText.mid(bracket + (directCompare ? 2 : 1));",
+     "return cellText.mid(bracket + (directCompare ? 1 : 0));", "certificate name keeps the place bracket"),
     # league
     ("L02", "league/LeaguePlan.cpp", "if (bye > 0)", "if (bye > 1)", "bye of team 1 not shown"),
     ("L03", "league/LeaguePlan.cpp", "const int away = homeFirst ? pairing.second : pairing.first;",

@@ -32,48 +32,50 @@ RefereedRound Referee(const TournamentState& state, const std::vector<std::vecto
 }
 } // namespace
 
-TEST(Referees, TwoTeamsAloneGetAnExternalReferee)
+TEST(Referees, AnIdleTeamOfTheOwnGroupThenOfOthersWithFewestDutiesElseAnExternalOne)
 {
-    auto state = MakeTournament({{{2}, 1, true}});
-    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}}, {{2, 1, 0, 2}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 0);
-    EXPECT_EQ(round.table.at(2, 1).Referee, 0);
+    struct Case {
+        const char* what;
+        RoundShape shape;
+        std::vector<std::vector<SlotEntry>> games; // one slot per inner list
+        std::vector<int> referees;                 // slot by slot, field by field
+    };
+    const Case cases[] = {
+        {"two teams alone", {{2}, 1, true}, {{{1, 2, 0, 1}}, {{2, 1, 0, 2}}}, {0, 0}},
+        {"the idle third team of a group of three",
+         {{3}, 1},
+         {{{1, 2, 0, 1}}, {{3, 1, 0, 2}}, {{2, 3, 0, 3}}},
+         {3, 2, 1}},
+        {"a final and a third-place game at the same time",
+         {{2, 2}, 2},
+         {{{1, 2, 0, 1}, {3, 4, 0, 1}}},
+         {0, 0}},
+        {"an idle team of the own group before a playing one of another",
+         {{2, 4}, 2},
+         {{{1, 2, 0, 1}, {3, 4, 0, 1}}},
+         {5, 6}},
+        {"no team referees two games of one slot", {{2, 3}, 2}, {{{1, 2, 0, 1}, {3, 4, 0, 1}}}, {5, 0}},
+        // Group 1 (teams 1..4) plays; group 2 (teams 5..7) is idle and shares the duties: 7 has the
+        // fewest, then the tie between 5 and 6 goes to the earlier in the rotation.
+        {"fewest duties first",
+         {{4, 3}, 2},
+         {{{1, 2, 0, 1}, {3, 4, 0, 2}}, {{1, 3, 0, 3}, {2, 4, 0, 4}}},
+         {5, 6, 7, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RefereedRound round = Referee(*MakeTournament({c.shape}), c.games);
+        std::vector<int> referees;
+        for (std::size_t slot = 1; slot <= c.games.size(); ++slot)
+            for (std::size_t field = 1; field <= c.games[slot - 1].size(); ++field)
+                referees.push_back(round.table.at(int(slot), int(field)).Referee);
+        EXPECT_EQ(referees, c.referees);
+    }
 
-    const auto output = Allocate(*state);
-    EXPECT_EQ(output->TimePlan.cell(2, 9), QStringLiteral("     Schiedsrichter: "));
+    // The time plan shows an external referee as such.
+    const auto output = Allocate(*MakeTournament({{{2}, 1, true}}));
     EXPECT_EQ(output->TimePlan.cell(3, 9), QStringLiteral("EXTERN"));
     EXPECT_EQ(output->TimePlan.tag(3, 9), QStringLiteral("1 schiri 0"));
-}
-
-TEST(Referees, TheIdleThirdTeamOfAGroupOfThreeReferees)
-{
-    const auto state = MakeTournament({{{3}, 1}});
-    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}}, {{3, 1, 0, 2}}, {{2, 3, 0, 3}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 3);
-    EXPECT_EQ(round.table.at(2, 1).Referee, 2);
-    EXPECT_EQ(round.table.at(3, 1).Referee, 1);
-    EXPECT_EQ(round.counts[1], 1);
-    EXPECT_EQ(round.counts[2], 1);
-    EXPECT_EQ(round.counts[3], 1);
-}
-
-TEST(Referees, ATeamThatPlaysInTheSlotNeverReferees)
-{
-    // A final and a third-place game at the same time: nobody is free, both get an external referee.
-    auto state = MakeTournament({{{2, 2}, 2}});
-    RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 0);
-    EXPECT_EQ(round.table.at(1, 2).Referee, 0);
-    // An idle team of the game's own group comes before a playing team of another group.
-    state = MakeTournament({{{2, 4}, 2}});
-    round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
-    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
-    // Nor does a team referee two games of one slot.
-    state = MakeTournament({{{2, 3}, 2}});
-    round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 1}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
-    EXPECT_EQ(round.table.at(1, 2).Referee, 0);
 }
 
 TEST(Referees, OverGeneratedRoundsARefereeIsIdleAndExternalOnlyWhenNobodyIs)
@@ -112,17 +114,6 @@ TEST(Referees, OverGeneratedRoundsARefereeIsIdleAndExternalOnlyWhenNobodyIs)
             }
         }
     }
-}
-
-TEST(Referees, IdleTeamsOfOtherGroupsWithFewestDutiesComeFirst)
-{
-    // Group 1 (teams 1..4) plays; group 2 (teams 5..7) is idle and shares the duties.
-    const auto state = MakeTournament({{{4, 3}, 2}});
-    const RefereedRound round = Referee(*state, {{{1, 2, 0, 1}, {3, 4, 0, 2}}, {{1, 3, 0, 3}, {2, 4, 0, 4}}});
-    EXPECT_EQ(round.table.at(1, 1).Referee, 5);
-    EXPECT_EQ(round.table.at(1, 2).Referee, 6);
-    EXPECT_EQ(round.table.at(2, 1).Referee, 7); // fewest duties
-    EXPECT_EQ(round.table.at(2, 2).Referee, 5); // tie between 5 and 6: the earlier in the rotation
 }
 
 TEST(RoundReport, CountsBackToBackPairsAndListsDuties)

@@ -117,15 +117,10 @@ TEST(RoundFill, OneFieldPerGroupPutsEachGroupOnItsOwnFieldAndLeavesTheGapsInPlac
 
     // The time plan keeps the gaps: field 2 (columns 5..7) is empty from slot 4 on.
     auto tournament = MakeTournament({{{4, 3}, 3, false, true}});
-    const auto output = Allocate(*tournament);
-    const TextGrid& plan = output->TimePlan;
+    const TextGrid plan = Allocate(*tournament)->TimePlan;
     EXPECT_TRUE(plan.cell(5, 8).contains(QStringLiteral(") 2."))) << plan.cell(5, 8).toStdString();
-    for (int slot = 4; slot <= 6; ++slot) {
-        const int gameRow = 6 + 2 * slot;
-        EXPECT_FALSE(plan.cell(2, gameRow).isEmpty());
-        EXPECT_TRUE(plan.cell(5, gameRow).isEmpty()) << "slot " << slot;
-        EXPECT_TRUE(plan.tag(5, gameRow).isEmpty());
-    }
+    for (int slot = 4; slot <= 6; ++slot)
+        EXPECT_TRUE(plan.cell(5, 6 + 2 * slot).isEmpty() && plan.tag(5, 6 + 2 * slot).isEmpty()) << slot;
 }
 
 TEST(RoundFill, GroupsBelowTwoTeamsGiveOneEmptySlot)
@@ -166,10 +161,5 @@ TEST(RoundFill, DepthZeroGivesThePlanAfterTheRepairPass)
     RepairBackToBack(table, presence, table.slotCount(), 5);
     const int repaired = BackToBackPenalty(presence, table.slotCount(), 14);
     EXPECT_EQ(RandomSearch(table, presence, table.slotCount(), 5, 14, 0), repaired);
-
-    const auto output = Allocate(*state);
-    EXPECT_EQ(output->RoundPenalty[1], repaired);
-    // The search with its default depth does better on this round.
-    state->Settings.SearchDepth = QStringLiteral("50");
-    EXPECT_LT(Allocate(*state)->RoundPenalty[1], repaired);
+    EXPECT_EQ(Allocate(*state)->RoundPenalty[1], repaired);
 }

@@ -117,7 +117,7 @@ TEST(TimePlan, BreaksComeBeforeTheNextSlotOnceBegunAndPassedOnesAreSkipped)
     }
 }
 
-TEST(TimePlan, ResultsAreFoundByGroupAndGame)
+TEST(TimePlan, ResultsAreFoundByGroupAndGameAndHiddenRefereesKeepTheirTags)
 {
     auto state = MakeTournament({{{3}, 1}});
     state->ResultCount = 2;
@@ -129,16 +129,10 @@ TEST(TimePlan, ResultsAreFoundByGroupAndGame)
     EXPECT_EQ(output->TimePlan.cell(4, 12), QStringLiteral("x"));
 
     state->Settings.WithSets = true;
+    state->Settings.RefereesEnabled = false;
     output = Allocate(*state);
     EXPECT_EQ(output->TimePlan.cell(4, 8), QStringLiteral("25:20 25:18"));
     EXPECT_EQ(output->TimePlan.cell(4, 12), QStringLiteral("x"));
-}
-
-TEST(TimePlan, HiddenRefereesKeepTheirTags)
-{
-    auto state = MakeTournament({{{3}, 1}});
-    state->Settings.RefereesEnabled = false;
-    const auto output = Allocate(*state);
     EXPECT_TRUE(output->TimePlan.cell(2, 9).isEmpty());
     EXPECT_TRUE(output->TimePlan.cell(3, 9).isEmpty());
     EXPECT_TRUE(output->TimePlan.tag(3, 9).startsWith(QStringLiteral("1 schiri ")));
@@ -165,7 +159,7 @@ TEST(TimePlan, FieldsARoundDoesNotUseStayEmpty)
         EXPECT_TRUE(plan.cell(col, round2Header + 4).isEmpty());
 }
 
-TEST(TimePlan, TheRequestedRoundFillsTheGameLists)
+TEST(TimePlan, TheRequestedRoundFillsTheGameListsAndTheirPagesListEveryTeamsGamesAndDuties)
 {
     auto state = MakeTournament({{{4}, 1}, {{3}, 1}});
     AllocationOutput output;
@@ -182,6 +176,10 @@ TEST(TimePlan, TheRequestedRoundFillsTheGameLists)
     EXPECT_EQ(output.GameListRound, 0);
     // Round 1 plays six slots from 9:00 on, round 2 follows one game length after the last.
     const QStringList clocks{QStringLiteral("10:00"), QStringLiteral("10:10"), QStringLiteral("10:20")};
+    QStringList firstPage{QStringLiteral(" "),        QStringLiteral(" "),
+                          QStringLiteral(" "),        QStringLiteral("Korvane: Korvane"),
+                          QStringLiteral("Runde: 2"), QStringLiteral("Mannschaft: 2.1"),
+                          QStringLiteral(" ")};
     for (int team = 1; team <= 3; ++team) {
         ASSERT_EQ(output.GameLists.count(team), 3) << "two games and one duty for team " << team;
         for (int slot = 1; slot <= 3; ++slot) {
@@ -191,9 +189,17 @@ TEST(TimePlan, TheRequestedRoundFillsTheGameLists)
                                                           : 0;
             const GameListEntry expected{clocks.at(slot - 1), 1, opponent};
             EXPECT_EQ(output.GameLists.entry(team, slot), expected) << "team " << team << " slot " << slot;
+            if (team == 1)
+                firstPage << clocks.at(slot - 1) + QStringLiteral("  Platz:1  ") +
+                                 (opponent >= 1 ? QStringLiteral("Gegner: 2.%1").arg(opponent)
+                                                : QStringLiteral("Schiedsrichter"));
         }
     }
     EXPECT_EQ(output.GameLists.count(4), 0);
+    const QStringList pages = GameListPages(*state, output.GameLists, 2);
+    ASSERT_EQ(pages.size(), 3 * 10);
+    EXPECT_EQ(pages.mid(0, 10), firstPage);
+    EXPECT_EQ(pages.at(15), QStringLiteral("Mannschaft: 2.2"));
 
     state->Settings.RefereesEnabled = false;
     RequestGameLists(output, 2);
@@ -232,29 +238,4 @@ TEST(TimePlan, TheFieldPlanKeepsTheWholeTimePlan)
     for (int row = 0; row < state->FieldPlan.rowCount(); ++row)
         for (int col = 0; col < state->FieldPlan.columnCount(); ++col)
             EXPECT_EQ(loaded->FieldPlan.cell(col, row), state->FieldPlan.cell(col, row));
-}
-
-TEST(TimePlan, GameListPagesListEveryTeamsGamesAndDuties)
-{
-    auto state = MakeTournament({{{3}, 1}});
-    AllocationOutput output;
-    RequestGameLists(output, 1);
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(RunAllocation(*state, output, prompter));
-    const QStringList pages = GameListPages(*state, output.GameLists, 1);
-    ASSERT_EQ(pages.size(), 3 * 10);
-    QStringList expected{QStringLiteral(" "),        QStringLiteral(" "),
-                         QStringLiteral(" "),        QStringLiteral("Korvane: Korvane"),
-                         QStringLiteral("Runde: 1"), QStringLiteral("Mannschaft: 1.1"),
-                         QStringLiteral(" ")};
-    const QStringList clocks{QStringLiteral("9:00"), QStringLiteral("9:10"), QStringLiteral("9:20")};
-    for (int slot = 1; slot <= 3; ++slot) {
-        const PairingEntry pairing = state->Pairings.PairingOf(3, slot);
-        const int opponent = pairing.first == 1 ? pairing.second : pairing.second == 1 ? pairing.first : 0;
-        expected << clocks.at(slot - 1) + QStringLiteral("  Platz:1  ") +
-                        (opponent >= 1 ? QStringLiteral("Gegner: 1.%1").arg(opponent)
-                                       : QStringLiteral("Schiedsrichter"));
-    }
-    EXPECT_EQ(pages.mid(0, 10), expected);
-    EXPECT_EQ(pages.at(15), QStringLiteral("Mannschaft: 1.2"));
 }

@@ -1,5 +1,6 @@
 // Every korvane-cli command refuses wrong arguments (status 2) and reports files it cannot read
-// or write (status 1) on standard error, writing nothing.
+// or write (status 1) on standard error, writing nothing. The commands load through one helper, so
+// a missing file is tried on two of them.
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 
@@ -13,10 +14,7 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
     QTemporaryDir folder;
     const auto inFolder = [&folder](const char* name) { return folder.filePath(QLatin1String(name)); };
     const QString damaged = inFolder("kaputt.auf");
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Turnier\r\n5.08\r\n");
-    file.close();
+    ASSERT_TRUE(WriteFileContents(damaged, "Turnier\r\n5.08\r\n"));
     const QString example = ExampleTournamentFile();
     const QString missing = inFolder("fehlt.auf");
     const QString notLoaded = QStringLiteral("Einladen klappt nich !");
@@ -42,10 +40,7 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
         {{"plan", example, "--round", "9", "--gamelists"}, 2, {}, {}},
         {{"plan", example, "--format", "pdf"}, 2, {}, {}},
         {{"plan"}, 2, {}, {}},
-        {{"plan", "/nicht/da.auf"}, 1, notLoaded, {}},
         {{"tables", example, "--format", "pdf"}, 2, {}, {}},
-        {{"tables"}, 2, {}, {}},
-        {{"tables", missing}, 1, notLoaded, {}},
         {{"tables", example, "-o", inFolder("fehlt/plan.csv")}, 1, QStringLiteral("nicht möglich"), {}},
         {{"referrals", missing, inFolder("dump.txt")}, 1, notLoaded, inFolder("dump.txt")},
         {{"referrals", example, inFolder("fehlt/dump.txt")},
@@ -55,7 +50,6 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
         {{"referrals", example}, 2, {}, {}},
         {{"check", example, "--fix"}, 2, {}, {}},
         {{"check", example, "-o", inFolder("x.auf")}, 2, {}, inFolder("x.auf")},
-        {{"check", missing}, 1, notLoaded, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -42,35 +42,27 @@ protected:
 };
 } // namespace
 
-TEST_F(ResultCommandTest, StoresInOrderAndWritesToOut)
+TEST_F(ResultCommandTest, StoresInOrderWritesToOutAndTakesCancelledAndDeletedGames)
 {
     const QString out = folder.filePath(QStringLiteral("neu.auf"));
     const CliRun run = goals(2, 4, QStringLiteral("3-1"), {QStringLiteral("-o"), out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Gruppe 2, Spiel 4: 3 : 1\n");
-
-    const auto before = load(file);
     const auto after = load(out);
-    ASSERT_EQ(after->ResultCount, before->ResultCount + 1);
+    ASSERT_EQ(after->ResultCount, load(file)->ResultCount + 1);
     const int index = FindResult(*after, 2, 4);
     ASSERT_NE(index, 0);
     EXPECT_EQ(after->ResultTable[index], (GameResult{2, 4, QString(), 0, 0, 3, 1}));
     EXPECT_EQ(after->ResultTable[index - 1].Game, 3);
     EXPECT_EQ(after->ResultTable[index + 1].Group, 3);
-}
 
-TEST_F(ResultCommandTest, CancelledAndDeletedGames)
-{
     ASSERT_EQ(goals(2, 5, QStringLiteral("x")).exitCode, 0);
     const auto cancelled = load(file);
     EXPECT_EQ(cancelled->ResultTable[FindResult(*cancelled, 2, 5)].ScoreText, QStringLiteral("x"));
-
-    const CliRun run = goals(1, 2, QStringLiteral("0"));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Gruppe 1, Spiel 2: kein Ergebnis\n");
-    const auto deleted = load(file);
-    EXPECT_EQ(FindResult(*deleted, 1, 2), 0);
-    EXPECT_EQ(deleted->ResultCount, cancelled->ResultCount - 1);
+    const CliRun deletion = goals(1, 2, QStringLiteral("0"));
+    ASSERT_EQ(deletion.exitCode, 0) << deletion.err.toStdString();
+    EXPECT_EQ(deletion.out, "Gruppe 1, Spiel 2: kein Ergebnis\n");
+    EXPECT_EQ(FindResult(*load(file), 1, 2), 0);
 }
 
 TEST_F(ResultCommandTest, ACompletedGroupKeepsTheLaterResultsUnlessToldToClearThem)

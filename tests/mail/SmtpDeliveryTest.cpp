@@ -75,9 +75,7 @@ protected:
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteFileContents(path, bytes));
         return path;
     }
 

@@ -1,5 +1,6 @@
 #include "model/RecentFiles.h"
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +30,7 @@ TEST(RecentFiles, SurviveInTheWorkingFolderAndADamagedListGivesOnlyItsPaths)
     WriteRecentFiles(workDir.path(), recent);
     EXPECT_EQ(ReadRecentFiles(workDir.path()), recent);
 
-    QFile file(QDir(workDir.path()).filePath(RecentFilesName));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("relativ.auf\r\n/a.auf\r\n\r\n/a.auf\n" + QByteArray(100000, 'x'));
-    file.close();
+    ASSERT_TRUE(WriteFileContents(QDir(workDir.path()).filePath(RecentFilesName),
+                                  "relativ.auf\r\n/a.auf\r\n\r\n/a.auf\n" + QByteArray(100000, 'x')));
     EXPECT_EQ(ReadRecentFiles(workDir.path()), QStringList{QStringLiteral("/a.auf")});
 }

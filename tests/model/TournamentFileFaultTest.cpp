@@ -107,58 +107,53 @@ TEST(TournamentFileFaults, NumberLinesReplacedByTextOrHugeValuesFailAtThatLineOr
     }
 }
 
-TEST(TournamentFileFaults, EveryLimitOfTheTablesIsChecked)
+TEST(TournamentFileFaults, EveryLimitOfTheTablesAndEveryIndexIntoThemIsChecked)
 {
     const QStringList valid = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
     ASSERT_TRUE(Read(valid).ok);
-    // Line numbers of the full tournament: pool list 17..21, rounds 22..34, groups from 35.
-    struct Fault {
-        int line;
-        QString value;
-    };
-    const Fault faults[] = {
-        {17, QStringLiteral("201")},   // pool names
-        {22, QStringLiteral("0")},     // rounds
-        {22, QStringLiteral("21")},    // rounds
-        {23, QStringLiteral("101")},   // groups of round 1
-        {23, QStringLiteral("-1")},    // groups of round 1
-        {24, QStringLiteral("51")},    // fields
-        {25, QStringLiteral("-5")},    // game length
-        {9, QStringLiteral("-1")},     // default game length
-        {35, QStringLiteral("23")},    // positions of group 1
-        {8, QStringLiteral("100000")}, // search depth
-        {8, QStringLiteral("-10000")}, // search depth
-    };
-    for (const Fault& fault : faults)
-        ExpectOutOfRange(valid, fault.line - 1, fault.value);
-    // The groups of all rounds together stay within 100.
-    QStringList tooManyGroups = valid;
-    tooManyGroups[23 - 1] = QStringLiteral("99"); // with the two groups of round 3: 101
-    EXPECT_EQ(Read(tooManyGroups).failedLine, 31);
-}
-
-TEST(TournamentFileFaults, IndicesOfReferralsResultsAndFieldPlanAreChecked)
-{
-    const QStringList valid = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
     const int referrals = int(valid.indexOf(QStringLiteral("09:30   1:30"))) + 1; // index of the count
     ASSERT_EQ(valid.at(referrals), QStringLiteral("6"));
     const int results = referrals + 1 + 6 * 6;
     ASSERT_EQ(valid.at(results), QStringLiteral("3"));
     const int fieldPlan = results + 1 + 3 * 7;
     ASSERT_EQ(valid.at(fieldPlan), QStringLiteral("8"));
-
+    // Line indices of the full tournament: search depth 7, default game length 8, pool list
+    // 16..20, rounds 21..33 (count, then groups, fields, game length of each), groups from 34.
     const std::vector<std::pair<int, QString>> faults{
-        {referrals, QStringLiteral("40402")},      {referrals + 1, QStringLiteral("201")},
-        {referrals + 2, QStringLiteral("-1")},     {referrals + 3, QStringLiteral("101")},
-        {referrals + 4, QStringLiteral("23")},     {referrals + 5, QStringLiteral("101")},
-        {referrals + 6, QStringLiteral("23")},     {results, QStringLiteral("30001")},
-        {results + 1, QStringLiteral("101")},      {results + 1, QStringLiteral("0")},
-        {results + 2, QStringLiteral("463")},      {fieldPlan, QStringLiteral("502")},
-        {fieldPlan + 1, QStringLiteral("131073")}, {fieldPlan + 2, QStringLiteral("81")},
-        {fieldPlan + 3, QStringLiteral("8")},      {fieldPlan + 4, QStringLiteral("10")},
+        {7, QStringLiteral("100000")},
+        {7, QStringLiteral("-10000")},
+        {8, QStringLiteral("-1")},
+        {16, QStringLiteral("201")},
+        {21, QStringLiteral("0")},
+        {21, QStringLiteral("21")},
+        {22, QStringLiteral("101")},
+        {22, QStringLiteral("-1")},
+        {23, QStringLiteral("51")},
+        {24, QStringLiteral("-5")},
+        {34, QStringLiteral("23")},
+        {referrals, QStringLiteral("40402")},
+        {referrals + 1, QStringLiteral("201")},
+        {referrals + 2, QStringLiteral("-1")},
+        {referrals + 3, QStringLiteral("101")},
+        {referrals + 4, QStringLiteral("23")},
+        {referrals + 5, QStringLiteral("101")},
+        {referrals + 6, QStringLiteral("23")},
+        {results, QStringLiteral("30001")},
+        {results + 1, QStringLiteral("101")},
+        {results + 1, QStringLiteral("0")},
+        {results + 2, QStringLiteral("463")},
+        {fieldPlan, QStringLiteral("502")},
+        {fieldPlan + 1, QStringLiteral("131073")},
+        {fieldPlan + 2, QStringLiteral("81")},
+        {fieldPlan + 3, QStringLiteral("8")},
+        {fieldPlan + 4, QStringLiteral("10")},
     };
     for (const auto& [index, value] : faults)
         ExpectOutOfRange(valid, index, value);
+    // The groups of all rounds together stay within 100.
+    QStringList tooManyGroups = valid;
+    tooManyGroups[22] = QStringLiteral("99"); // with the two groups of round 3: 101
+    EXPECT_EQ(Read(tooManyGroups).failedLine, 31);
 }
 
 TEST(TournamentFileFaults, WhatWasReadBeforeTheFaultStays)

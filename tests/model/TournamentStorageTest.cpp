@@ -20,13 +20,6 @@ const QString ProtectedNameText = QStringLiteral(
     "Dieser Dateiname ist geschützt und sollte nicht verwendet werden. Bitte benennen Sie die Datei um und "
     "laden Sie diese erneut ein.");
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class TournamentStorageTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return QDir(m_folder.path()).filePath(name); }
@@ -51,7 +44,8 @@ protected:
 
 TEST_F(TournamentStorageTest, LoadReadsTheFileAndMarksTheTournamentSavedAndJustLoaded)
 {
-    WriteBytes(path(QStringLiteral("cup.auf")), WriteTournamentFile(*MakeFullTournament()));
+    ASSERT_TRUE(
+        WriteFileContents(path(QStringLiteral("cup.auf")), WriteTournamentFile(*MakeFullTournament())));
     auto state = EditedTournament();
     EXPECT_TRUE(LoadTournament(*state, path(QStringLiteral("cup.auf")), m_prompter));
     EXPECT_TRUE(m_prompter.shown().empty());
@@ -67,10 +61,10 @@ TEST_F(TournamentStorageTest, AFileThatCannotBeReadWhollyLeavesTheOpenTournament
 {
     QStringList lines = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
     lines[21] = QStringLiteral("abc"); // the round count
-    WriteBytes(path(QStringLiteral("kaputt.auf")), FileBytes(lines));
+    ASSERT_TRUE(WriteFileContents(path(QStringLiteral("kaputt.auf")), FileBytes(lines)));
     // A picture renamed: its first line would become the name, its fifth the points system.
     static const char Picture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\n3333333\nx\n";
-    WriteBytes(path(QStringLiteral("bild.auf")), QByteArray(Picture, sizeof Picture - 1));
+    ASSERT_TRUE(WriteFileContents(path(QStringLiteral("bild.auf")), QByteArray(Picture, sizeof Picture - 1)));
     const struct {
         const char* file;
         QString cause;
@@ -114,36 +108,16 @@ TEST_F(TournamentStorageTest, ProtectedNamesAreRenamedWithAWarning)
     EXPECT_EQ(state->RememberedFileName, QStringLiteral("/tmp/hlpdatc.tmp"));
 }
 
-TEST_F(TournamentStorageTest, SaveWritesTheFileAndRemembersIt)
-{
-    auto state = MakeFullTournament();
-    state->IsSaved = false;
-    const QString target = path(QStringLiteral("neu.auf"));
-    EXPECT_TRUE(SaveTournament(*state, target, m_prompter));
-    EXPECT_TRUE(m_prompter.shown().empty());
-    EXPECT_TRUE(state->IsSaved);
-    EXPECT_EQ(state->RememberedFileName, target);
-    EXPECT_EQ(FileContents(target), WriteTournamentFile(*state));
-    EXPECT_EQ(ProposedSaveName(*state), target);
-
-    // Saving again to the remembered file asks nothing.
-    state->IsSaved = false;
-    EXPECT_TRUE(SaveTournament(*state, target, m_prompter));
-    EXPECT_TRUE(m_prompter.shown().empty());
-}
-
-TEST_F(TournamentStorageTest, AnotherExistingFileIsOverwrittenOnlyOnYes)
+TEST_F(TournamentStorageTest, SaveWritesAndRemembersTheFileAndOverwritesAnotherOnlyOnYes)
 {
     const QString other = path(QStringLiteral("fremd.auf"));
-    WriteBytes(other, "bleibt");
+    ASSERT_TRUE(WriteFileContents(other, "bleibt"));
     auto state = MakeFullTournament();
     state->IsSaved = false;
     m_prompter.answer({Prompter::Answer::No});
     EXPECT_FALSE(SaveTournament(*state, other, m_prompter));
-    ASSERT_EQ(m_prompter.shown().size(), 1u);
-    EXPECT_EQ(m_prompter.shown()[0].kind, ScriptedPrompter::Kind::YesNo);
-    EXPECT_EQ(m_prompter.shown()[0].caption, QStringLiteral("Info"));
-    EXPECT_EQ(m_prompter.shown()[0].text, QStringLiteral("existierende Datei \"fremd.auf\" überschreiben ?"));
+    EXPECT_EQ(m_prompter.texts(),
+              QStringList{QStringLiteral("existierende Datei \"fremd.auf\" überschreiben ?")});
     EXPECT_EQ(FileContents(other), QByteArray("bleibt"));
     EXPECT_FALSE(state->IsSaved);
     EXPECT_TRUE(state->RememberedFileName.isEmpty());
@@ -151,6 +125,13 @@ TEST_F(TournamentStorageTest, AnotherExistingFileIsOverwrittenOnlyOnYes)
     m_prompter.answer({Prompter::Answer::Yes});
     EXPECT_TRUE(SaveTournament(*state, other, m_prompter));
     EXPECT_EQ(FileContents(other), WriteTournamentFile(*state));
+    EXPECT_TRUE(state->IsSaved);
+    EXPECT_EQ(ProposedSaveName(*state), other);
+    // Saving again to the remembered file asks nothing.
+    m_prompter.clear();
+    state->IsSaved = false;
+    EXPECT_TRUE(SaveTournament(*state, other, m_prompter));
+    EXPECT_TRUE(m_prompter.shown().empty());
 }
 
 TEST_F(TournamentStorageTest, SavingOverAFileKeepsTheVersionItReplaces)
@@ -180,7 +161,7 @@ TEST_F(TournamentStorageTest, SavingOverAFileKeepsTheVersionItReplaces)
 TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState)
 {
     const QString blocker = path(QStringLiteral("datei"));
-    WriteBytes(blocker, "kein Ordner");
+    ASSERT_TRUE(WriteFileContents(blocker, "kein Ordner"));
     auto state = EditedTournament();
     for (const QString& target : {blocker + QStringLiteral("/x.auf"), m_folder.path()}) {
         m_prompter.clear();

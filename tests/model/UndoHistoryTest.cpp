@@ -53,10 +53,9 @@ protected:
         RenderScheduleGrid(m_state);
         return file();
     }
-    void change(int number) { SetTournamentName(m_state, QStringLiteral("Pokal %1").arg(number)); }
     void step(int number)
     {
-        change(number);
+        SetTournamentName(m_state, QStringLiteral("Pokal %1").arg(number));
         m_state.ChangeIsTyping = false;
         ASSERT_TRUE(m_history.recordIfChanged(m_state));
     }

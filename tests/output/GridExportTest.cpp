@@ -118,9 +118,7 @@ TEST(ExportGridText, EncodesWindows1252UnlessATextNeedsUtf8)
 TEST(ExportGridText, ChoosesTheSeparatorByTheFileName)
 {
     EXPECT_EQ(GridTextFormatForFile(QStringLiteral("plan.csv")), GridTextFormat::Csv);
-    EXPECT_EQ(GridTextFormatForFile(QStringLiteral("plan.xls")), GridTextFormat::Xls);
     EXPECT_EQ(GridTextFormatForFile(QStringLiteral("C:/Turnier/PLAN.XLS")), GridTextFormat::Xls);
-    EXPECT_EQ(GridTextFormatForFile(QStringLiteral("plan.txt")), GridTextFormat::Csv);
     EXPECT_EQ(GridTextFormatForFile(QStringLiteral("plan.xlsx")), GridTextFormat::Csv);
 }
 
@@ -136,10 +134,8 @@ TEST(SaveGridText, WritesTheFileOrReportsThatItCannot)
 
     const QString unwritable = dir.filePath(QStringLiteral("fehlt/plan.csv"));
     EXPECT_FALSE(SaveGridText(smallGrid(), unwritable, prompter));
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("Fehler"));
-    EXPECT_EQ(prompter.shown()[0].text,
-              QStringLiteral("Speichern der Datei ") + unwritable + QStringLiteral(" nicht möglich"));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Speichern der Datei ") + unwritable +
+                                            QStringLiteral(" nicht möglich")});
 }
 
 TEST(GridClipboardText, CarriesRowZeroAndColumnZeroAndEndsEveryLineWithCrLf)

@@ -8,13 +8,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ColorToHtml, WritesRedGreenBlueInLowerCase)
-{
-    EXPECT_EQ(ColorToHtml(0xFF0000), QStringLiteral("ff0000"));
-    EXPECT_EQ(ColorToHtml(0x00A0cB), QStringLiteral("00a0cb"));
-    EXPECT_EQ(ColorToHtml(0), QStringLiteral("000000"));
-}
-
 TEST(BuildHtmlTable, WritesEveryCellInTheGridFontWithEscapedTexts)
 {
     TextGrid grid(2, 2);
@@ -25,12 +18,12 @@ TEST(BuildHtmlTable, WritesEveryCellInTheGridFontWithEscapedTexts)
     grid.setCell(1, 1, QStringLiteral("<b>Bären & Co</b>"));
     GridAppearance appearance;
     appearance.fontName = QStringLiteral("Arial");
-    appearance.fontColour = 0x800000;
+    appearance.fontColour = 0x00A0CB;
     appearance.bold = true;
     appearance.underline = true;
     appearance.rowHeights = {20};
 
-    const QString cellStart = QStringLiteral("\"><font color=\"#800000\" face=\"Arial\"><b><u>");
+    const QString cellStart = QStringLiteral("\"><font color=\"#00a0cb\" face=\"Arial\"><b><u>");
     const QStringList expected{
         QStringLiteral("<!DOCTYPE html>"),
         QStringLiteral("<html lang=\"de\">"),

@@ -30,3 +30,10 @@ inline QByteArray FileContents(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Writes the bytes as the whole file; false when it cannot be written.
+inline bool WriteFileContents(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}

@@ -245,7 +245,12 @@ TEST_F(ScheduleWindowTest, TheTimePlanShowsTheCorePlanTakesResultsAndKeepsItWhen
     clickCell(planView, FindTaggedCell(schedule->allocationOutput().TimePlan, 2, TagKind::ManschC, 4));
     ASSERT_GT(FindResult(*state, 2, 4), 0);
     EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)].GoalsFirst, 4);
-    tabs->setCurrentIndex(0); // leaving the time plan renders the schedule
+    // The plan stays current; the schedule behind it, which the hall display reads, is already
+    // what leaving the time plan renders.
+    EXPECT_TRUE(state->TimePlanCurrent);
+    const TextGrid behindThePlan = state->ScheduleGrid;
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(state->ScheduleGrid == behindThePlan);
     EXPECT_EQ(shownText(cellOf(2, TagKind::Tore, 4)), QStringLiteral("  4 : 2"));
 
     // More fields than groups and the deepest search the settings allow: seconds of work, shown
