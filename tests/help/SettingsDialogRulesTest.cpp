@@ -67,7 +67,7 @@ TEST(SettingsSnapshot, ScopeWithoutChoiceComesBackWithoutChoiceAndTheReadOnlyFie
         EXPECT_EQ(CappedFieldsPerLine(QString::fromLatin1(typed)), QString::fromLatin1(shown));
 }
 
-TEST(AcceptSettings, NoNumberGivesTheMessageAndFiftyAndStaysOpen)
+TEST(AcceptSettings, NoNumberGivesFiftyAndStaysOpenANumberIsNormalisedAndRendersWhileKeptUpToDate)
 {
     auto state = std::make_unique<TournamentState>();
     state->Settings.PlanChanged = false;
@@ -85,12 +85,8 @@ TEST(AcceptSettings, NoNumberGivesTheMessageAndFiftyAndStaysOpen)
     EXPECT_TRUE(accepted.closes);
     EXPECT_FALSE(state->IsSaved);
     EXPECT_EQ(prompter.shown().size(), 1u);
-}
 
-TEST(AcceptSettings, NumbersAreWrittenInNormalFormAndThePlanIsRenderedOnlyWhileKeptUpToDate)
-{
-    auto state = std::make_unique<TournamentState>();
-    ScriptedPrompter prompter;
+    // Numbers are written in normal form; the plan is rendered only while kept up to date.
     EXPECT_EQ(AcceptSettings(*state, QStringLiteral("0080"), prompter).searchDepthText, QStringLiteral("80"));
     EXPECT_EQ(AcceptSettings(*state, QStringLiteral("+7"), prompter).searchDepthText, QStringLiteral("7"));
     EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("7"));

@@ -47,7 +47,7 @@ TEST(ResultTable, StaysSortedWhateverTheOrderOfEntry)
     EXPECT_EQ(CountGroupResults(*state, 2), 10);
 }
 
-TEST(ResultTable, AGameAlreadyStoredIsReplacedInPlace)
+TEST(ResultTable, AGameAlreadyStoredIsReplacedInPlaceAndADeletedOneClosesTheGap)
 {
     auto state = MakeTournament({{4, 4}});
     StoreResult(*state, goalsResult(1, 2, 1, 0));
@@ -58,6 +58,13 @@ TEST(ResultTable, AGameAlreadyStoredIsReplacedInPlace)
     EXPECT_EQ(state->ResultTable[1], goalsResult(1, 2, 4, 4));
     EXPECT_EQ(state->ResultTable[2].Game, 5);
     EXPECT_EQ(state->ResultTable[3].Group, 2);
+
+    EXPECT_TRUE(DeleteResult(*state, 1, 2));
+    EXPECT_FALSE(DeleteResult(*state, 1, 2));
+    ASSERT_EQ(state->ResultCount, 2);
+    EXPECT_EQ(state->ResultTable[1].Game, 5);
+    EXPECT_EQ(state->ResultTable[2].Group, 2);
+    EXPECT_EQ(state->ResultTable[3], GameResult{});
 }
 
 TEST(ResultTable, AFullTableTakesNoNewGameButStillReplaces)
@@ -98,18 +105,4 @@ TEST(ResultTable, ClearingAGroupInTheMiddleKeepsTheOthersInOrder)
     ClearGroupResults(*state, 5);
     EXPECT_EQ(state->ResultCount, 6);
     EXPECT_FALSE(state->GroupHasResults[5]);
-}
-
-TEST(ResultTable, DeletingOneGameClosesTheGap)
-{
-    auto state = MakeTournament({{3, 3}});
-    for (int game = 1; game <= 3; ++game)
-        StoreResult(*state, goalsResult(1, game, game, 0));
-    StoreResult(*state, goalsResult(2, 1, 7, 0));
-    EXPECT_TRUE(DeleteResult(*state, 1, 2));
-    EXPECT_FALSE(DeleteResult(*state, 1, 2));
-    ASSERT_EQ(state->ResultCount, 3);
-    EXPECT_EQ(state->ResultTable[2].Game, 3);
-    EXPECT_EQ(state->ResultTable[3].Group, 2);
-    EXPECT_EQ(state->ResultTable[4], GameResult{});
 }

@@ -318,32 +318,17 @@ TEST(ChangeGroupDialog, ResultsFollowTheirPairWhenTheTeamCountOrTheReturnLegChan
     }
 }
 
-TEST(ChangeGroupDialog, DeletesAGroupWithResultsOnlyAfterYes)
-{
-    auto state = MakeTournament({{4, 4}});
-    StoreResult(*state, 1, 1, 2, 0);
-    ScriptedPrompter prompter;
-
-    prompter.answer({Prompter::Answer::No});
-    DeleteGroupFromDialog(*state, 1, prompter);
-    EXPECT_EQ(TotalGroups(*state), 2);
-
-    prompter.answer({Prompter::Answer::Yes});
-    DeleteGroupFromDialog(*state, 1, prompter);
-    EXPECT_EQ(TotalGroups(*state), 1);
-    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 2"));
-    EXPECT_EQ(state->ResultCount, 0);
-}
-
-TEST(ChangeGroupDialog, ClearsTheResultsOfTheGroupAndClosesOnlyAfterYes)
+TEST(ChangeGroupDialog, DeletesAGroupOrClearsItsResultsOnlyAfterYes)
 {
     auto state = MakeTournament({{4, 4}});
     StoreResult(*state, 1, 1, 2, 0);
     StoreResult(*state, 2, 1, 1, 0);
     ScriptedPrompter prompter;
 
-    prompter.answer({Prompter::Answer::No});
+    prompter.answer({Prompter::Answer::No, Prompter::Answer::No});
+    DeleteGroupFromDialog(*state, 1, prompter);
     EXPECT_FALSE(ClearResultsFromDialog(*state, 1, prompter));
+    EXPECT_EQ(TotalGroups(*state), 2);
     EXPECT_EQ(state->ResultCount, 2);
 
     prompter.answer({Prompter::Answer::Yes});
@@ -351,4 +336,11 @@ TEST(ChangeGroupDialog, ClearsTheResultsOfTheGroupAndClosesOnlyAfterYes)
     ASSERT_EQ(state->ResultCount, 1);
     EXPECT_EQ(state->ResultTable[1].Group, 2);
     EXPECT_FALSE(state->GroupHasResults[1]);
+
+    StoreResult(*state, 2, 2, 1, 0);
+    prompter.answer({Prompter::Answer::Yes});
+    DeleteGroupFromDialog(*state, 2, prompter);
+    EXPECT_EQ(TotalGroups(*state), 1);
+    EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 1"));
+    EXPECT_EQ(state->ResultCount, 0);
 }

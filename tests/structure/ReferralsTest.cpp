@@ -136,7 +136,7 @@ TEST(Referrals, AnyOtherDoubleClickDropsThePendingReferral)
     EXPECT_EQ(state->ReferralSourceGroup, 3);
 }
 
-TEST(Referrals, RemovingALinkFromEitherEndEmptiesBothHalvesAndTheTargetName)
+TEST(Referrals, RemovingALinkFromEitherEndEmptiesBothHalvesTheTargetNameAndThePanelTexts)
 {
     auto state = ThreeRounds();
     Link(*state, 1, 2, 3, 4);
@@ -152,18 +152,13 @@ TEST(Referrals, RemovingALinkFromEitherEndEmptiesBothHalvesAndTheTargetName)
     EXPECT_EQ(ReferralOf(*state, 2, 1), Referral{});
     EXPECT_EQ(ReferralOf(*state, 3, 1), Referral{});
     EXPECT_TRUE(state->NameTable[3][1].isEmpty());
+    EXPECT_TRUE(ComesFromText(*state, 3, 1).isEmpty());
+    EXPECT_TRUE(RefersToText(*state, 2, 1).isEmpty());
+    EXPECT_TRUE(ComesFromText(*state, 0, 0).isEmpty()) << "outside the table";
+    EXPECT_TRUE(RefersToText(*state, 500, -1).isEmpty());
 
     // A position without an incoming link keeps its name.
     RemoveIncomingReferral(*state, 3, 2);
     RemoveOutgoingReferral(*state, 3, 2);
     EXPECT_EQ(state->NameTable[3][2], QStringLiteral("Adler"));
-}
-
-TEST(Referrals, PanelTextsStayEmptyWithoutALinkAndOutsideTheTable)
-{
-    auto state = ThreeRounds();
-    EXPECT_TRUE(ComesFromText(*state, 3, 1).isEmpty());
-    EXPECT_TRUE(RefersToText(*state, 1, 1).isEmpty());
-    EXPECT_TRUE(ComesFromText(*state, 0, 0).isEmpty());
-    EXPECT_TRUE(RefersToText(*state, 500, -1).isEmpty());
 }
