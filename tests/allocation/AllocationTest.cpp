@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include <set>
-#include <tuple>
 #include <vector>
 
 namespace {

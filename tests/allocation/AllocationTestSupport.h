@@ -58,11 +58,13 @@ inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<RoundSh
     return state;
 }
 
-// Runs the allocation and expects no question or notice.
-inline std::unique_ptr<AllocationOutput> Allocate(TournamentState& state,
-                                                  const AllocationOptions& options = {})
+// Runs the allocation and expects no question or notice; collects the game lists of a round >= 1.
+inline std::unique_ptr<AllocationOutput>
+Allocate(TournamentState& state, const AllocationOptions& options = {}, int gameListRound = 0)
 {
     auto output = std::make_unique<AllocationOutput>();
+    if (gameListRound >= 1)
+        RequestGameLists(*output, gameListRound);
     ScriptedPrompter prompter;
     RunAllocation(state, *output, prompter, options);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(QLatin1Char('|')).toStdString();

@@ -8,7 +8,6 @@
 #include "support/GTestQt.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 

@@ -1,17 +1,13 @@
 // korvane-cli assistent: the proposals one a line, argument faults, and a chosen structure
 // written with the teams of a Windows-1252 file.
-#include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "structure/ScheduleCheck.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
+#include "support/LoadedTournament.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 const QStringList Frame{QStringLiteral("--teams"), QStringLiteral("16"),       QStringLiteral("--fields"),
@@ -68,9 +64,7 @@ TEST(AssistantCommand, ListsOneProposalALineAndWritesTheChosenOneWithTheTeamsOfA
                                           QStringLiteral("--names"), names, QStringLiteral("-o"), out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    ScriptedPrompter prompter;
-    auto state = std::make_unique<TournamentState>();
-    ASSERT_TRUE(LoadTournament(*state, out, prompter));
+    const auto state = LoadedTournament(out);
     EXPECT_EQ(state->RoundCount, 4);
     EXPECT_EQ(state->NameTable[1][1], QStringLiteral("Bären 1"));
     EXPECT_EQ(state->NamePool[16].Email, QStringLiteral("baer16@example.org"));

@@ -1,16 +1,12 @@
 // korvane-cli check, run as a separate process on a tournament with faulty referrals.
 #include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/LoadedTournament.h"
-#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 struct CheckRun {
@@ -34,10 +30,7 @@ QString WriteFaultyTournament(const QTemporaryDir& folder)
     EXPECT_EQ(state->TeamsInGroup[std::size_t(lastGroup)], 4);
     state->ReferralTable[1][3].ToGroup = lastGroup;
     state->ReferralTable[1][3].ToSlot = 9;
-    const QString path = folder.filePath(QStringLiteral("fehlerhaft.auf"));
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(SaveTournament(*state, path, prompter));
-    return path;
+    return SavedTournamentFile(*state, folder.filePath(QStringLiteral("fehlerhaft.auf")));
 }
 } // namespace
 

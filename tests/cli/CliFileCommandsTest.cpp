@@ -8,16 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-CliRun RunCli(const QStringList& arguments)
-{
-    return RunCliCommand(arguments.first(), arguments.mid(1));
-}
-
-} // namespace
 
 TEST(CliFileCommands, SaveReplacesTheNamedFileReferralsWritesTheDumpAndInfoSummarisesTheExample)
 {
@@ -49,7 +40,6 @@ TEST(CliFileCommands, SaveReplacesTheNamedFileReferralsWritesTheDumpAndInfoSumma
                                                          "Namenspool: 18\n"));
 }
 
-// The damaged files of tests/fixtures/damaged through the commands an organiser would run.
 // Damaged files through the commands an organiser would run: what the reader adapts or refuses
 // reaches the terminal as text, never as control sequences, and the clock stays within a day.
 TEST(CliFileCommands, DamagedFilesEndWithTheirCauseOrLoadWithinTheLimits)

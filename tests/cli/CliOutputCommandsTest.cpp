@@ -4,12 +4,12 @@
 #include "output/RtfReader.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/LoadedTournament.h"
 #include "support/PdfWords.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,11 +19,6 @@
 #include <memory>
 
 namespace {
-int RunCli(const QStringList& arguments)
-{
-    return RunCliCommand(arguments.first(), arguments.mid(1)).exitCode;
-}
-
 // One round of 100 groups of 20: its schedule makes an HTML file of many megabytes.
 QString WriteLargeTournament(const QString& path)
 {
@@ -39,8 +34,7 @@ QString WriteLargeTournament(const QString& path)
             state->NameTable[group][position] =
                 QStringLiteral("Sportverein %1-%2 von 1920").arg(group).arg(position);
     }
-    EXPECT_TRUE(WriteFileContents(path, WriteTournamentFile(*state)));
-    return path;
+    return SavedTournamentFile(*state, path);
 }
 
 } // namespace
@@ -56,7 +50,8 @@ TEST(CliExport, WritesBothGridsAsValidHtmlAndTheScheduleAsTabText)
     for (const char* grid : {"timeplan", "schedule"}) {
         const QString html = dir.filePath(QStringLiteral("%1.html").arg(QLatin1String(grid)));
         ASSERT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", grid, "--format", "html", "--border",
-                          "2", "-o", html}),
+                          "2", "-o", html})
+                      .exitCode,
                   0);
         const QString page = QString::fromUtf8(FileContents(html));
         EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>\r\n<html lang=\"de\">\r\n")));
@@ -79,10 +74,13 @@ TEST(CliExport, WritesBothGridsAsValidHtmlAndTheScheduleAsTabText)
     // A tab and a carriage return inside team names open no field and no row.
     const QString xls = dir.filePath(QStringLiteral("spielplan.txt"));
     ASSERT_EQ(RunCli({"export", FixtureFile(QStringLiteral("damaged/tab-und-wagenruecklauf-im-namen.auf")),
-                      "--grid", "schedule", "--format", "xls", "-o", xls}),
+                      "--grid", "schedule", "--format", "xls", "-o", xls})
+                  .exitCode,
               0);
     EXPECT_TRUE(FileContents(xls).contains("Adler Adlerhorst\t"));
-    EXPECT_EQ(RunCli({"export", ExampleTournamentFile(), "--grid", "nix", "--format", "xls", "-o", xls}), 2);
+    EXPECT_EQ(
+        RunCli({"export", ExampleTournamentFile(), "--grid", "nix", "--format", "xls", "-o", xls}).exitCode,
+        2);
 }
 
 // kill -9 while the export writes: the file beside it is the old one or the whole new one.
@@ -94,7 +92,7 @@ TEST(CliExport, AKilledExportLeavesTheOldFileOrTheWholeNewOne)
         QStringLiteral("--grid"),   QStringLiteral("schedule"),
         QStringLiteral("--format"), QStringLiteral("html"),
         QStringLiteral("-o"),       dir.filePath(QStringLiteral("plan.html"))};
-    ASSERT_EQ(RunCli(arguments), 0);
+    ASSERT_EQ(RunCli(arguments).exitCode, 0);
     const QByteArray whole = FileContents(arguments.last());
     ASSERT_GT(whole.size(), 10'000'000);
     const QByteArray old("alt");
@@ -125,7 +123,7 @@ TEST(CliGameLists, NumbersTheFilesSoTeamsOfOneNameKeepTheirOwnAndReplacesOrRepor
         QStringLiteral("--target"),  QStringLiteral("per-team"),
         QStringLiteral("--dir"),     dir.path()};
     const QStringList overwriting = arguments + QStringList{QStringLiteral("--overwrite")};
-    ASSERT_EQ(RunCli(arguments), 0);
+    ASSERT_EQ(RunCli(arguments).exitCode, 0);
     QDir folder(dir.filePath(QStringLiteral("Spiellisten")));
     const QStringList names{
         QStringLiteral("01 Adler Hallencup Rd1 Spielliste.rtf"),
@@ -139,15 +137,15 @@ TEST(CliGameLists, NumbersTheFilesSoTeamsOfOneNameKeepTheirOwnAndReplacesOrRepor
     // Without --overwrite every question is declined: nothing is replaced.
     const QString first = folder.filePath(names[0]);
     ASSERT_TRUE(WriteFileContents(first, "alt"));
-    EXPECT_EQ(RunCli(arguments), 1);
+    EXPECT_EQ(RunCli(arguments).exitCode, 1);
     EXPECT_EQ(FileContents(first), QByteArray("alt"));
-    EXPECT_EQ(RunCli(overwriting), 0);
+    EXPECT_EQ(RunCli(overwriting).exitCode, 0);
     EXPECT_NE(FileContents(first), QByteArray("alt"));
 
     // A folder in the place of the second file: that file fails, the others are still written.
     ASSERT_TRUE(folder.remove(names[1]));
     ASSERT_TRUE(folder.mkdir(names[1]));
-    const CliRun run = RunCliCommand(overwriting.first(), overwriting.mid(1));
+    const CliRun run = RunCli(overwriting);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Speichern oder Druckausgabe nicht möglich\n") +
                                  QDir::toNativeSeparators(folder.filePath(names[1]))))
@@ -161,7 +159,7 @@ TEST(CliPrint, RendersTheExampleTimePlanIntoALandscapePdfThatAReaderReads)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("zeitplan.pdf"));
-    const int status = RunCli({"print", ExampleTournamentFile(), "--grid", "timeplan", "-o", pdf});
+    const int status = RunCli({"print", ExampleTournamentFile(), "--grid", "timeplan", "-o", pdf}).exitCode;
     if (status == 2)
         GTEST_SKIP() << "korvane-cli was built without the GUI";
     ASSERT_EQ(status, 0);

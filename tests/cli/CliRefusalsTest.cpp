@@ -53,7 +53,7 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const CliRun run = RunCliCommand(c.arguments.first(), c.arguments.mid(1));
+        const CliRun run = RunCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_TRUE(run.err.contains(c.inErrors)) << run.err.toStdString();

@@ -1,29 +1,17 @@
 // korvane-cli plan, run as a separate process and compared with the allocation run in-process.
-#include "allocation/Allocation.h"
-#include "allocation/AllocationOutput.h"
+#include "allocation/AllocationTestSupport.h"
 #include "allocation/GameListPages.h"
 #include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "output/GridExport.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/LoadedTournament.h"
-#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
-using PlanRun = CliRun;
-
-PlanRun RunPlan(const QStringList& arguments)
-{
-    return RunCliCommand(QStringLiteral("plan"), arguments);
-}
-
 // The example with five fields in its first round of four groups, so that the search runs there,
 // saved as "suche.auf" in the folder; `depth` is its "Rechentiefe".
 QString SearchedExample(const QTemporaryDir& dir, const QString& depth)
@@ -31,23 +19,7 @@ QString SearchedExample(const QTemporaryDir& dir, const QString& depth)
     auto state = LoadedTournament();
     state->FieldsInRound[1] = 5;
     state->Settings.SearchDepth = depth;
-    const QString path = dir.filePath(QStringLiteral("suche.auf"));
-    state->RememberedFileName = path;
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(SaveTournament(*state, path, prompter));
-    return path;
-}
-
-// The tournament planned in-process.
-std::unique_ptr<AllocationOutput> PlannedExample(const AllocationOptions& options = {}, int gameListRound = 0)
-{
-    const auto state = LoadedTournament();
-    auto output = std::make_unique<AllocationOutput>();
-    if (gameListRound >= 1)
-        RequestGameLists(*output, gameListRound);
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(RunAllocation(*state, *output, prompter, options));
-    return output;
+    return SavedTournamentFile(*state, dir.filePath(QStringLiteral("suche.auf")));
 }
 
 QString MessageText(const AllocationOutput& output)
@@ -80,9 +52,10 @@ TEST(PlanCommand, PrintsOrWritesThePlanAndTheReportsOfTheInProcessRunWithTheSame
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const PlanRun run = RunPlan(QStringList{ExampleTournamentFile()} + c.arguments);
+        const CliRun run =
+            RunCliCommand(QStringLiteral("plan"), QStringList{ExampleTournamentFile()} + c.arguments);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const auto output = PlannedExample(c.options);
+        const auto output = Allocate(*LoadedTournament(), c.options); // in-process
         if (c.shown == Shown::CsvFile) {
             EXPECT_EQ(FileContents(csv), ExportGridText(output->TimePlan, GridTextFormat::Csv));
             EXPECT_TRUE(run.out.isEmpty());
@@ -103,10 +76,11 @@ TEST(PlanCommand, PrintsOrWritesThePlanAndTheReportsOfTheInProcessRunWithTheSame
 
 TEST(PlanCommand, WritesTheGameListsOfARound)
 {
-    const PlanRun run = RunPlan({ExampleTournamentFile(), QStringLiteral("--round"), QStringLiteral("2"),
-                                 QStringLiteral("--gamelists")});
+    const CliRun run =
+        RunCliCommand(QStringLiteral("plan"), {ExampleTournamentFile(), QStringLiteral("--round"),
+                                               QStringLiteral("2"), QStringLiteral("--gamelists")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto output = PlannedExample({}, 2);
+    const auto output = Allocate(*LoadedTournament(), {}, 2);
     const QStringList pages = GameListPages(*LoadedTournament(), output->GameLists, 2);
     EXPECT_EQ(QString::fromUtf8(run.out), pages.join(u'\n') + u'\n');
     EXPECT_EQ(pages.at(4), QStringLiteral("Runde: 2"));
@@ -115,7 +89,7 @@ TEST(PlanCommand, WritesTheGameListsOfARound)
 TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)
 {
     QTemporaryDir dir;
-    const PlanRun run = RunPlan({SearchedExample(dir, QStringLiteral("5o"))});
+    const CliRun run = RunCliCommand(QStringLiteral("plan"), {SearchedExample(dir, QStringLiteral("5o"))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(QStringLiteral("Die Rechentiefe \"5o\" ist keine ganze Zahl.")))

@@ -1,12 +1,10 @@
 // korvane-cli result, run as a separate process on copies of the example tournament
 // (groups 1..4 in round 1 feed groups 5 and 6; group 2 has 4 teams and results for games 1..3).
 #include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "results/ResultTable.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/LoadedTournament.h"
-#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -110,9 +108,7 @@ TEST_F(ResultCommandTest, SetsOfATournamentWithSets)
     {
         auto state = load(file);
         state->Settings.WithSets = true;
-        ScriptedPrompter prompter;
-        state->RememberedFileName = file;
-        ASSERT_TRUE(SaveTournament(*state, file, prompter));
+        SavedTournamentFile(*state, file);
     }
     const CliRun run = result({file, QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("--sets"),
                                QStringLiteral("15:7 8:15 11:15")});

@@ -1,12 +1,10 @@
 // korvane-cli tables, run as a separate process and compared with the grid rendered in-process.
 #include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "output/GridExport.h"
 #include "results/ScheduleGrid.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
 #include "support/LoadedTournament.h"
-#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +13,6 @@
 #include <memory>
 
 namespace {
-using TablesRun = CliRun;
-
-TablesRun RunTables(const QStringList& arguments)
-{
-    return RunCliCommand(QStringLiteral("tables"), arguments);
-}
-
 // The example as the schedule window shows it right after loading.
 std::unique_ptr<TournamentState> RenderedExample()
 {
@@ -34,8 +25,9 @@ std::unique_ptr<TournamentState> RenderedExample()
 TEST(TablesCommand, PrintsTheScheduleAsTextOrWritesItAsTheExportDoes)
 {
     const auto state = RenderedExample();
-    const TablesRun text =
-        RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("txt")});
+    const CliRun text =
+        RunCliCommand(QStringLiteral("tables"),
+                      {ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("txt")});
     ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(text.out), GridPlainText(state->ScheduleGrid));
     EXPECT_TRUE(QString::fromUtf8(text.out)
@@ -44,9 +36,12 @@ TEST(TablesCommand, PrintsTheScheduleAsTextOrWritesItAsTheExportDoes)
 
     QTemporaryDir folder;
     const QString csv = folder.filePath(QStringLiteral("plan.csv"));
-    const TablesRun toCsv = RunTables({ExampleTournamentFile(), QStringLiteral("-o"), csv});
+    const CliRun toCsv =
+        RunCliCommand(QStringLiteral("tables"), {ExampleTournamentFile(), QStringLiteral("-o"), csv});
     ASSERT_EQ(toCsv.exitCode, 0) << toCsv.err.toStdString();
     EXPECT_EQ(FileContents(csv), ExportGridText(state->ScheduleGrid, GridTextFormat::Csv));
-    EXPECT_EQ(RunTables({ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("xls")}).out,
+    EXPECT_EQ(RunCliCommand(QStringLiteral("tables"),
+                            {ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("xls")})
+                  .out,
               ExportGridText(state->ScheduleGrid, GridTextFormat::Xls));
 }

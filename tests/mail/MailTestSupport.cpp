@@ -3,7 +3,6 @@
 #include "support/TestFiles.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QJsonDocument>
 
 #include <gtest/gtest.h>
@@ -85,4 +84,19 @@ QString FileSha256(const QString& path)
 {
     return QString::fromLatin1(
         QCryptographicHash::hash(FileContents(path), QCryptographicHash::Sha256).toHex());
+}
+
+QString HeaderValue(const QJsonObject& message, const char* name)
+{
+    const QJsonArray values = message[u"headers"].toObject()[QLatin1String(name)].toArray();
+    return values.isEmpty() ? QString() : values[0].toObject()[u"value"].toString();
+}
+
+void ExpectAttachment(const QJsonObject& attachment, const QString& name, const QString& type,
+                      const QString& file)
+{
+    EXPECT_EQ(attachment[u"filename"].toString(), name);
+    EXPECT_EQ(attachment[u"name"].toString(), name);
+    EXPECT_EQ(attachment[u"content_type"].toString(), type);
+    EXPECT_EQ(attachment[u"sha256"].toString(), FileSha256(file)) << name.toStdString();
 }

@@ -45,3 +45,10 @@ QJsonArray ReadMessagesWithPython(const QStringList& files);
 
 // The SHA-256 of the file's bytes as lower-case hex digits.
 QString FileSha256(const QString& path);
+
+// The first value of the header in a message read as above; empty when there is none.
+QString HeaderValue(const QJsonObject& message, const char* name);
+
+// An attachment read as above carries the file's name in both places, the type and its bytes.
+void ExpectAttachment(const QJsonObject& attachment, const QString& name, const QString& type,
+                      const QString& file);

@@ -7,7 +7,6 @@
 #include "support/GTestQt.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -46,12 +45,6 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-QString HeaderValue(const QJsonObject& message, const char* name)
-{
-    const QJsonArray values = message[u"headers"].toObject()[QLatin1String(name)].toArray();
-    return values.isEmpty() ? QString() : values[0].toObject()[u"value"].toString();
-}
 } // namespace
 
 TEST(SendmailTransport, HandsOverACompleteMessageWithTheBccThatSendmailTakesAndRemoves)
@@ -90,11 +83,8 @@ TEST(SendmailTransport, HandsOverACompleteMessageWithTheBccThatSendmailTakesAndR
                   QStringLiteral("Info zum Korvane Süd  Bcc: alle@example.org"));
         EXPECT_FALSE(HeaderValue(message, "Message-ID").isEmpty());
         EXPECT_EQ(message[u"text"].toString(), QStringLiteral("Liebe Sportfreunde,\r\n\r\nGruß\r\n"));
-        const QJsonObject attached = message[u"attachments"].toArray()[0].toObject();
-        EXPECT_EQ(attached[u"filename"].toString(), QStringLiteral("Spielplan Süd.rtf"));
-        EXPECT_EQ(attached[u"name"].toString(), QStringLiteral("Spielplan Süd.rtf"));
-        EXPECT_EQ(attached[u"content_type"].toString(), QStringLiteral("application/rtf"));
-        EXPECT_EQ(attached[u"sha256"].toString(), FileSha256(attachment));
+        ExpectAttachment(message[u"attachments"].toArray()[0].toObject(), QStringLiteral("Spielplan Süd.rtf"),
+                         QStringLiteral("application/rtf"), attachment);
     }
     EXPECT_EQ(HeaderValue(read[0].toObject(), "Bcc"), QStringLiteral("Adler <adler@example.org>"));
     EXPECT_EQ(HeaderValue(read[1].toObject(), "Bcc"), QString());

@@ -3,23 +3,18 @@
 #include "allocation/GameListPages.h"
 #include "allocation/MailCertificate.h"
 #include "mail/MailTestSupport.h"
-#include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "output/GameListFiles.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
+#include "support/LoadedTournament.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 const QString Sender = QStringLiteral("turnierleitung@gw-lindenau.de");
@@ -38,9 +33,7 @@ protected:
         // The stored settings of the program stay out of the tests.
         m_oldConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
-        ScriptedPrompter prompter;
-        auto state = std::make_unique<TournamentState>();
-        ASSERT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
+        auto state = LoadedTournament();
         ASSERT_EQ(state->NamePoolCount, 18);
         state->NamePool[2].Email = QStringLiteral("trainer@muehlbach.de;kasse@muehlbach.de");
         state->NamePool[3].Email = QStringLiteral("fussball@tsv-überau.de");
@@ -58,8 +51,7 @@ protected:
         }
         m_expectedRecipients << QStringLiteral("trainer@muehlbach.de") << QStringLiteral("kasse@muehlbach.de")
                              << QStringLiteral("info@kleinoed.de") << QStringLiteral("jugend@kleinoed.de");
-        m_tournament = m_dir.filePath(QStringLiteral("turnier.auf"));
-        ASSERT_TRUE(SaveTournament(*state, m_tournament, prompter));
+        m_tournament = SavedTournamentFile(*state, m_dir.filePath(QStringLiteral("turnier.auf")));
         writeFile(QStringLiteral("passwort"), "geheim\n");
         writeFile(QStringLiteral("text.txt"), "Liebe Sportfreunde,\n\nanbei der Plan für Überau.\n");
     }
@@ -131,12 +123,9 @@ void ExpectComplete(const QJsonObject& message)
     EXPECT_TRUE(headers[u"Cc"].toArray().isEmpty());
     EXPECT_TRUE(message[u"date_ok"].toBool());
     EXPECT_TRUE(message[u"authenticated"].toBool());
-    EXPECT_EQ(headers[u"From"].toArray()[0].toObject()[u"value"].toString(),
-              QStringLiteral("Turnierleitung Grün-Weiß <") + Sender + u'>');
-    EXPECT_EQ(headers[u"Subject"].toArray()[0].toObject()[u"value"].toString(),
-              QStringLiteral("Info zum Korvane ") + TournamentName);
-    EXPECT_TRUE(headers[u"Message-ID"].toArray()[0].toObject()[u"value"].toString().endsWith(
-        QStringLiteral("@gw-lindenau.de>")));
+    EXPECT_EQ(HeaderValue(message, "From"), QStringLiteral("Turnierleitung Grün-Weiß <") + Sender + u'>');
+    EXPECT_EQ(HeaderValue(message, "Subject"), QStringLiteral("Info zum Korvane ") + TournamentName);
+    EXPECT_TRUE(HeaderValue(message, "Message-ID").endsWith(QStringLiteral("@gw-lindenau.de>")));
     EXPECT_EQ(message[u"text"].toString().toStdString(),
               "Liebe Sportfreunde,\r\n\r\nanbei der Plan für Überau.\r\n");
 }
@@ -185,10 +174,8 @@ TEST_F(MailDeliveryTest, BothModesReachEveryValidAddressCompleteAndPrivate)
     EXPECT_EQ(recipients, expected);
     const QJsonArray attachments = first[u"attachments"].toArray();
     ASSERT_EQ(attachments.size(), 1);
-    EXPECT_EQ(attachments[0].toObject()[u"filename"].toString(), QStringLiteral("Spielplan Süd.csv"));
-    EXPECT_EQ(attachments[0].toObject()[u"name"].toString(), QStringLiteral("Spielplan Süd.csv"));
-    EXPECT_EQ(attachments[0].toObject()[u"content_type"].toString(), QStringLiteral("text/csv"));
-    EXPECT_EQ(attachments[0].toObject()[u"sha256"].toString(), FileSha256(attachment));
+    ExpectAttachment(attachments[0].toObject(), QStringLiteral("Spielplan Süd.csv"),
+                     QStringLiteral("text/csv"), attachment);
 
     // One message per team, each with the game list that "gamelists" writes for the team.
     const QString lists = m_dir.filePath(QStringLiteral("listen"));
@@ -203,15 +190,12 @@ TEST_F(MailDeliveryTest, BothModesReachEveryValidAddressCompleteAndPrivate)
         const QJsonObject message = arrived[index].toObject();
         delivered += Strings(message[u"rcpt_tos"]);
         EXPECT_EQ(Strings(message[u"to_addresses"]), Strings(message[u"rcpt_tos"]));
-        const QJsonObject list = message[u"attachments"].toArray()[0].toObject();
         const QString team = m_teams[index < 5 ? index - 1 : index];
         const QString fileName =
             TeamGameListFileName(int(m_roundOneTeams.indexOf(team)) + 1, team, TournamentName, 1);
-        EXPECT_EQ(list[u"filename"].toString(), fileName);
-        EXPECT_EQ(list[u"content_type"].toString(), QStringLiteral("application/rtf"));
-        EXPECT_EQ(list[u"sha256"].toString(),
-                  FileSha256(QDir(lists).filePath(QStringLiteral("Spiellisten/") + fileName)))
-            << fileName.toStdString();
+        ExpectAttachment(message[u"attachments"].toArray()[0].toObject(), fileName,
+                         QStringLiteral("application/rtf"),
+                         QDir(lists).filePath(QStringLiteral("Spiellisten/") + fileName));
     }
     delivered.sort();
     expected.removeOne(Sender);

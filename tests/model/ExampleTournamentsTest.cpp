@@ -1,32 +1,14 @@
 // The tournaments installed beside the program load and hold what they promise.
-#include "model/TournamentFile.h"
-#include "model/TournamentState.h"
-#include "model/TournamentStorage.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestFiles.h"
+#include "support/LoadedTournament.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-namespace {
-
-std::unique_ptr<TournamentState> LoadDataFile(const QString& name)
-{
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(LoadTournament(*state, DataFile(name), prompter));
-    EXPECT_TRUE(prompter.shown().empty());
-    return state;
-}
-
-} // namespace
-
 TEST(ExampleTournaments, StartFileIsTheOneGroupDefault)
 {
-    const auto state = LoadDataFile(QStringLiteral("normal.auf"));
+    const auto state = LoadedTournament(DataFile(QStringLiteral("normal.auf")));
     auto fresh = std::make_unique<TournamentState>();
     SetUpDefaultTournament(*fresh);
     EXPECT_EQ(state->TeamsInGroup[1], 4);
@@ -38,7 +20,7 @@ TEST(ExampleTournaments, StartFileIsTheOneGroupDefault)
 
 TEST(ExampleTournaments, ExampleIsAConsistentClubTournament)
 {
-    const auto state = LoadDataFile(QStringLiteral("beispiel.auf"));
+    const auto state = LoadedTournament();
     ASSERT_EQ(state->RoundCount, 2);
     EXPECT_EQ(state->GroupsInRound[1], 4);
     EXPECT_EQ(state->FieldsInRound[1], 3);
@@ -90,7 +72,7 @@ TEST(ExampleTournaments, ExampleIsAConsistentClubTournament)
 TEST(ExampleTournaments, SavingTheLoadedFilesGivesTheSameBytes)
 {
     for (const QString& name : {QStringLiteral("normal.auf"), QStringLiteral("beispiel.auf")}) {
-        const auto state = LoadDataFile(name);
+        const auto state = LoadedTournament(DataFile(name));
         EXPECT_EQ(WriteTournamentFile(*state), FileContents(DataFile(name))) << name.toStdString();
     }
 }

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>

@@ -73,12 +73,8 @@ TEST(NamesDiagnosticLines, ListsPositionsPoolNamesAndCompletionFlags)
     EXPECT_EQ(lines[16], QStringLiteral("abgeschl[1]=false"));
     EXPECT_EQ(lines[17], QStringLiteral("abgeschl[2]=true"));
     EXPECT_EQ(lines.last(), QStringLiteral("abgeschl[20]=false"));
-}
 
-TEST(NamesDiagnosticLines, AfterAResetOnlyTheCompletionFlagsRemain)
-{
-    auto state = std::make_unique<TournamentState>();
-    SetUpDefaultTournament(*state);
+    // After a reset only the completion flags remain.
     ResetTournament(*state);
     EXPECT_EQ(NamesDiagnosticLines(*state).size(), 20);
 

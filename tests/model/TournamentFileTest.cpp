@@ -60,12 +60,7 @@ TEST(TournamentFile, SaveThenLoadReproducesEveryTableTheFileCarries)
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     const auto loaded = ReadBack(bytes);
     EXPECT_EQ(loaded->NamePool[3].Name, QStringLiteral("Kraków Łódź Ağrı"));
-    EXPECT_EQ(loaded->NameList, original->NameList);
-    EXPECT_EQ(loaded->ReferralTable, original->ReferralTable);
-    EXPECT_EQ(loaded->ResultTable, original->ResultTable);
-    EXPECT_EQ(loaded->FieldPlan, original->FieldPlan);
-    EXPECT_EQ(loaded->Settings, original->Settings);
-    EXPECT_TRUE(*loaded == *original); // and everything else, table by table
+    EXPECT_TRUE(*loaded == *original); // every table
     EXPECT_EQ(WriteTournamentFile(*loaded), bytes);
 }
 

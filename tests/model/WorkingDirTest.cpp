@@ -207,8 +207,6 @@ TEST_F(WorkDirTest, WorkDirPathComesFromTheDocumentsFolderUnlessOverridden)
 TEST(StartUpTournament, BuildsTheOneGroupTournamentAndLoadsThePairingTable)
 {
     auto state = std::make_unique<TournamentState>();
-    state->ResultCount = 3;
-    state->NamePoolCount = 5;
     state->StartTime = QStringLiteral("9:30");
     state->TimeAnchorIsStart = false;
     state->Settings.WithSets = true;
@@ -223,8 +221,6 @@ TEST(StartUpTournament, BuildsTheOneGroupTournamentAndLoadsThePairingTable)
     EXPECT_EQ(state->TeamsInGroup[1], 4);
     EXPECT_EQ(state->NameTable[1][0], QStringLiteral("Gruppe 1"));
     EXPECT_EQ(state->GameLengthInRound[1], 10);
-    EXPECT_EQ(state->ResultCount, 0);
-    EXPECT_EQ(state->NamePoolCount, 0);
     EXPECT_TRUE(state->TimeAnchorIsStart);
     EXPECT_EQ(state->StartTime, QStringLiteral("00:00"));
     EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));

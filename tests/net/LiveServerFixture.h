@@ -3,6 +3,7 @@
 // The live server in-process on a free loopback port, asked as a phone asks.
 #include "live/LiveFixture.h"
 #include "net/LiveServer.h"
+#include "results/ResultTable.h"
 #include "support/GTestQt.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,16 @@ protected:
         QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
         loop.exec();
         return answer + socket.readAll();
+    }
+
+    // The games of the group without a result, in order.
+    std::vector<int> openGames(int group) const
+    {
+        std::vector<int> games;
+        for (int game = 1; game <= GroupGameCount(*state, group); ++game)
+            if (FindResult(*state, group, game) == 0)
+                games.push_back(game);
+        return games;
     }
 
     inline static int s_argc = 1;

@@ -3,7 +3,6 @@
 #include "live/WebPage.h"
 #include "net/HttpLimits.h"
 #include "net/LiveServerFixture.h"
-#include "results/ResultTable.h"
 
 using namespace live_test;
 
@@ -90,12 +89,8 @@ TEST_F(LiveServerTest, AnUnchangedStateCostsA304AndANewResultShowsInTheNextJsonO
     EXPECT_EQ(fetch("/runde/1", "GET", page.Headers.value("etag")).Status, 304);
 
     // An open game of group 1 gets its result the way the result dialog stores it.
-    int open = 0;
-    for (int game = 1; game <= GroupGameCount(*state, 1) && open == 0; ++game)
-        if (FindResult(*state, 1, game) == 0)
-            open = game;
-    ASSERT_NE(open, 0);
-    EnterThroughDialog(*state, 1, open, QStringLiteral("7:6"));
+    ASSERT_FALSE(openGames(1).empty());
+    EnterThroughDialog(*state, 1, openGames(1).front(), QStringLiteral("7:6"));
     server.tournamentChanged(); // what the schedule window's signal does
 
     const Reply changed = fetch("/daten/runde/1", "GET", tag);

@@ -5,7 +5,6 @@
 #include "net/LiveServerFixture.h"
 #include "net/RefereeDesk.h"
 #include "net/ResultInbox.h"
-#include "results/ResultTable.h"
 
 #include <QRegularExpression>
 #include <QUrl>
@@ -46,14 +45,6 @@ protected:
         const int field = fieldOf(group, game);
         const QByteArray token = TokenOf(openEntry(field));
         return fetch(RefereePagePath(field), "POST", {}, Form(group, game, code(field), token, goals));
-    }
-    std::vector<int> openGames(int group) const
-    {
-        std::vector<int> games;
-        for (int game = 1; game <= GroupGameCount(*state, group); ++game)
-            if (FindResult(*state, group, game) == 0)
-                games.push_back(game);
-        return games;
     }
     QString entryState(int field, int number)
     {

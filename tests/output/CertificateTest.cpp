@@ -14,15 +14,7 @@
 namespace {
 QByteArray ShippedCertificate()
 {
-    return FileContents(
-        QDir(QStringLiteral(KORVANE_SOURCE_DIR)).filePath(QStringLiteral("data/urkunde.rtf")));
-}
-
-// The document with the formats, alignments and spacing of the file, and no spans: what an
-// editor would show.
-RtfDocument Shown(const QByteArray& rtf)
-{
-    return ReadRtfSource(rtf).document;
+    return FileContents(DataFile(QStringLiteral("urkunde.rtf")));
 }
 } // namespace
 
@@ -65,7 +57,7 @@ TEST(MergeIntoRtf, PutsTheEditsInPlaceAndKeepsEverythingTheEditorDoesNotShow)
 {
     const QByteArray rtf = FillCertificate(ShippedCertificate(), QStringLiteral("FC Adler"));
     const RtfSourceDocument source = ReadRtfSource(rtf);
-    RtfDocument edited = Shown(rtf);
+    RtfDocument edited = source.document; // what the editor shows
     // Typed into the place line, a word deleted, the name made italic and red in a new font,
     // one paragraph right-aligned, and a new paragraph after the greeting.
     RtfParagraph& place = edited.paragraphs[6];
@@ -103,7 +95,7 @@ TEST(MergeIntoRtf, PutsTheEditsInPlaceAndKeepsEverythingTheEditorDoesNotShow)
     EXPECT_TRUE(merged.contains("{\\plain\\f2\\fs80\\b\\i\\cf6 FC Adler}"));
 
     // Nothing edited: the file as it was.
-    EXPECT_EQ(MergeIntoRtf(rtf, source.document, Shown(rtf)), rtf);
+    EXPECT_EQ(MergeIntoRtf(rtf, source.document, source.document), rtf);
 }
 
 TEST(MergeIntoRtf, TextTheEditorDoesNotShowStaysInTheFile)

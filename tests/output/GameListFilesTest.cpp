@@ -6,7 +6,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,15 +26,12 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     state->TournamentName = QStringLiteral("Cup");
     state->NameTable[1][2] = QStringLiteral("../evil");
     state->NameTable[1][3] = QString();
-    AllocationOutput output;
-    RequestGameLists(output, 1);
-    ScriptedPrompter runPrompter;
-    ASSERT_TRUE(RunAllocation(*state, output, runPrompter, {}));
-    const QStringList pages = GameListPages(*state, output.GameLists, 1);
+    const auto output = Allocate(*state, {}, 1);
+    const QStringList pages = GameListPages(*state, output->GameLists, 1);
 
     QTemporaryDir workDir;
     ScriptedPrompter prompter;
-    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, true, workDir.path(), prompter));
+    ASSERT_TRUE(WriteGameListFiles(*state, output->GameLists, 1, true, workDir.path(), prompter));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
     EXPECT_EQ(QDir(workDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("Spiellisten")});
@@ -50,7 +46,7 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
 
     qsizetype start = 0;
     for (int team = 1; team <= 4; ++team) {
-        const QStringList page = pages.mid(start, 7 + output.GameLists.count(team));
+        const QStringList page = pages.mid(start, 7 + output->GameLists.count(team));
         start += page.size();
         EXPECT_EQ(ParagraphTexts(folder.filePath(names[team - 1])), page) << "team " << team;
     }
@@ -59,34 +55,31 @@ TEST(WriteGameListFiles, WritesOneSafelyNamedFilePerTeamAndAsksBeforeReplacing)
     ASSERT_TRUE(WriteFileContents(folder.filePath(names[0]), "old"));
     ScriptedPrompter again;
     again.answer({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes});
-    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, true, workDir.path(), again));
+    ASSERT_TRUE(WriteGameListFiles(*state, output->GameLists, 1, true, workDir.path(), again));
     ASSERT_EQ(again.shown().size(), 5u);
     EXPECT_EQ(again.texts()[0],
               QStringLiteral("Die Datei 01 1.1 Cup Rd1 Spielliste.rtf existiert schon. Überschreiben ? "));
     EXPECT_EQ(FileContents(folder.filePath(names[0])), QByteArray("old"));
     EXPECT_EQ(ParagraphTexts(folder.filePath(names[1]))[5], QStringLiteral("Mannschaft: ../evil"));
-    EXPECT_EQ(ParagraphTexts(folder.filePath(names[1])).size(), 7 + output.GameLists.count(2));
+    EXPECT_EQ(ParagraphTexts(folder.filePath(names[1])).size(), 7 + output->GameLists.count(2));
 }
 
 TEST(WriteGameListFiles, WritesAllPagesIntoOneFileOrReportsNothingSaved)
 {
     auto state = MakeTournament({{{4}, 1}});
-    AllocationOutput output;
-    RequestGameLists(output, 1);
-    ScriptedPrompter runPrompter;
-    ASSERT_TRUE(RunAllocation(*state, output, runPrompter, {}));
+    const auto output = Allocate(*state, {}, 1);
 
     QTemporaryDir workDir;
     ScriptedPrompter prompter;
-    ASSERT_TRUE(WriteGameListFiles(*state, output.GameLists, 1, false, workDir.path(), prompter));
+    ASSERT_TRUE(WriteGameListFiles(*state, output->GameLists, 1, false, workDir.path(), prompter));
     const QString path = workDir.filePath(QStringLiteral("Spiellisten/Korvane Rd1 Spiellisten.rtf"));
-    EXPECT_EQ(ParagraphTexts(path), GameListPages(*state, output.GameLists, 1));
+    EXPECT_EQ(ParagraphTexts(path), GameListPages(*state, output->GameLists, 1));
     // On A4, every team's list on a new sheet and kept together.
     const RtfDocument document = ReadRtf(FileContents(path));
     EXPECT_EQ(document.page, RtfPage::A4(1134));
     qsizetype first = 0;
     for (int team = 1; team <= 4; ++team) {
-        const qsizetype length = 7 + output.GameLists.count(team);
+        const qsizetype length = 7 + output->GameLists.count(team);
         EXPECT_EQ(document.paragraphs[first].pageBreakBefore, team > 1) << team;
         EXPECT_TRUE(document.paragraphs[first + length - 2].keepWithNext) << team;
         EXPECT_FALSE(document.paragraphs[first + length - 1].keepWithNext) << team;
@@ -94,7 +87,7 @@ TEST(WriteGameListFiles, WritesAllPagesIntoOneFileOrReportsNothingSaved)
     }
 
     ScriptedPrompter empty;
-    EXPECT_FALSE(WriteGameListFiles(*state, output.GameLists, 2, false, workDir.path(), empty));
+    EXPECT_FALSE(WriteGameListFiles(*state, output->GameLists, 2, false, workDir.path(), empty));
     EXPECT_EQ(empty.texts(), QStringList{QStringLiteral("Spiellisten nicht gespeichert")});
 }
 

@@ -1,12 +1,10 @@
 #include "output/GridPrint.h"
-#include "allocation/Allocation.h"
-#include "allocation/AllocationOutput.h"
+#include "allocation/AllocationTestSupport.h"
 #include "model/TextGrid.h"
 #include "output/PrintCanvas.h"
 #include "results/ScheduleFixture.h"
 #include "results/ScheduleGrid.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QStringList>
 
@@ -134,12 +132,9 @@ TEST(PrintStructure, FollowsTheRoundsGroupsAndFieldsOfBothGrids)
     EXPECT_EQ(schedule.sections[0].headingRows, 2);
     EXPECT_TRUE(schedule.sections[0].keepTogether);
 
-    AllocationOutput output;
-    ScriptedPrompter prompter;
     state->FieldsInRound[1] = 2;
     state->FieldsInRound[2] = 1;
-    ASSERT_TRUE(RunAllocation(*state, output, prompter));
-    const TextGrid& plan = output.TimePlan;
+    const TextGrid plan = Allocate(*state)->TimePlan;
     const GridPrintStructure timePlan = TimePlanPrintStructure(plan);
     EXPECT_EQ(timePlan.headColumns, 2);
     EXPECT_EQ(timePlan.blocks, (std::vector<std::pair<int, int>>{{2, 4}, {5, 7}}));

@@ -92,12 +92,9 @@ TEST_F(OfficeLayout, AFilledCertificateLooksLikeItsTemplate)
 TEST_F(OfficeLayout, EveryTeamsGameListIsOnAnA4PageOfItsOwn)
 {
     auto state = MakeTournament({{{6, 5}, 2}});
-    AllocationOutput output;
-    RequestGameLists(output, 1);
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(RunAllocation(*state, output, prompter, {}));
+    const auto output = Allocate(*state, {}, 1);
     const QList<QStringList> pages =
-        GameListPagesPerTeam(GameListPages(*state, output.GameLists, 1), output.GameLists);
+        GameListPagesPerTeam(GameListPages(*state, output->GameLists, 1), output->GameLists);
     const PdfWords laid = Laid(WriteRtf(GameListDocument(pages)), QStringLiteral("spiellisten"));
     ASSERT_EQ(laid.pages.size(), std::size_t(pages.size()));
     for (qsizetype page = 0; page < pages.size(); ++page) {

@@ -25,3 +25,9 @@ inline CliRun RunCliCommand(const QString& command, const QStringList& arguments
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+// The command with its arguments in one list, as typed after "korvane-cli".
+inline CliRun RunCli(const QStringList& commandAndArguments)
+{
+    return RunCliCommand(commandAndArguments.first(), commandAndArguments.mid(1));
+}
