@@ -183,8 +183,7 @@ void DeleteGroupFromDialog(TournamentState& state, int group, Prompter& prompter
 {
     if (!IsExistingGroup(state, group) || !ConfirmGroupChange(state, group, prompter))
         return;
-    MarkChanged(state, QStringLiteral("%1 gelöscht").arg(state.NameTable[std::size_t(group)][0]));
-    DeleteGroup(state, group);
+    DeleteGroup(state, group); // marks the change itself
     RenderScheduleGrid(state);
 }
 
