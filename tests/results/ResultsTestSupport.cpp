@@ -12,7 +12,8 @@
 
 namespace results_test {
 
-std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound)
+std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound,
+                                                bool namePositions)
 {
     auto state = std::make_unique<TournamentState>();
     state->Pairings = BuildPairingTable();
@@ -26,7 +27,7 @@ std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<in
             ++group;
             state->TeamsInGroup[group] = teams;
             state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-            for (int position = 1; position <= teams; ++position)
+            for (int position = 1; namePositions && position <= teams; ++position)
                 state->NameTable[group][position] = QStringLiteral("T%1.%2").arg(group).arg(position);
         }
     }

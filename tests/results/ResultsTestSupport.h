@@ -12,8 +12,10 @@
 // depend on which side of a game is named first.
 namespace results_test {
 
-// groupsPerRound[r] lists the team counts of the groups of round r + 1.
-std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound);
+// groupsPerRound[r] lists the team counts of the groups of round r + 1; every round has one field
+// and 10 minutes per game.
+std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound,
+                                                bool namePositions = true);
 
 // The game between positions a and b of the group: the first-leg game, or the return-leg game.
 int GameBetween(const TournamentState& state, int group, int a, int b, bool returnLeg = false);

@@ -12,13 +12,6 @@ inline void PrintTo(const RowTag& tag, std::ostream* out)
     *out << '{' << tag.Kind.toStdString() << ", " << tag.Group << ", " << tag.Number << '}';
 }
 
-TEST(RowTags, AreWrittenAsGroupKindAndNumber)
-{
-    EXPECT_EQ(MakeRowTag(3, TagKind::KopfMannschaft, 2), QStringLiteral("3 kopfmannschaft 2"));
-    EXPECT_EQ(SplitRowTag(QStringLiteral("12 tabellemannschaft 7")),
-              (RowTag{QStringLiteral("tabellemannschaft"), 12, 7}));
-}
-
 TEST(RowTags, OddTagsAreSplitCharacterByCharacter)
 {
     // No number: the last character of the kind is dropped as if it were the blank.
