@@ -40,10 +40,9 @@ TEST(HelpTextRestore, TheBackupReplacesTheNotesOnlyAfterYesAndOnlyWhenItIsThere)
         QTemporaryDir work;
         QTemporaryDir program;
         const QString workCopy = QDir(work.path()).filePath(HelpTextFileName);
-        if (c.withWorkCopy)
-            ASSERT_TRUE(WriteFileContents(workCopy, notes));
-        if (c.withBackup)
-            ASSERT_TRUE(WriteFileContents(QDir(program.path()).filePath(HelpBackupFileName), original));
+        ASSERT_TRUE(!c.withWorkCopy || WriteFileContents(workCopy, notes));
+        ASSERT_TRUE(!c.withBackup ||
+                    WriteFileContents(QDir(program.path()).filePath(HelpBackupFileName), original));
         ScriptedPrompter prompter;
         prompter.answer({c.answer});
         EXPECT_EQ(RestoreOriginalHelpText(work.path(), program.path(), prompter), c.restored);
