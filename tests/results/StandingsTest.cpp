@@ -89,12 +89,13 @@ TEST(ComputeStandings, ThreePointsForAWinOneForADraw)
     auto state = withTable({{4}});
     state->Settings.PointsSystem = 3;
     enterGames(*state, 1,
-               {{1, 2, 1, 1}, {1, 3, 0, 2}, {1, 4, 5, 0}, {2, 3, 3, 0}, {2, 4, 0, 1}, {3, 4, 2, 2}});
+               {{1, 2, 1, 1}, {1, 3, 1, 1}, {1, 4, 1, 0}, {2, 3, 1, 0}, {2, 4, 1, 3}, {3, 4, 1, 0}});
     ComputeStandings(*state, 1);
 
-    // every team has 4 points; goal differences +3, +2, -1, -4
-    EXPECT_EQ(places(*state, 1), (std::vector{1, 2, 3, 4}));
-    EXPECT_EQ(row(*state, 1), (QStringList{"1) T1.1", " 3     1   1   1", "", "6 : 3", "4"}));
+    // 5, 4, 4 and 3 points: the goal difference puts 3 above 2, the draw point keeps 2 above the
+    // better goal difference of 4
+    EXPECT_EQ(places(*state, 1), (std::vector{1, 3, 2, 4}));
+    EXPECT_EQ(row(*state, 1), (QStringList{"1) T1.1", " 3     1   2   0", "", "3 : 2", "5"}));
     EXPECT_TRUE(state->GroupCompleted[1]);
 }
 
