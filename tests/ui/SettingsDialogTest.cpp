@@ -1,5 +1,4 @@
 #include "UiTestSupport.h"
-#include "output/RtfReader.h"
 #include "ui/HelpWindow.h"
 #include "ui/TFormEigenschaften.h"
 
@@ -62,10 +61,7 @@ TEST_F(MainWindowTest, OriginalHelpTextReplacesTheWorkingCopy)
     });
     trigger("actionSettings");
     EXPECT_EQ(restored.count(), 1);
-    // The backup went through the help window: it shows it, and the working copy holds its text.
-    const QString restoredText = ReadRtf(ReadFileBytes(workFile(QStringLiteral("hb508.rtr")))).PlainText();
-    EXPECT_EQ(restoredText,
-              ReadRtf(ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/hb508.bak"))).PlainText());
+    // The help window shows the backup (which file holds what afterwards is the restore's own test).
     EXPECT_TRUE(window->helpWindow()
                     .findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
                     ->toPlainText()
