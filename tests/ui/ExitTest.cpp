@@ -108,7 +108,6 @@ TEST_F(MainWindowTest, LeavingUnsavedWorkAsksToSaveDiscardOrCancel)
     trigger("actionExit");
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
     ASSERT_EQ(prompter.shown().size(), 2u);
     EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::SaveDiscardCancel);
 
@@ -169,7 +168,6 @@ TEST_F(MainWindowTest, SpeichernWritesTheRememberedFileWithoutADialog)
     click("moreFieldsButton");
     trigger("actionSaveToFile");
     EXPECT_EQ(files.requests().size(), 1u);
-    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
     EXPECT_EQ(ReadFileBytes(cup), WriteTournamentFile(*state));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: cup.auf           Korvane 5.08"));
     EXPECT_TRUE(prompter.shown().empty()) << "the own file is replaced without asking";
