@@ -168,6 +168,7 @@ TEST_F(LiveDisplayTest, LiveImNetzServesTheScheduleAndRefereesResultsWaitForTheD
     ASSERT_TRUE(server->isRunning());
     EXPECT_EQ(ChildNamed<QLabel>(dialog, "lbTurnier")->textFormat(), Qt::PlainText);
     EXPECT_EQ(ChildNamed<QLabel>(dialog, "lbTurnier")->text(), state->TournamentName);
+    EXPECT_EQ(ChildNamed<QLabel>(dialog, "lbAdresse")->text(), server->url());
     EXPECT_FALSE(ChildNamed<QLabel>(dialog, "lbQrCode")->pixmap().isNull());
 
     const QString roundData = server->url() + QStringLiteral("daten/runde/1");

@@ -82,7 +82,7 @@ TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnC
     QFile::setPermissions(sendmail, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("KORVANE_SENDMAIL", sendmail.toLocal8Bit());
     openExample();
-    // Which rows get which mail, and what goes back into the pool, is the dispatch's own test.
+    // Which rows get which mail is the dispatch's own test; here every row but an unticked one.
     WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
         ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
         ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
