@@ -1,4 +1,4 @@
-// The hall display, the published plan and the live server from the schedule window.
+// The hall display and the live server from the schedule window.
 #include "UiTestSupport.h"
 #include "live/LiveData.h"
 #include "net/LiveServer.h"
@@ -91,14 +91,6 @@ SentForm SendFirstForm(const QString& entryUrl, const QString& goals)
 
 class LiveDisplayTest : public ExampleScheduleTest {
 protected:
-    void openExampleWithCommands(const QString& file = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"))
-    {
-        openExample(file);
-        ASSERT_NE(schedule, nullptr);
-        commands = schedule->findChild<LiveCommands*>();
-        ASSERT_NE(commands, nullptr);
-    }
-
     // The result dialog's two presses on the game's goals cell, then what the window does after it.
     void enterResult(int group, int game, const QString& goals)
     {
@@ -120,37 +112,18 @@ protected:
                 return game.Game;
         return 0;
     }
-
-    LiveCommands* commands = nullptr;
 };
 
-TEST_F(LiveDisplayTest, TheDisplayShowsAConfirmedResultAtOnceAndTurnsItsPagesByKey)
-{
-    openExampleWithCommands();
-    schedule->findChild<QAction*>(QStringLiteral("sbHallenanzeige"))->trigger();
-    LiveDisplayWindow* display = commands->display();
-    ASSERT_NE(display, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
-    const int open = firstOpenGame(1);
-    ASSERT_NE(open, 0);
-    enterResult(1, open, QStringLiteral("5:4"));
-    const LiveGame* shown = FindShownGame(display->model(), 1, open);
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->Result, QStringLiteral("5 : 4"));
-
-    const int before = display->currentPage();
-    QTest::keyClick(display, Qt::Key_Right);
-    EXPECT_EQ(display->currentPage(), (before + 1) % int(display->model().Pages.size()));
-}
-
-// The server shows the schedule's state to phones and takes the referees' results, which wait
-// in the desk's list until the desk decides.
-TEST_F(LiveDisplayTest, LiveImNetzServesTheScheduleAndRefereesResultsWaitForTheDesk)
+// The hall display and the server show the schedule's state at once; the server takes the
+// referees' results, which wait in the desk's list until the desk decides.
+TEST_F(LiveDisplayTest, TheHallDisplayAndLiveImNetzShowAResultAtOnceAndRefereesResultsWaitForTheDesk)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("turnier.auf"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"), path));
-    openExampleWithCommands(path);
+    openExample(path);
+    auto* commands = schedule->findChild<LiveCommands*>();
+    ASSERT_NE(commands, nullptr);
     state->TournamentName = QStringLiteral("<script>alert(1)</script> Cup");
     trigger("actionLiveImNetz");
     LiveNetDialog* dialog = commands->liveNet();
@@ -171,6 +144,10 @@ TEST_F(LiveDisplayTest, LiveImNetzServesTheScheduleAndRefereesResultsWaitForTheD
     EXPECT_EQ(ChildNamed<QLabel>(dialog, "lbAdresse")->text(), server->url());
     EXPECT_FALSE(ChildNamed<QLabel>(dialog, "lbQrCode")->pixmap().isNull());
 
+    schedule->findChild<QAction*>(QStringLiteral("sbHallenanzeige"))->trigger();
+    LiveDisplayWindow* display = commands->display();
+    ASSERT_NE(display, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
     const QString roundData = server->url() + QStringLiteral("daten/runde/1");
     const QByteArray before = Fetch(roundData);
     const int open = firstOpenGame(2);
@@ -178,6 +155,12 @@ TEST_F(LiveDisplayTest, LiveImNetzServesTheScheduleAndRefereesResultsWaitForTheD
     enterResult(2, open, QStringLiteral("9:8"));
     EXPECT_FALSE(before.contains("\"9 : 8\""));
     EXPECT_TRUE(Fetch(roundData).contains("\"9 : 8\""));
+    const LiveGame* shown = FindShownGame(display->model(), 2, open);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Result, QStringLiteral("9 : 8"));
+    const int page = display->currentPage();
+    QTest::keyClick(display, Qt::Key_Right);
+    EXPECT_EQ(display->currentPage(), (page + 1) % int(display->model().Pages.size()));
 
     dialog->hide(); // the server goes on; the schedule window's status line tells where
     QTest::qWait(2100);
