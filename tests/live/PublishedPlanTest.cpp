@@ -103,7 +103,6 @@ TEST(PublishedPlan, PagesAreEscapedUtf8WithEveryResultAndLinksThatResolve)
                                           .arg(result.GoalsSecond));
         EXPECT_TRUE(found) << "group " << result.Group << " game " << result.Game;
     }
-    EXPECT_TRUE(round2.contains(QStringLiteral("! = Platz durch direkten Vergleich entschieden")));
 }
 
 TEST(PublishedPlan, PublishingAgainRewritesThePagesInPlace)
@@ -150,8 +149,6 @@ TEST(PublishedPlan, TheCommandLineWritesTheExampleTournament)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString round1 = ReadUtf8(QDir(dir.path()).filePath(PublishedRoundName(1)));
     EXPECT_TRUE(round1.contains(QStringLiteral("SV Grün-Weiß Lindenau")));
-    EXPECT_TRUE(round1.contains(QStringLiteral("<h3>Platz 1</h3>")));
-    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath(PublishedRoundName(2))));
 
     EXPECT_EQ(
         RunCliCommand(QStringLiteral("publish"), {QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf")}).exitCode,

@@ -24,7 +24,6 @@ TEST(RefereeScore, TheDesksSyntaxWithTheEntriesThatMakeNoResultRefused)
         {"", false, {}},
         {"drei zu eins", false, {}},
         {"0", false, {}},
-        {" 0", true, {}},
         {"25:20 22", true, {}},
         {QString(MaxScoreTextLength + 1, u'1'), false, {}},
     };

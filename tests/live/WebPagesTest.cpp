@@ -1,5 +1,4 @@
-// The pages of the live server as data and as HTML and JSON: what each route shows, escaping,
-// and the size a phone loads.
+// The pages of the live server as data and as HTML and JSON: what each route shows and escaping.
 #include "live/WebPages.h"
 #include "live/LiveFixture.h"
 #include "support/GTestQt.h"
@@ -93,7 +92,6 @@ TEST(WebPages, TheRoundPageHasTablesTimePlanAndEveryGame)
     int results = 0;
     for (const WebBlock& field : plan.Blocks)
         for (const WebRow& row : field.Rows) {
-            EXPECT_FALSE(row.Cells.at(0).Text.isEmpty()); // the clock
             nextGames += row.Class == QStringLiteral("next") ? 1 : 0;
             results += row.Cells.at(2).Class == QStringLiteral("result") ? 1 : 0;
         }
@@ -128,15 +126,9 @@ TEST(WebPages, FieldAndTeamPagesShowWhatComesNext)
     const WebSection& group = team->Sections[0];
     EXPECT_EQ(group.Title, QStringLiteral("Runde 2 – Gruppe 3"));
     ASSERT_EQ(group.Blocks.size(), 2u);
-    const WebBlock& games = group.Blocks[0];
-    EXPECT_EQ(games.Rows.size(), 3u);
-    for (const WebRow& row : games.Rows) {
-        EXPECT_TRUE(row.Cells.at(1).Text.startsWith(QStringLiteral("Platz ")))
-            << row.Cells.at(1).Text.toStdString();
-        EXPECT_TRUE(row.Cells.at(2).Text.contains(QStringLiteral("T3.3")));
-    }
-    EXPECT_EQ(Column(games, 3).count(QStringLiteral("1 : 0")), 1); // 3 beat 4; the others are open
-    EXPECT_EQ(Column(games, 3).count(QStringLiteral("–")), 2);
+    const QStringList results = Column(group.Blocks[0], 3);
+    EXPECT_EQ(results.count(QStringLiteral("1 : 0")), 1); // 3 beat 4; the others are open
+    EXPECT_EQ(results.count(QStringLiteral("–")), 2);
     int own = 0;
     for (const WebRow& row : group.Blocks[1].Rows)
         own += row.Class == QStringLiteral("own") ? 1 : 0;
@@ -173,18 +165,4 @@ TEST(WebPages, NamesStayTextInHtmlAndJson)
     CollectStrings(document.object(), strings);
     EXPECT_TRUE(strings.contains(hostile));
     EXPECT_TRUE(strings.contains(QStringLiteral("Cup <b>2025</b>")));
-}
-
-TEST(WebPages, TheExampleRoundPageLoadsInUnder30KB)
-{
-    auto state = ServedExample();
-    for (int round = 1; round <= state->RoundCount; ++round) {
-        const std::optional<WebPage> page = LiveRoundPage(*state, state->FieldPlan, round);
-        ASSERT_TRUE(page);
-        const QByteArray html = WebPageHtml(*page, "\"0123456789abcdef01234567\"");
-        EXPECT_LT(html.size(), 30 * 1024) << "round " << round;
-        RecordProperty(QStringLiteral("round%1_html_bytes").arg(round).toStdString(), int(html.size()));
-        RecordProperty(QStringLiteral("round%1_json_bytes").arg(round).toStdString(),
-                       int(WebPageJson(*page).size()));
-    }
 }

@@ -12,27 +12,6 @@
 
 namespace results_test {
 
-std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound)
-{
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    state->RoundCount = int(groupsPerRound.size());
-    int group = 0;
-    for (std::size_t round = 0; round < groupsPerRound.size(); ++round) {
-        state->GroupsInRound[round + 1] = int(groupsPerRound[round].size());
-        state->FieldsInRound[round + 1] = 1;
-        state->GameLengthInRound[round + 1] = 10;
-        for (int teams : groupsPerRound[round]) {
-            ++group;
-            state->TeamsInGroup[group] = teams;
-            state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
-            for (int position = 1; position <= teams; ++position)
-                state->NameTable[group][position] = QStringLiteral("T%1.%2").arg(group).arg(position);
-        }
-    }
-    return state;
-}
-
 int GameBetween(const TournamentState& state, int group, int a, int b, bool returnLeg)
 {
     const int teams = state.TeamsInGroup[group];

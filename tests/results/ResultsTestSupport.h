@@ -12,8 +12,29 @@
 // depend on which side of a game is named first.
 namespace results_test {
 
-// groupsPerRound[r] lists the team counts of the groups of round r + 1.
-std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound);
+// groupsPerRound[r] lists the team counts of the groups of round r + 1; every round has one field
+// and 10 minutes per game.
+inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& groupsPerRound,
+                                                       bool namePositions = true)
+{
+    auto state = std::make_unique<TournamentState>();
+    state->Pairings = BuildPairingTable();
+    state->RoundCount = int(groupsPerRound.size());
+    int group = 0;
+    for (std::size_t round = 0; round < groupsPerRound.size(); ++round) {
+        state->GroupsInRound[round + 1] = int(groupsPerRound[round].size());
+        state->FieldsInRound[round + 1] = 1;
+        state->GameLengthInRound[round + 1] = 10;
+        for (int teams : groupsPerRound[round]) {
+            ++group;
+            state->TeamsInGroup[group] = teams;
+            state->NameTable[group][0] = QStringLiteral("Gruppe %1").arg(group);
+            for (int position = 1; namePositions && position <= teams; ++position)
+                state->NameTable[group][position] = QStringLiteral("T%1.%2").arg(group).arg(position);
+        }
+    }
+    return state;
+}
 
 // The game between positions a and b of the group: the first-leg game, or the return-leg game.
 int GameBetween(const TournamentState& state, int group, int a, int b, bool returnLeg = false);

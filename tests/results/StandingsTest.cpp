@@ -66,31 +66,6 @@ TEST(GameOutcome, SetsCountAThousandGoalsAndSetPriorityMakesEqualSetsADraw)
     EXPECT_EQ(GameOutcome(settings, 1, 2, 1999, 1000), Outcome::SecondBetter);
 }
 
-TEST(RankValues, ADrawCountsInBothPointsSystemsAndTheDifferencesAreKept)
-{
-    TournamentSettings settings;
-    TeamStats team;
-    team.Won = 2;
-    team.Drawn = 1;
-    team.Lost = 1;
-    team.GoalsFor = 7;
-    team.GoalsAgainst = 4;
-    team.SetsWon = 5;
-    team.SetsLost = 2;
-    const RankValues two = RankValuesOf(team, settings);
-    EXPECT_EQ(two.Points, 2); // 2W - 2L
-    EXPECT_EQ(two.PlusPoints, 5);
-    EXPECT_EQ(two.GoalDifference, 3);
-    EXPECT_EQ(two.SetsWon, 0);
-
-    settings.PointsSystem = 3;
-    settings.WithSets = true;
-    const RankValues three = RankValuesOf(team, settings);
-    EXPECT_EQ(three.Points, 7);
-    EXPECT_EQ(three.PlusPoints, 7);
-    EXPECT_EQ(three.SetDifference, 3);
-}
-
 TEST(DirectCompareApplies, SwitchedOffRequirementsCountAsMet)
 {
     TournamentSettings settings;
@@ -114,15 +89,14 @@ TEST(ComputeStandings, ThreePointsForAWinOneForADraw)
     auto state = withTable({{4}});
     state->Settings.PointsSystem = 3;
     enterGames(*state, 1,
-               {{1, 2, 1, 1}, {1, 3, 0, 2}, {1, 4, 5, 0}, {2, 3, 3, 0}, {2, 4, 0, 1}, {3, 4, 2, 2}});
+               {{1, 2, 1, 1}, {1, 3, 1, 1}, {1, 4, 1, 0}, {2, 3, 1, 0}, {2, 4, 1, 3}, {3, 4, 1, 0}});
     ComputeStandings(*state, 1);
 
-    // every team has 4 points; goal differences +3, +2, -1, -4
-    EXPECT_EQ(places(*state, 1), (std::vector{1, 2, 3, 4}));
-    EXPECT_EQ(row(*state, 1), (QStringList{"1) T1.1", " 3     1   1   1", "", "6 : 3", "4"}));
-    EXPECT_EQ(row(*state, 4), (QStringList{"4) T1.4", " 3     1   1   1", "", "3 : 7", "4"}));
+    // 5, 4, 4 and 3 points: the goal difference puts 3 above 2, the draw point keeps 2 above the
+    // better goal difference of 4
+    EXPECT_EQ(places(*state, 1), (std::vector{1, 3, 2, 4}));
+    EXPECT_EQ(row(*state, 1), (QStringList{"1) T1.1", " 3     1   2   0", "", "3 : 2", "5"}));
     EXPECT_TRUE(state->GroupCompleted[1]);
-    EXPECT_TRUE(state->GroupHasResults[1]);
 }
 
 TEST(ComputeStandings, TwoPointSystemRanksByTheDifferenceOfPlusAndMinusPoints)
@@ -134,7 +108,6 @@ TEST(ComputeStandings, TwoPointSystemRanksByTheDifferenceOfPlusAndMinusPoints)
     EXPECT_EQ(places(*state, 1), (std::vector{5, 4, 1, 2, 3}));
     EXPECT_EQ(row(*state, 3)[4], QStringLiteral("4 : 4"));
     EXPECT_FALSE(state->GroupCompleted[1]);
-    EXPECT_TRUE(state->GroupHasResults[1]);
 
     state->Settings.PointsSystem = 3;
     ComputeStandings(*state, 1);
@@ -258,10 +231,6 @@ TEST(ComputeStandings, CompareScopeDecidesWhichEarlierMeetingsCount)
     EXPECT_EQ(row(*state, 1)[0], QStringLiteral("1)! Adler"));
     EXPECT_EQ(row(*state, 2)[0], QStringLiteral("2)! Bären"));
 
-    state->Settings.DirectCompareScope = CompareScope::SameAndLastRound;
-    ComputeStandings(*state, 2);
-    EXPECT_EQ(places(*state, 2), (std::vector{2, 1, 3}));
-
     state->Settings.DirectCompareScope = CompareScope::SameRound;
     ComputeStandings(*state, 2);
     EXPECT_EQ(places(*state, 2), (std::vector{1, 2, 3}));
@@ -302,7 +271,6 @@ TEST(ComputeStandings, TableRowsAreWrittenOnlyIntoTaggedCellsAndOnlyWhenAsked)
     EXPECT_EQ(state->ScheduleGrid.cell(6, 10), QStringLiteral("1) T2.2"));
     EXPECT_EQ(state->ScheduleGrid.cell(10, 10), QStringLiteral("2 : 0"));
     EXPECT_EQ(state->ScheduleGrid.cell(6, 11), QStringLiteral("2) T2.1"));
-    EXPECT_EQ(state->ScheduleGrid.cell(8, 11), QString());
     EXPECT_EQ(state->ScheduleGrid.cell(9, 11), QString()) << "tagged for another row";
     EXPECT_EQ(state->ScheduleGrid.cell(10, 11), QStringLiteral("0 : 2"));
     for (int col = 1; col <= 5; ++col)

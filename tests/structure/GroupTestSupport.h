@@ -1,38 +1,21 @@
 #pragma once
 
 #include "model/TournamentState.h"
+#include "results/ResultsTestSupport.h"
 
 #include <QString>
 
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 // Small tournaments for the structure tests, written straight into the tables.
 namespace grouptest {
 
-// One round per inner list, one group per size; group g is named "Gruppe g", every round has
-// one field and 10 minutes per game.
-inline std::unique_ptr<TournamentState>
-MakeTournament(std::initializer_list<std::initializer_list<int>> rounds)
+// One round per inner list, one group per size; group g is named "Gruppe g", its positions are
+// unnamed; every round has one field and 10 minutes per game.
+inline std::unique_ptr<TournamentState> MakeTournament(const std::vector<std::vector<int>>& rounds)
 {
-    auto state = std::make_unique<TournamentState>();
-    state->Pairings = BuildPairingTable();
-    ResetTournament(*state);
-    state->RoundCount = int(rounds.size());
-    int round = 0;
-    int group = 0;
-    for (const auto& sizes : rounds) {
-        ++round;
-        state->GroupsInRound[std::size_t(round)] = int(sizes.size());
-        state->FieldsInRound[std::size_t(round)] = 1;
-        state->GameLengthInRound[std::size_t(round)] = 10;
-        for (int size : sizes) {
-            ++group;
-            state->TeamsInGroup[std::size_t(group)] = size;
-            state->NameTable[std::size_t(group)][0] = QStringLiteral("Gruppe %1").arg(group);
-        }
-    }
-    return state;
+    return results_test::MakeTournament(rounds, false);
 }
 
 // Names every position of the group "<group name> <position>" ("Gruppe 1 3").

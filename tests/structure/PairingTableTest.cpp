@@ -8,7 +8,6 @@
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 
-#include <map>
 #include <set>
 #include <utility>
 
@@ -151,37 +150,4 @@ TEST(PairingData, FaultyFilesGiveOneMessageAndKeepWhatWasRead)
     PairingTable invalid;
     EXPECT_EQ(invalid.readRecords(broken), 10);
     EXPECT_EQ(invalid.entry(11), PairingEntry{});
-}
-
-namespace {
-// Teams that play game k and game k+1 of entries start+1 .. start+count, counted per team.
-int consecutiveGames(const PairingTable& table, int start, int count)
-{
-    int pairs = 0;
-    for (int k = 1; k < count; ++k) {
-        const PairingEntry game = table.entry(start + k);
-        const PairingEntry next = table.entry(start + k + 1);
-        for (const int team : {game.first, game.second})
-            pairs += (team == next.first || team == next.second) ? 1 : 0;
-    }
-    return pairs;
-}
-} // namespace
-
-TEST(PairingData, AGroupPlayedInPairingOrderOnOneFieldHasNoTeamTwiceInARow)
-{
-    const PairingTable table = loadInstalledTable();
-    // Up to five teams every order has these: two and three teams share every game with the
-    // next, in a group of four the next day's first game always meets one team of the last, and
-    // five teams cannot close the circle, so one team plays twice where the return leg begins.
-    const std::map<int, std::pair<int, int>> unavoidable{{2, {0, 2}}, {3, {2, 5}}, {4, {2, 5}}, {5, {0, 1}}};
-    for (int n = 2; n <= 20; ++n) {
-        const int start = PairingTable::PairingBlockStart(n);
-        const int half = PairingTable::FirstLegGameCount(n);
-        const auto expected = n <= 5 ? unavoidable.at(n) : std::pair<int, int>{0, 0};
-        EXPECT_EQ(consecutiveGames(table, start, half), expected.first) << "first leg, n=" << n;
-        EXPECT_EQ(consecutiveGames(table, start, 2 * half), expected.second) << "with return leg, n=" << n;
-    }
-    for (int m = 6; m <= 20; m += 2)
-        EXPECT_EQ(consecutiveGames(table, PairingTable::LeagueBlockStart(m), m * (m - 1) / 2), 0) << m;
 }

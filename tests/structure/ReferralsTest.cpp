@@ -35,7 +35,6 @@ TEST(Referrals, TheFirstDoubleClickSelectsThePlacement)
     auto state = ThreeRounds();
     Link(*state, 1, 4, 3, 2); // where position 2 of group 3 itself comes from
     ScriptedPrompter prompter;
-    state->Settings.PlanChanged = false;
 
     const std::optional<ReferralPanel> panel = ActOnTeamLineForReferral(*state, 3, 2, prompter);
     ASSERT_TRUE(panel);
@@ -49,7 +48,6 @@ TEST(Referrals, TheSecondDoubleClickLinksBothHalvesAndWritesThePlaceholder)
 {
     auto state = ThreeRounds();
     ScriptedPrompter prompter;
-    state->IsSaved = true;
 
     const std::optional<ReferralPanel> panel = Refer(*state, 1, 1, 3, 3, prompter);
     ASSERT_TRUE(panel);
@@ -59,7 +57,6 @@ TEST(Referrals, TheSecondDoubleClickLinksBothHalvesAndWritesThePlaceholder)
     EXPECT_EQ(state->ScheduleGrid.cell(1, 7), QStringLiteral("3) 1. Gruppe A"));
     EXPECT_EQ(panel->comesFrom, QStringLiteral("1. Gruppe A (Gruppe 1)"));
     EXPECT_FALSE(state->ReferralPending);
-    EXPECT_FALSE(state->IsSaved);
     EXPECT_EQ(RefersToText(*state, 1, 1), QStringLiteral("3. Gruppe 3 (Gruppe 3)"));
     EXPECT_TRUE(prompter.shown().empty());
 }

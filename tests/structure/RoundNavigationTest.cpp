@@ -65,7 +65,6 @@ TEST(RoundNavigation, KeepsTheFieldCountBetweenOneAndFifty)
     AddField(*state);
     AddField(*state);
     EXPECT_EQ(state->FieldsInRound[1], 50);
-    EXPECT_FALSE(state->IsSaved);
 }
 
 TEST(RoundNavigation, StoresTheGameLengthCanonicallyFallsBackToTenAndCutsToADay)

@@ -1,33 +1,12 @@
 #include "UiTestSupport.h"
 #include "ui/ChangeGroupDialog.h"
-#include "ui/NewGroupDialog.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
-// What the dialogs decide is the group dialogs' own test; here the windows follow it.
-TEST_F(MainWindowTest, NewGroupDialogStaysOpenForWhatIsNoNumberAndAddsTheClampedGroup)
-{
-    launch();
-    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) {
-        ChildNamed<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("x"));
-        PressButton(dialog, "addButton");
-        EXPECT_TRUE(dialog->isVisible());
-        ChildNamed<QLineEdit>(dialog, "groupCountEdit")->setText(QStringLiteral("01"));
-        ChildNamed<QLineEdit>(dialog, "groupNameEdit")->setText(QStringLiteral("Riesen"));
-        ChildNamed<QLineEdit>(dialog, "teamCountEdit")->setText(QStringLiteral("25"));
-        PressButton(dialog, "addButton");
-        EXPECT_FALSE(dialog->isVisible());
-    });
-    click("newGroupButton");
-    EXPECT_EQ(
-        ListLines(find<QListWidget>("groupList")),
-        (QStringList{QStringLiteral("1) 1 Gruppe 1 (4) einf"), QStringLiteral("2) 2 Riesen (22) einf")}));
-    EXPECT_EQ(prompter.texts().size(), 2); // no number, then too many teams
-    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
-}
-
+// What the dialogs decide is the group dialogs' own test; here the windows follow it. (The new-group
+// dialog is the structure round trip's.)
 TEST_F(MainWindowTest, ChangeGroupDialogAsksBeforeTouchingAGroupWithResultsAndChangesItsShape)
 {
     launch();
@@ -35,23 +14,14 @@ TEST_F(MainWindowTest, ChangeGroupDialogAsksBeforeTouchingAGroupWithResultsAndCh
     state->ResultTable[1] = GameResult{1, 1, QStringLiteral("2:1"), 0, 0, 2, 1};
     state->GroupHasResults[1] = true;
     auto& dialog = window->changeGroupDialog();
-    prompter.answer({Prompter::Answer::No});
-    WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
-        PressButton(shown, "deleteGroupButton");
-        EXPECT_FALSE(shown->isVisible());
-    });
-    dialog.openForGroup(1);
-    EXPECT_EQ(TotalGroups(*state), 1);
-    EXPECT_EQ(prompter.shown().size(), 1u);
-
     prompter.answer({Prompter::Answer::Yes});
     WhenDialogShows<ChangeGroupDialog>(
         [](ChangeGroupDialog* shown) { PressButton(shown, "clearResultsButton"); });
     dialog.openForGroup(1);
+    EXPECT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(state->ResultCount, 0);
 
     WhenDialogShows<ChangeGroupDialog>([](ChangeGroupDialog* shown) {
-        EXPECT_EQ(ChildNamed<QLineEdit>(shown, "groupNameEdit")->text(), QStringLiteral("Gruppe 1"));
         ChildNamed<QLineEdit>(shown, "groupNameEdit")->setText(QStringLiteral("Vorrunde"));
         ChildNamed<QLineEdit>(shown, "teamCountEdit")->setText(QStringLiteral("05"));
         ChildNamed<QRadioButton>(shown, "withReturnLegButton")->setChecked(true);

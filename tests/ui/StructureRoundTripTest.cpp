@@ -1,7 +1,6 @@
 #include "UiTestSupport.h"
 #include "ui/NewGroupDialog.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -46,61 +45,34 @@ TEST_F(MainWindowTest, TwoRoundStructureSurvivesSaveNewAndLoad)
     AddGroupsInDialog(QStringLiteral("1"), QStringLiteral("Finale"), QStringLiteral("4"), true);
     click("nextRoundButton");
     EXPECT_EQ(text("roundDisplay"), QStringLiteral("2"));
-    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("1"));
-    EXPECT_EQ(text("gameLengthEdit"), QStringLiteral("12"));
     EXPECT_EQ(ListLines(groups), SecondRoundGroups);
     EXPECT_EQ(text("gameCountDisplay"), QStringLiteral("30"));
-
-    // Cancelling the dialog of a further round steps back.
-    WhenDialogShows<NewGroupDialog>([](NewGroupDialog* dialog) { PressButton(dialog, "cancelButton"); });
-    click("nextRoundButton");
-    EXPECT_EQ(text("roundDisplay"), QStringLiteral("2"));
-    EXPECT_EQ(text("roundCountDisplay"), QStringLiteral("2"));
-    EXPECT_EQ(ListLines(groups), SecondRoundGroups);
 
     const QString path = workFile(QStringLiteral("turnier.auf"));
     files.answer(path);
     trigger("actionSave");
     ASSERT_EQ(files.requests().size(), 1u);
     EXPECT_EQ(files.requests()[0].directory, workDir.path());
-    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
 
     trigger("actionNew");
     EXPECT_TRUE(ListLines(groups).isEmpty());
 
     files.answer(path);
     trigger("actionLoad");
-    EXPECT_EQ(files.requests()[1].directory, workDir.path());
     EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: turnier.auf           Korvane 5.08"));
     EXPECT_EQ(ListLines(groups), FirstRoundGroups);
     EXPECT_EQ(text("fieldDisplay"), QStringLiteral("2"));
     EXPECT_EQ(text("gameLengthEdit"), QStringLiteral("12"));
-    EXPECT_EQ(text("gameCountDisplay"), QStringLiteral("30"));
     EXPECT_EQ(ListLines(find<QListWidget>("pauseList")), Breaks);
     click("nextRoundButton");
     EXPECT_EQ(ListLines(groups), SecondRoundGroups);
-    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
     EXPECT_TRUE(prompter.shown().empty());
 
-    // Saving again under the same name does not ask; the proposal is the remembered file.
+    // Saving again under the same name does not ask; the proposal is the remembered file. (Another
+    // existing file is replaced only after a question: the storage's own test.)
     click("moreFieldsButton");
     files.answer(path);
     trigger("actionSave");
     EXPECT_EQ(files.requests()[2].proposedName, path);
     EXPECT_TRUE(prompter.shown().empty());
-    EXPECT_EQ(savedText(), QStringLiteral("gespeichert"));
-
-    // Over another existing file only after a question.
-    click("moreFieldsButton");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"),
-                            workFile(QStringLiteral("anderes.auf"))));
-    files.answer(workFile(QStringLiteral("anderes.auf")));
-    prompter.answer({Prompter::Answer::No});
-    trigger("actionSave");
-    EXPECT_EQ(prompter.texts(),
-              QStringList{QStringLiteral("existierende Datei \"anderes.auf\" überschreiben ?")});
-    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
-    EXPECT_EQ(ReadFileBytes(workFile(QStringLiteral("anderes.auf"))),
-              ReadFileBytes(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf")));
 }
