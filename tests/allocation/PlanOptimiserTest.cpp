@@ -217,9 +217,7 @@ TEST_P(OptimisedRounds, TheBoxGivesABetterPlanInTheReportAndTheTimePlan)
 
 INSTANTIATE_TEST_SUITE_P(PlanOptimiser, OptimisedRounds,
                          testing::Values(IssueRound{"SevenOnTwoFields", {{7}, 2}},
-                                         IssueRound{"SixWithReturnLegOnTwoFields", {{6}, 2, true}},
-                                         IssueRound{"TwoFivesOnThreeFields", {{5, 5}, 3}},
-                                         IssueRound{"FourAndSixOnTwoFields", {{4, 6}, 2}}),
+                                         IssueRound{"TwoFivesOnThreeFields", {{5, 5}, 3}}),
                          [](const testing::TestParamInfo<IssueRound>& info) {
                              return std::string(info.param.name);
                          });

@@ -46,15 +46,6 @@ bool SlotIsEmpty(const SlotTable& table, int slot, int fields)
 }
 } // namespace
 
-TEST(RoundFill, OneGroupOfFourOnOneFieldPlaysInPairingOrder)
-{
-    const auto state = MakeTournament({{{4}, 1}});
-    const SlotTable table = FilledTable(*state, 1);
-    ASSERT_EQ(table.slotCount(), 6);
-    for (int game = 1; game <= 6; ++game)
-        ExpectGame(*state, table, game, 1, 1, game);
-}
-
 TEST(RoundFill, OneGroupOfFourOnTwoFieldsFillsThreeFullSlotsThatNoExchangeChanges)
 {
     const auto state = MakeTournament({{{4}, 2}});

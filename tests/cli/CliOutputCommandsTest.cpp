@@ -54,9 +54,7 @@ TEST(CliExport, WritesBothGridsAsValidHtmlAndTheScheduleAsTabText)
                       .exitCode,
                   0);
         const QString page = QString::fromUtf8(FileContents(html));
-        EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>\r\n<html lang=\"de\">\r\n")));
         EXPECT_TRUE(page.contains(QStringLiteral(" <table border=\"2\" width=\"")));
-        EXPECT_TRUE(page.endsWith(QStringLiteral("  </table>\r\n</body>\r\n</html>\r\n")));
         if (!haveHtml5lib)
             continue;
         QProcess parse;

@@ -12,16 +12,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// The example with five fields in its first round of four groups, so that the search runs there,
-// saved as "suche.auf" in the folder; `depth` is its "Rechentiefe".
-QString SearchedExample(const QTemporaryDir& dir, const QString& depth)
-{
-    auto state = LoadedTournament();
-    state->FieldsInRound[1] = 5;
-    state->Settings.SearchDepth = depth;
-    return SavedTournamentFile(*state, dir.filePath(QStringLiteral("suche.auf")));
-}
-
 QString MessageText(const AllocationOutput& output)
 {
     return output.Messages.lines().join(u'\n') + u'\n';
@@ -84,14 +74,4 @@ TEST(PlanCommand, WritesTheGameListsOfARound)
     const QStringList pages = GameListPages(*LoadedTournament(), output->GameLists, 2);
     EXPECT_EQ(QString::fromUtf8(run.out), pages.join(u'\n') + u'\n');
     EXPECT_EQ(pages.at(4), QStringLiteral("Runde: 2"));
-}
-
-TEST(PlanCommand, AHandEditedDepthStopsTheRunWithAMessage)
-{
-    QTemporaryDir dir;
-    const CliRun run = RunCliCommand(QStringLiteral("plan"), {SearchedExample(dir, QStringLiteral("5o"))});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Die Rechentiefe \"5o\" ist keine ganze Zahl.")))
-        << run.err.toStdString();
 }

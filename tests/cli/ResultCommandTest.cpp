@@ -117,10 +117,4 @@ TEST_F(ResultCommandTest, SetsOfATournamentWithSets)
     const auto state = load(file);
     EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)],
               (GameResult{2, 4, QStringLiteral("15:7  8:15  11:15  "), 1, 2, 34, 37}));
-
-    ASSERT_EQ(result({file, QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("--sets"),
-                      QStringLiteral("x")})
-                  .exitCode,
-              0);
-    EXPECT_EQ(load(file)->ResultTable[FindResult(*state, 2, 4)].ScoreText, QStringLiteral("x"));
 }

@@ -244,18 +244,10 @@ TEST_F(MailDeliveryTest, AWrongPasswordARefusedCertificateAndAnUnreachableServer
         EXPECT_TRUE(output.contains(QStringLiteral("alle Mannschaften – ") + test.reason))
             << test.what << "\n"
             << output.toStdString();
+        if (&test == &cases[1]) {
+            EXPECT_TRUE(output.contains(fingerprintLine)) << "the fingerprint to check with the operator";
+        }
     }
-    EXPECT_TRUE(QString::fromUtf8(mail(server, cases[1].arguments).out).contains(fingerprintLine));
-
-    const CliRun plainToRemote =
-        RunCliCommand(QStringLiteral("mail"),
-                      {m_tournament, QStringLiteral("--smtp"), QStringLiteral("mail.example.org:25"),
-                       QStringLiteral("--security"), QStringLiteral("none"), QStringLiteral("--from"), Sender,
-                       QStringLiteral("--from-name"), QStringLiteral("Turnierleitung")});
-    EXPECT_EQ(plainToRemote.exitCode, 2);
-    EXPECT_TRUE(plainToRemote.err.contains(
-        QStringLiteral("Ohne Verschlüsselung sendet Korvane nur an einen Server auf "
-                       "diesem Rechner")));
     EXPECT_TRUE(server.stopAndReadMessages().isEmpty());
 }
 

@@ -50,38 +50,6 @@ TEST(ReferralDump, WriterStoresTheBytesOrReportsTheFailure)
                                             QStringLiteral(" nicht möglich")});
 }
 
-TEST(NamesDiagnosticLines, ListsPositionsPoolNamesAndCompletionFlags)
-{
-    auto state = std::make_unique<TournamentState>();
-    SetUpDefaultTournament(*state); // one group of 4, game length 10
-    state->RoundCount = 2;
-    state->GroupsInRound[2] = 1;
-    state->TeamsInGroup[2] = 2;
-    state->NamePool[1].Name = QStringLiteral("Adler");
-    state->NamePool[11].Name = QStringLiteral("not listed");
-    state->GroupCompleted[2] = true;
-    state->GroupCompleted[21] = true;
-
-    const QStringList lines = NamesDiagnosticLines(*state);
-
-    ASSERT_EQ(lines.size(), 6 + 10 + 20);
-    EXPECT_EQ(lines[0], QStringLiteral("1.Gruppe 1: \"\""));
-    EXPECT_EQ(lines[3], QStringLiteral("4.Gruppe 1: \"\""));
-    EXPECT_EQ(lines[5], QStringLiteral("2.Gruppe 2: \"\""));
-    EXPECT_EQ(lines[6], QStringLiteral("mn[1,1]= Adler"));
-    EXPECT_EQ(lines[15], QStringLiteral("mn[10,1]= "));
-    EXPECT_EQ(lines[16], QStringLiteral("abgeschl[1]=false"));
-    EXPECT_EQ(lines[17], QStringLiteral("abgeschl[2]=true"));
-    EXPECT_EQ(lines.last(), QStringLiteral("abgeschl[20]=false"));
-
-    // After a reset only the completion flags remain.
-    ResetTournament(*state);
-    EXPECT_EQ(NamesDiagnosticLines(*state).size(), 20);
-
-    state->GameLengthInRound[1] = 1000; // never past the pool
-    EXPECT_EQ(NamesDiagnosticLines(*state).size(), 200 + 20);
-}
-
 TEST(StoredResultLines, OneLinePerStoredResult)
 {
     auto state = std::make_unique<TournamentState>();

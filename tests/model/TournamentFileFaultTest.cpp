@@ -156,26 +156,6 @@ TEST(TournamentFileFaults, EveryLimitOfTheTablesAndEveryIndexIntoThemIsChecked)
     EXPECT_EQ(Read(tooManyGroups).failedLine, 31);
 }
 
-TEST(TournamentFileFaults, WhatWasReadBeforeTheFaultStays)
-{
-    QStringList lines = FileLines(WriteTournamentFile(*MakeFullTournament(false)));
-    const int results = int(lines.indexOf(QStringLiteral("15:7  8:15  11:15  "))) - 3; // the count
-    lines[results + 1 + 7] = QStringLiteral("keine Gruppe"); // the second result's group
-    auto state = std::make_unique<TournamentState>();
-    const TournamentFileReadResult result = ReadTournamentFile(*state, FileBytes(lines));
-    ASSERT_FALSE(result.ok);
-    EXPECT_EQ(ReadFailureLine(result),
-              QStringLiteral("Zeile %1: \"keine Gruppe\" ist keine Zahl (Gruppe eines Ergebnisses).")
-                  .arg(results + 9));
-    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup Größe & Süß"));
-    EXPECT_EQ(state->TeamsInGroup[2], 22);
-    EXPECT_EQ(state->ReferralTable[4][2].FromGroup, 2);
-    // Only complete records count.
-    EXPECT_EQ(state->ResultCount, 1);
-    EXPECT_EQ(state->ResultTable[1].GoalsSecond, 37);
-    EXPECT_EQ(state->FieldPlan.columnCount(), 0);
-}
-
 namespace {
 TournamentFileReadResult ReadFixture(TournamentState& state, const char* name)
 {

@@ -178,7 +178,6 @@ TEST_F(TournamentStorageTest, AFailedWriteReportsTheErrorAndKeepsTheUnsavedState
 TEST(TournamentStorage, NamesAndCaptions)
 {
     auto state = std::make_unique<TournamentState>();
-    EXPECT_EQ(ProposedSaveName(*state), QStringLiteral("Korvane.auf"));
     EXPECT_EQ(StartFilePath({QStringLiteral("korvane")}), QStringLiteral("normal.auf"));
     EXPECT_EQ(
         StartFilePath({QStringLiteral("korvane"), QStringLiteral("/data/cup.auf"), QStringLiteral("x")}),

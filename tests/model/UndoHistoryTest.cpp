@@ -82,10 +82,6 @@ TEST_F(UndoHistoryTest, EveryKindOfChangeIsOneStepThatUndoAndRedoGiveBackByteFor
          [&] {
              StoreGameResult(m_state, {firstGroup, 1, QString(), 0, 0, 7, 5}, m_prompter);
          }},
-        {"Ergebnis 0:0 ",
-         [&] {
-             StoreGameResult(m_state, {firstGroup, 1, QString(), 0, 0, 0, 0}, m_prompter);
-         }},
         {"Ergebnisse ", [&] { ClearResultsFromDialog(m_state, firstGroup, m_prompter); }},
         {"neue Gruppe Nachzügler",
          [&] {

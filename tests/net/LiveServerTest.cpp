@@ -46,11 +46,8 @@ TEST_F(LiveServerTest, EveryRouteAnswersWithItsStatusTypeAndTheSafetyHeaders)
         {"/daten/korvane.css", "GET", 404, "text/html; charset=utf-8"},
         {"/..%2f..%2fetc%2fpasswd", "GET", 404, "text/html; charset=utf-8"},
         {"/korvane.css/..%2F..%2FCMakeLists.txt", "GET", 404, "text/html; charset=utf-8"},
-        {"/favicon.ico", "GET", 404, "text/html; charset=utf-8"},
         {"/mannschaft/%ff%fe", "GET", 400, "text/plain; charset=utf-8"},
         {"/", "POST", 405, "text/plain; charset=utf-8"},
-        {"/daten", "DELETE", 405, "text/plain; charset=utf-8"},
-        {"/korvane.js", "OPTIONS", 405, "text/plain; charset=utf-8"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((c.method + ' ' + c.path.toUtf8()).toStdString());

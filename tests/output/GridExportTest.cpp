@@ -4,8 +4,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -69,39 +67,6 @@ TEST(ExportGridText, KeepsTextsThatLookLikeFormulasText)
             << c.cell.toStdString();
         EXPECT_TRUE(GridClipboardText(grid).startsWith(c.clipboard)) << c.cell.toStdString();
     }
-}
-
-// What a spreadsheet program makes of the file: LibreOffice Calc reads it and writes the cells
-// it computed back as UTF-8 CSV.
-TEST(ExportGridText, TeamNamesStayTextInCalc)
-{
-    const QString calc = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (calc.isEmpty())
-        GTEST_SKIP() << "LibreOffice Calc (soffice) is not installed (Debian: libreoffice-calc-nogui)";
-    TextGrid grid(9, 3);
-    const QStringList names{QStringLiteral("=2+3 Kicker"),  QStringLiteral("+49 Team"),
-                            QStringLiteral("-Team"),        QStringLiteral("@home"),
-                            QStringLiteral("Bären, Löwen"), QStringLiteral("Say \"hi\""),
-                            QStringLiteral("zwei\nZeilen"), QStringLiteral("-3")};
-    for (int col = 1; col <= names.size(); ++col)
-        grid.setCell(col, 1, names[col - 1]);
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(SaveGridText(grid, dir.filePath(QStringLiteral("plan.csv")), prompter)); // Windows-1252
-    QProcess convert;
-    convert.setWorkingDirectory(dir.path());
-    convert.start(
-        calc, {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-               QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:44,34,1"),
-               QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"),
-               QStringLiteral("--outdir"), dir.filePath(QStringLiteral("calc")), QStringLiteral("plan.csv")});
-    ASSERT_TRUE(convert.waitForFinished(300000)) << "LibreOffice did not finish";
-    // Calc quotes every text and writes numbers bare: a formula would show its result.
-    const QString computed =
-        QString::fromUtf8(FileContents(dir.filePath(QStringLiteral("calc/plan.csv")))).remove(u'\r');
-    EXPECT_EQ(computed,
-              QStringLiteral("\"'=2+3 Kicker\",\"'+49 Team\",\"'-Team\",\"'@home\",\"Bären, Löwen\","
-                             "\"Say \"\"hi\"\"\",\"zwei\nZeilen\",-3\n"));
 }
 
 TEST(ExportGridText, EncodesWindows1252UnlessATextNeedsUtf8)

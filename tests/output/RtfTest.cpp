@@ -56,7 +56,7 @@ TEST(ReadRtf, ReadsWhatAWordProcessorWrote)
               QStringLiteral("Klammern {geschweift} und \\Backslash\\ mit #name"));
 }
 
-TEST(ReadRtf, KeepsTheTextOfTheShippedCertificateAndHelp)
+TEST(ReadRtf, KeepsTheTextAndLayoutOfTheShippedCertificate)
 {
     const RtfDocument certificate = ReadRtf(FileContents(DataFile(QStringLiteral("urkunde.rtf"))));
     ASSERT_EQ(certificate.paragraphs.size(), 10);
@@ -73,17 +73,6 @@ TEST(ReadRtf, KeepsTheTextOfTheShippedCertificateAndHelp)
     EXPECT_EQ(certificate.paragraphs[4].spaceAfter, 360);
     EXPECT_EQ(certificate.paragraphs[9].tabs,
               (QList<RtfTabStop>{{4536, RtfTabStop::Kind::Left}, {9070, RtfTabStop::Kind::Right}}));
-
-    const QByteArray helpRtf = FileContents(DataFile(QStringLiteral("hb508.rtr")));
-    const RtfDocument help = ReadRtf(helpRtf);
-    EXPECT_EQ(help.paragraphs.size(), helpRtf.count("\\par\r\n") + helpRtf.count("\\par\n"));
-    EXPECT_EQ(help.page, RtfPage::A4(1134));
-    EXPECT_EQ(help.paragraphs[6].leftIndent, 284);
-    EXPECT_EQ(help.paragraphs[6].firstLineIndent, -284);
-    EXPECT_TRUE(help.paragraphs[1].keepWithNext);
-    const QString helpText = help.PlainText();
-    EXPECT_TRUE(helpText.contains(QStringLiteral("„Direkthilfe aktiv“ angekreuzt, öffnet")));
-    EXPECT_FALSE(helpText.contains(QLatin1Char('\\')) || helpText.contains(QLatin1Char('{')));
 }
 
 TEST(ReadRtf, SkipsUnknownDestinationsAndSurvivesBrokenInput)
