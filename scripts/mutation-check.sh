@@ -26,12 +26,11 @@ ROOT = Path(__file__).resolve().parent.parent
 BUILD = ROOT / "build" / "mutation"
 TEST_TIMEOUT_S = 900
 SHARDS = 2
-# The verdict is that of every core test but these: three hand the output to LibreOffice (tens of
+# The verdict is that of every core test but these: some hand the output to LibreOffice (tens of
 # seconds each; they check how an office program shows what other tests pin byte by byte) and two
 # kill a process at random moments to check crash safety, which no fault here touches.
 LEFT_OUT = [
     "OfficeLayout.*",
-    "ExportGridText.TeamNamesStayTextInCalc",
     "RecoveryCopyTest.AKilledProgramAlwaysLeavesACompleteCopyOfItsLastState",
     "CliExport.AKilledExportLeavesTheOldFileOrTheWholeNewOne",
 ]
