@@ -1,5 +1,6 @@
 #include "allocation/Referees.h"
 #include "allocation/MessageList.h"
+#include "allocation/RoundFill.h"
 #include "allocation/RoundReport.h"
 #include "allocation/RoundTeams.h"
 #include "allocation/SlotTable.h"
@@ -7,6 +8,9 @@
 #include "AllocationTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
 
 namespace {
 struct RefereedRound {
@@ -72,6 +76,44 @@ TEST(Referees, AnIdleTeamOfTheOwnGroupThenOfOthersWithFewestDutiesElseAnExternal
     const auto output = Allocate(*MakeTournament({{{2}, 1, true}}));
     EXPECT_EQ(output->TimePlan.cell(3, 9), QStringLiteral("EXTERN"));
     EXPECT_EQ(output->TimePlan.tag(3, 9), QStringLiteral("1 schiri 0"));
+}
+
+TEST(Referees, OverGeneratedRoundsARefereeIsIdleAndExternalOnlyWhenNobodyIs)
+{
+    std::mt19937 generator(14);
+    auto state = MakeTournament({});
+    for (int sample = 0; sample < 150; ++sample) {
+        RoundShape shape;
+        for (int groups = 1 + int(generator() % 4); groups > 0; --groups)
+            shape.GroupSizes.push_back(2 + int(generator() % 5));
+        shape.Fields = 1 + int(generator() % (shape.GroupSizes.size() + 2));
+        shape.ReturnLeg = generator() % 4 == 0;
+        SetRounds(*state, {shape});
+        const RoundTeams teams = MakeRoundTeams(*state, 1);
+        SlotTable table;
+        ASSERT_TRUE(FillByMatchdayRotation(table, teams, state->Pairings, shape.Fields));
+        RefereeCounts counts{};
+        AssignReferees(table, teams, shape.Fields, counts);
+        for (int slot = 1; slot <= table.slotCount(); ++slot) {
+            std::vector<int> busy;
+            for (int field = 1; field <= shape.Fields; ++field)
+                busy.insert(busy.end(), {table.at(slot, field).TeamA, table.at(slot, field).TeamB});
+            for (int field = 1; field <= shape.Fields; ++field) {
+                const SlotEntry& game = table.at(slot, field);
+                if (game.TeamA < 1)
+                    continue;
+                const auto isBusy = [&busy](int team) {
+                    return std::count(busy.begin(), busy.end(), team) > 0;
+                };
+                if (game.Referee != 0) {
+                    EXPECT_FALSE(isBusy(game.Referee)) << "sample " << sample << ", slot " << slot;
+                }
+                for (int team = 1; team <= teams.TeamCount && game.Referee == 0; ++team)
+                    EXPECT_TRUE(isBusy(team)) << "sample " << sample << ": team " << team << " was free";
+                busy.push_back(game.Referee);
+            }
+        }
+    }
 }
 
 TEST(RoundReport, CountsBackToBackPairsAndListsDuties)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <cctype>
 #include <set>
@@ -61,4 +62,18 @@ TEST(DeliveredFiles, FirstMatchOfEveryTopicMarkerIsThatTopicsOwnMarker)
         EXPECT_TRUE(after < help.size() && !std::isdigit(static_cast<unsigned char>(help[after])))
             << "the search for topic " << topic << " lands on a longer marker";
     }
+}
+
+TEST(DeliveredFiles, HelpTextHasOnlyKnownMarkersAndItsReferencesLeadToTopics)
+{
+    const QString help = QString::fromLatin1(deliveredFile(QStringLiteral("hb508.rtr")));
+    int references = 0;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("(#+)(\\d+)")).globalMatch(help)) {
+        const int topic = match.captured(2).toInt();
+        EXPECT_TRUE(HelpTopics.count(topic)) << match.captured(0).toStdString();
+        EXPECT_LE(match.captured(1).size(), 2);
+        references += match.captured(1).size() == 1 ? 1 : 0;
+    }
+    EXPECT_GE(references, 10);
 }
