@@ -4,10 +4,8 @@
 #include "output/GameListFiles.h"
 #include "output/GridExport.h"
 #include "results/RowTags.h"
-#include "ui/EmailDialog.h"
 #include "ui/GameListDialog.h"
 #include "ui/GridView.h"
-#include "ui/MailAccountDialog.h"
 #include "ui/ScheduleWindowOutput.h"
 #include "ui/TForm2.h"
 #include "ui/TFormHTMLCode.h"
@@ -26,7 +24,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <QTreeWidget>
 
 using OutputDialogsTest = ExampleScheduleTest;
 
@@ -69,65 +66,6 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
     files.answer(timePlan);
     trigger("sbDrucken");
     EXPECT_TRUE(ReadFileBytes(timePlan).startsWith("%PDF"));
-}
-
-TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresTheEditedListOnClosing)
-{
-    QTemporaryDir sendmailDir;
-    const QString sendmail = sendmailDir.filePath(QStringLiteral("sendmail"));
-    ASSERT_TRUE(
-        WriteFileBytes(sendmail, QStringLiteral("#!/bin/sh\ncat >> '%1/mails'\necho ---- >> '%1/mails'\n")
-                                     .arg(sendmailDir.path())
-                                     .toUtf8()));
-    QFile::setPermissions(sendmail, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("KORVANE_SENDMAIL", sendmail.toLocal8Bit());
-    openExample();
-    // Which rows get which mail is the dispatch's own test; here every row but an unticked one.
-    WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
-        ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
-        ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
-        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
-        list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
-        // Locked to round 1 and a file per team while it serves the e-mails.
-        WhenDialogShows<GameListDialog>([](GameListDialog* gameLists) {
-            EXPECT_FALSE(ChildNamed<QLineEdit>(gameLists, "edRunde")->isEnabled());
-            EXPECT_TRUE(ChildNamed<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
-            EXPECT_FALSE(ChildNamed<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
-            ChildNamed<QPushButton>(gameLists, "btOK")->click();
-        });
-        ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
-        WhenDialogShows<MailAccountDialog>([](MailAccountDialog* account) {
-            TypeInto(ChildNamed<QLineEdit>(account, "edAbsendername"), QStringLiteral("Turnierleitung"));
-            TypeInto(ChildNamed<QLineEdit>(account, "edAbsenderadresse"),
-                     QStringLiteral("leitung@example.org"));
-            ChildNamed<QRadioButton>(account, "rbSendmail")->click();
-            PressButton(account, "btOK");
-        });
-        ChildNamed<QPushButton>(dialog, "btVersand")->click();
-        ChildNamed<QPushButton>(dialog, "btSenden")->click();
-
-        // A row added, two removed: the fields hold the topmost removed one, for correction.
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
-        ChildNamed<QPushButton>(dialog, "btHinzufuegen")->click();
-        list->topLevelItem(1)->setSelected(true);
-        list->topLevelItem(3)->setSelected(true);
-        const QString second = list->topLevelItem(1)->text(0);
-        ChildNamed<QPushButton>(dialog, "btLoeschen")->click();
-        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
-        ChildNamed<QPushButton>(dialog, "btSchliessen")->click();
-    });
-    trigger("sbEmails");
-    qunsetenv("KORVANE_SENDMAIL");
-
-    EXPECT_EQ(prompter.texts(), QStringList({QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert"),
-                                             QStringLiteral("17 von 17 E-Mails verschickt")}));
-    const QByteArray mails = ReadFileBytes(sendmailDir.filePath(QStringLiteral("mails")));
-    EXPECT_EQ(mails.count("----\n"), 17);
-    EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 17);
-    EXPECT_EQ(state->NamePoolCount, 17);
-    EXPECT_EQ(state->NamePool[17].Name, QStringLiteral("Neue Elf"));
-    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0")); // the unticked row
 }
 
 TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
