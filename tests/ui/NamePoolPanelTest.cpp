@@ -102,16 +102,9 @@ TEST_F(NamePoolPanelTest, ANameDraggedOntoATeamPositionReplacesItsReferral)
     openNames();
     ASSERT_EQ(state->ReferralTable[5][2].FromGroup, 2);
     TypeAndEnter(nameField, QStringLiteral("Gastmannschaft"));
-    const int last = list->count() - 1;
 
-    // Reordering inside the list: the new name goes to the top and keeps its entry.
-    pressItem(last);
-    EXPECT_EQ(list->draggedIndex(), last);
-    dropDraggedName(list->viewport(), list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(ListLines(list).first(), QStringLiteral("Gastmannschaft"));
-    EXPECT_EQ(state->NamePool[1].Name, QStringLiteral("Gastmannschaft"));
-
-    pressItem(0);
+    // Reordering inside the list is the pool's own test; the drag reaches the grid.
+    pressItem(list->count() - 1);
     dropDraggedName(scheduleView->viewport(), teamPosition(5, 2));
     EXPECT_EQ(state->NameTable[5][2], QStringLiteral("Gastmannschaft"));
     EXPECT_EQ(shownText(cellOf(5, TagKind::KopfMannschaft, 2)), QStringLiteral("2) Gastmannschaft"));

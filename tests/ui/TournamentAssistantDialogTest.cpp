@@ -61,11 +61,3 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
     trigger("actionUndo");
     EXPECT_EQ(WriteTournamentFile(*state), before);
 }
-
-TEST_F(MainWindowTest, NewOffersTheAssistantWhileTheTournamentIsEmpty)
-{
-    launch();
-    EXPECT_FALSE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
-    trigger("actionNew");
-    EXPECT_TRUE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
-}
