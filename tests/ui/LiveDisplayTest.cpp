@@ -119,7 +119,6 @@ TEST_F(LiveDisplayTest, TheHallDisplayAndLiveImNetzShowAResultAtOnceAndRefereesR
     ASSERT_NE(display, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
     const QString roundData = server->url() + QStringLiteral("daten/runde/1");
-    const QByteArray before = Fetch(roundData);
     int open = 1;
     while (FindResult(*state, 2, open) != 0)
         ++open;
@@ -133,7 +132,6 @@ TEST_F(LiveDisplayTest, TheHallDisplayAndLiveImNetzShowAResultAtOnceAndRefereesR
     const ResultEntryOutcome first = entry.press(*state, {QString(), QStringLiteral("9:8")}, prompter);
     ASSERT_TRUE(entry.press(*state, first.Fields, prompter).CloseDialog);
     schedule->scheduleRendered();
-    EXPECT_FALSE(before.contains("\"9 : 8\""));
     EXPECT_TRUE(Fetch(roundData).contains("\"9 : 8\""));
     const LiveGame* shown = FindShownGame(display->model(), 2, open);
     ASSERT_NE(shown, nullptr);

@@ -68,7 +68,7 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
     EXPECT_TRUE(ReadFileBytes(timePlan).startsWith("%PDF"));
 }
 
-TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
+TEST_F(OutputDialogsTest, ExportsCopyAndWriteTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
 {
     openExample();
     trigger("actionAllesKopieren");
@@ -84,19 +84,6 @@ TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoe
     part<QTabWidget>("PageControl1")->setCurrentIndex(1);
     trigger("sbCSV");
     EXPECT_EQ(ReadFileBytes(csv), written); // "No" at the question whether to replace it
-
-    auto* output = part<ScheduleWindowOutput>("ScheduleWindowOutput");
-    auto* plan = part<GridView>("StringGrid3");
-    const int width = plan->columnWidth(1);
-    const int height = plan->verticalHeader()->defaultSectionSize();
-    output->setFontChooser([](const QFont& font) {
-        QFont doubled = font;
-        doubled.setPointSizeF(font.pointSizeF() * 2);
-        return std::optional<QFont>(doubled);
-    });
-    trigger("actionSchriftart");
-    EXPECT_EQ(plan->columnWidth(1), 2 * width);
-    EXPECT_EQ(plan->verticalHeader()->defaultSectionSize(), 2 * height);
 
     // The HTML page goes onto the clipboard, and the same into a file.
     trigger("sbHTML");

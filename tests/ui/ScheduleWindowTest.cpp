@@ -20,8 +20,6 @@
 #include <QTest>
 
 namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
-
 // Every name cell's text (team lists, game lines, tables, the time plan) fits its column, by the
 // grid's own font and the delegate's margins.
 void ExpectNamesWhole(GridView* view, const TextGrid& grid)
@@ -222,32 +220,9 @@ TEST_F(ScheduleWindowTest, TheTimePlanShowsTheCorePlanTakesResultsAndKeepsItWhen
 
     // Another file shows its own schedule first, not the time plan of the one before.
     state->IsSaved = true;
-    files.answer(ExampleFile);
+    files.answer(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"));
     trigger("actionLoad");
     EXPECT_EQ(tabs->currentIndex(), 0);
-}
-
-TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsWhenNeeded)
-{
-    openExample();
-    auto* refresh = part<QPushButton>("BtSpielplanAktualisieren");
-    EXPECT_FALSE(refresh->isVisible());
-    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
-    const QStringList lines = ListLines(part<QListWidget>("MessageList"));
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
-        << lines.last().toStdString();
-
-    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(schedule->isVisible());
-    state->Settings.KeepPlanUpdated = false;
-    trigger("actionSchedule");
-    EXPECT_TRUE(refresh->isVisible());
-
-    // Closing the schedule leads back to the main window rather than ending the program.
-    schedule->close();
-    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ScheduleWindowTest, NamesShowWholeInBothGridsAlsoWithThirtyCharacters)
@@ -270,17 +245,33 @@ TEST_F(ScheduleWindowTest, NamesShowWholeInBothGridsAlsoWithThirtyCharacters)
     expectBothGrids();
 }
 
-TEST_F(ScheduleWindowTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceAndItsSplitter)
+TEST_F(ScheduleWindowTest, TheWindowOpensOnTheScreenChecksLeadsBackToTheMainWindowAndKeepsItsPlace)
 {
     openExample();
     const QRect free = schedule->screen()->availableGeometry();
     EXPECT_TRUE(free.contains(schedule->frameGeometry()));
+    auto* refresh = part<QPushButton>("BtSpielplanAktualisieren");
+    EXPECT_FALSE(refresh->isVisible());
+    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
+    const QStringList lines = ListLines(part<QListWidget>("MessageList"));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
+        << lines.last().toStdString();
+
     auto* splitter = part<QSplitter>("SplitterFehlermeldungen");
     ASSERT_NE(splitter, nullptr);
     splitter->setSizes({200, 200});
     schedule->move(free.topLeft() + QPoint(7, 9));
     const QRect placed = schedule->geometry();
-    schedule->backToMainWindow();
+    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(schedule->isVisible());
+    state->Settings.KeepPlanUpdated = false;
+    trigger("actionSchedule");
+    EXPECT_TRUE(refresh->isVisible());
+    // Closing the schedule leads back to the main window rather than ending the program.
+    schedule->close();
+    EXPECT_TRUE(window->isVisible());
 
     // A schedule window made anew opens where this one was left, with the same split.
     auto again =

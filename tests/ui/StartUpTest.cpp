@@ -8,11 +8,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
-const QString ExampleName = QStringLiteral("Pfingstturnier SV Grün-Weiß Lindenau");
-} // namespace
-
 TEST_F(MainWindowTest, FirstLaunchCopiesTheDefaultFilesAndShowsTheStartTournament)
 {
     launch();
@@ -37,11 +32,11 @@ TEST_F(MainWindowTest, FileOnTheCommandLineIsLoadedInsteadOfTheStartFile)
     const QString folder = documents.filePath(QStringLiteral("Turniere 2026"));
     const QString file = folder + QStringLiteral("/Pfingsten Grün-Weiß.auf");
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(QFile::copy(ExampleFile, file));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf"), file));
 
     launch({file});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Datei: Pfingsten Grün-Weiß.auf           Korvane 5.08"));
-    EXPECT_EQ(text("tournamentNameEdit"), ExampleName);
+    EXPECT_EQ(text("tournamentNameEdit"), QStringLiteral("Pfingstturnier SV Grün-Weiß Lindenau"));
     EXPECT_EQ(state->RememberedFileName, file);
 }
 
