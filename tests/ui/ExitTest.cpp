@@ -6,8 +6,6 @@
 #include "ui/TForm2.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>

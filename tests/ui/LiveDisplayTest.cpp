@@ -23,7 +23,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>

@@ -9,7 +9,6 @@
 #include "ui/TForm2.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>

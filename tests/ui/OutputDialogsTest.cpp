@@ -5,8 +5,6 @@
 #include "output/GridExport.h"
 #include "results/RowTags.h"
 #include "ui/GameListDialog.h"
-#include "ui/GridView.h"
-#include "ui/ScheduleWindowOutput.h"
 #include "ui/TForm2.h"
 #include "ui/TFormHTMLCode.h"
 #include "ui/TFormUrkunde.h"
@@ -16,13 +14,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QHeaderView>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextEdit>
 
 using OutputDialogsTest = ExampleScheduleTest;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 

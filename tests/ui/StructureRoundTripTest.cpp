@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 // Fills the new-group dialog and presses "&hinzufügen".

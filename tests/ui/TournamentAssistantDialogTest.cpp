@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 
