@@ -185,3 +185,14 @@ TEST_F(GridInteraction, ASingleClickOpensGoalsAlwaysAndSetsOnlyWhilePlayingInSet
     EXPECT_TRUE(std::holds_alternative<std::monostate>(head.Open));
     EXPECT_FALSE(head.ClearReferralPanel);
 }
+
+TEST_F(GridInteraction, ShowsTheHandOverCellsThatOpenSomething)
+{
+    const TextGrid& grid = state->ScheduleGrid;
+    EXPECT_TRUE(ShowsHandCursor(*state, grid, 1, 8));
+    EXPECT_FALSE(ShowsHandCursor(*state, grid, 3, 12));
+    EXPECT_FALSE(ShowsHandCursor(*state, grid, -1, 0));
+    state->Settings.WithSets = true;
+    EXPECT_TRUE(ShowsHandCursor(*state, grid, 3, 12));
+    EXPECT_TRUE(ShowsHandCursor(*state, timePlan(), 3, 1));
+}
