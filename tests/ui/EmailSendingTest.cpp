@@ -5,6 +5,7 @@
 #include "mail/MailTestSupport.h"
 #include "support/TestFiles.h"
 #include "ui/EmailDialog.h"
+#include "ui/GameListDialog.h"
 #include "ui/MailAccountDialog.h"
 #include "ui/TForm2.h"
 
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 #include <map>
 
@@ -37,7 +39,7 @@ public:
 
 using EmailSendingTest = ExampleScheduleTest;
 
-TEST_F(EmailSendingTest, SetsUpTheAccountSendsATestMessageAndMailsAllTeamsPrivately)
+TEST_F(EmailSendingTest, SetsUpTheAccountSendsATestMessageAndMailsEachTeamItsGameList)
 {
     SKIP_WITHOUT_MAIL_TOOLS();
     OpenProgramSettings()->clear();
@@ -48,12 +50,25 @@ TEST_F(EmailSendingTest, SetsUpTheAccountSendsATestMessageAndMailsAllTeamsPrivat
     QStringList passwordQuestions;
     prompter.answer({Prompter::Answer::Yes}); // trust the test server's certificate, once
 
+    // Which rows get which mail is the dispatch's own test; here every row but an unticked one.
     WhenDialogShows<EmailDialog>([&](EmailDialog* dialog) {
         dialog->setPasswordSources(passwords,
                                    [&passwordQuestions](const QString& text) -> std::optional<QString> {
                                        passwordQuestions.append(text);
                                        return std::nullopt;
                                    });
+        ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
+        ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
+        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
+        list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        // Locked to round 1 and a file per team while it serves the e-mails.
+        WhenDialogShows<GameListDialog>([](GameListDialog* gameLists) {
+            EXPECT_FALSE(ChildNamed<QLineEdit>(gameLists, "edRunde")->isEnabled());
+            EXPECT_TRUE(ChildNamed<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
+            EXPECT_FALSE(ChildNamed<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
+            ChildNamed<QPushButton>(gameLists, "btOK")->click();
+        });
+        ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
         // Sending without an account leads to "E-Mail-Versand".
         WhenDialogShows<MailAccountDialog>([&](MailAccountDialog* account) {
             TypeInto(ChildNamed<QLineEdit>(account, "edAbsendername"),
@@ -69,15 +84,26 @@ TEST_F(EmailSendingTest, SetsUpTheAccountSendsATestMessageAndMailsAllTeamsPrivat
         });
         PressButton(dialog, "btSenden");
         PressButton(dialog, "btSenden");
+
+        // A row added, two removed: the fields hold the topmost removed one, for correction.
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
+        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
+        PressButton(dialog, "btHinzufuegen");
+        list->topLevelItem(1)->setSelected(true);
+        list->topLevelItem(3)->setSelected(true);
+        const QString second = list->topLevelItem(1)->text(0);
+        PressButton(dialog, "btLoeschen");
+        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
         PressButton(dialog, "btSchliessen");
     });
     trigger("sbEmails");
 
+    // The game lists, no account yet, the certificate, the test message, the summary.
     const QStringList shown = prompter.texts();
-    ASSERT_EQ(shown.size(), 4); // no account yet, the certificate, the test message, the summary
+    ASSERT_EQ(shown.size(), 5);
     EXPECT_TRUE(
-        shown[1].startsWith(QStringLiteral("Das Zertifikat des E-Mail-Servers ist nicht vertrauenswürdig")));
-    EXPECT_EQ(shown[3], QStringLiteral("18 von 18 E-Mails verschickt"));
+        shown[2].startsWith(QStringLiteral("Das Zertifikat des E-Mail-Servers ist nicht vertrauenswürdig")));
+    EXPECT_EQ(shown[4], QStringLiteral("17 von 17 E-Mails verschickt"));
     EXPECT_TRUE(passwordQuestions.isEmpty());
     EXPECT_EQ(passwords.stored[QStringLiteral("trainer@localhost")], QStringLiteral("geheim"));
     const std::unique_ptr<QSettings> settings = OpenProgramSettings();
@@ -85,9 +111,11 @@ TEST_F(EmailSendingTest, SetsUpTheAccountSendsATestMessageAndMailsAllTeamsPrivat
               NormalisedFingerprint(server.fingerprint()));
     EXPECT_FALSE(QString::fromUtf8(FileContents(settings->fileName())).contains(QStringLiteral("geheim")));
 
-    // The test message, then one message to all teams, each of them a hidden recipient.
+    // The test message, then one message per ticked team with its game list.
     const QJsonArray arrived = server.stopAndReadMessages();
-    ASSERT_EQ(arrived.size(), 2);
-    EXPECT_EQ(arrived[1].toObject()[u"rcpt_tos"].toArray().size(), 1 + 18);
-    EXPECT_TRUE(arrived[1].toObject()[u"headers"].toObject()[u"Bcc"].toArray().isEmpty());
+    ASSERT_EQ(arrived.size(), 1 + 17);
+    EXPECT_EQ(arrived[1].toObject()[u"attachments"].toArray().size(), 1);
+    EXPECT_EQ(state->NamePoolCount, 17);
+    EXPECT_EQ(state->NamePool[17].Name, QStringLiteral("Neue Elf"));
+    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0")); // the unticked row
 }

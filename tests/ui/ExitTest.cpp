@@ -6,8 +6,6 @@
 #include "ui/TForm2.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -98,18 +96,32 @@ TEST_F(ExitTest, NoMessageOfTheScheduleWindowEndsTheProgram)
     EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
 }
 
-TEST_F(MainWindowTest, LeavingUnsavedWorkAsksToSaveDiscardOrCancel)
+TEST_F(MainWindowTest, LeavingLoadingOrStartingAnewAskToSaveDiscardOrCancelUnsavedWork)
 {
     launch();
     trigger("actionNew"); // no file is remembered
     click("moreFieldsButton");
+    const QString caption = window->windowTitle();
+    const QString fields = text("fieldDisplay");
     QSignalSpy ends(window.get(), &Tform1::programEnds);
-    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::Cancel});
+    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::Cancel, Prompter::Answer::Cancel,
+                     Prompter::Answer::Cancel});
+    trigger("actionLoad");
+    trigger("actionNew");
     trigger("actionExit");
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_TRUE(files.requests().empty()) << "cancelled before the file dialog";
+    EXPECT_EQ(prompter.texts(), QStringList(4, UnsavedQuestion));
     EXPECT_EQ(prompter.shown()[0].kind, ScriptedPrompter::Kind::SaveDiscardCancel);
+
+    // A cancelled file dialog changes nothing (a file that cannot be read is the storage's own test).
+    prompter.answer({Prompter::Answer::No}); // on to the file dialog without saving
+    files.answer(QString());
+    trigger("actionLoad");
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
+    EXPECT_EQ(text("fieldDisplay"), fields);
 
     // "Speichern" without a file asks for one; cancelling that dialog keeps the program.
     prompter.answer({Prompter::Answer::Yes});
@@ -134,26 +146,6 @@ TEST_F(MainWindowTest, LeavingUnsavedWorkAsksToSaveDiscardOrCancel)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(ends.count(), 3);
-}
-
-TEST_F(MainWindowTest, LoadAndNewAskFirstAndACancelledLoadLeavesTheTournamentAsItWas)
-{
-    launch();
-    click("moreFieldsButton");
-    const QString caption = window->windowTitle();
-    prompter.answer({Prompter::Answer::Cancel, Prompter::Answer::Cancel});
-    trigger("actionLoad");
-    trigger("actionNew");
-    EXPECT_TRUE(files.requests().empty()) << "cancelled before the file dialog";
-    EXPECT_EQ(prompter.texts(), (QStringList{UnsavedQuestion, UnsavedQuestion}));
-
-    // A cancelled file dialog changes nothing (a file that cannot be read is the storage's own test).
-    prompter.answer({Prompter::Answer::No}); // on to the file dialog without saving
-    files.answer(QString());
-    trigger("actionLoad");
-    EXPECT_EQ(window->windowTitle(), caption);
-    EXPECT_EQ(savedText(), QStringLiteral("nicht gespeichert"));
-    EXPECT_EQ(text("fieldDisplay"), QStringLiteral("2"));
 }
 
 TEST_F(MainWindowTest, SpeichernWritesTheRememberedFileWithoutADialog)

@@ -2,8 +2,6 @@
 #include "UiTestSupport.h"
 
 #include <QClipboard>
-#include <QFontDialog>
-#include <QTest>
 
 namespace {
 QString teamCount(QWidget* dialog)
@@ -12,7 +10,7 @@ QString teamCount(QWidget* dialog)
 }
 } // namespace
 
-TEST_F(MainWindowTest, LeaguePlanStartsFromTheFieldsShowsPoolNamesCopiesTheSelectionAndTakesAChosenFont)
+TEST_F(MainWindowTest, LeaguePlanStartsFromTheFieldsShowsPoolNamesAndCopiesTheSelection)
 {
     launch();
     state->TournamentName = QStringLiteral("Stadtliga");
@@ -38,15 +36,6 @@ TEST_F(MainWindowTest, LeaguePlanStartsFromTheFieldsShowsPoolNamesCopiesTheSelec
         dialog->findChild<QAction*>(QStringLiteral("actionClipboard"))->trigger();
         EXPECT_EQ(QApplication::clipboard()->text(),
                   lines[0] + QStringLiteral("\r\n") + lines[3] + QStringLiteral("\r\n"));
-
-        WhenDialogShows<QFontDialog>([](QFontDialog* fonts) {
-            QFont larger = fonts->currentFont();
-            larger.setPointSize(17);
-            fonts->setCurrentFont(larger);
-            fonts->accept();
-        });
-        dialog->findChild<QAction*>(QStringLiteral("actionFont"))->trigger();
-        EXPECT_EQ(plan->font().pointSize(), 17);
         dialog->findChild<QAction*>(QStringLiteral("actionBack"))->trigger();
     });
     trigger("actionLeaguePlan");

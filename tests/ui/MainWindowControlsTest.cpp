@@ -38,12 +38,9 @@ TEST_F(MainWindowTest, TheRoundsControlsTakeOnlyWhatFitsAndScoringAndNameAsTheyC
     EXPECT_EQ(start->text(), QStringLiteral("0:00"));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Fehlerhafte Eingabe")}) << "reported once";
 
-    click("withSetsBox");
-    EXPECT_TRUE(find<QWidget>("setPriorityBox")->isEnabled());
     click("threePointsButton");
     EXPECT_EQ(state->Settings.PointsSystem, 3);
     TypeInto(find<QLineEdit>("tournamentNameEdit"), QStringLiteral("Hallencup"));
-    EXPECT_EQ(state->TournamentName, QStringLiteral("Hallencup"));
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Hallencup"));
 }
 

@@ -9,7 +9,6 @@
 #include "ui/TForm2.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -30,7 +29,6 @@ protected:
         emailField = part<QLineEdit>("EDEmail");
         ASSERT_TRUE(list && nameField && emailField);
     }
-    QString count() const { return part<QLabel>("LBAnzahl")->text(); }
     QStringList marked() const
     {
         QStringList names;
@@ -44,12 +42,6 @@ protected:
         const QPoint centre = list->visualItemRect(list->item(item)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
-    }
-    QPoint teamPosition(int group, int number) const
-    {
-        const TaggedCell cell = cellOf(group, TagKind::KopfMannschaft, number);
-        scheduleView->scrollTo(scheduleView->model()->index(cell.row, cell.col));
-        return scheduleView->cellRect(cell.col, cell.row).center();
     }
     // A drag from the list ends over `target` (viewport coordinates) of `receiver`.
     void dropDraggedName(QWidget* receiver, QPoint target) const
@@ -83,7 +75,7 @@ TEST_F(NamePoolPanelTest, NamesAreAddedSortedRemovedAndMarkedWhenUsed)
     EXPECT_EQ(ListLines(list).last(), anker);
     EXPECT_EQ(state->NamePool[19],
               (NamePoolEntry{anker, QStringLiteral("anker@club.de"), QStringLiteral("0")}));
-    EXPECT_EQ(count(), QStringLiteral("19"));
+    EXPECT_EQ(part<QLabel>("LBAnzahl")->text(), QStringLiteral("19"));
     EXPECT_FALSE(state->IsSaved);
 
     // The order and what goes are the pool's own tests; here the list follows them.
@@ -102,17 +94,12 @@ TEST_F(NamePoolPanelTest, ANameDraggedOntoATeamPositionReplacesItsReferral)
     openNames();
     ASSERT_EQ(state->ReferralTable[5][2].FromGroup, 2);
     TypeAndEnter(nameField, QStringLiteral("Gastmannschaft"));
-    const int last = list->count() - 1;
 
-    // Reordering inside the list: the new name goes to the top and keeps its entry.
-    pressItem(last);
-    EXPECT_EQ(list->draggedIndex(), last);
-    dropDraggedName(list->viewport(), list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(ListLines(list).first(), QStringLiteral("Gastmannschaft"));
-    EXPECT_EQ(state->NamePool[1].Name, QStringLiteral("Gastmannschaft"));
-
-    pressItem(0);
-    dropDraggedName(scheduleView->viewport(), teamPosition(5, 2));
+    // Reordering inside the list is the pool's own test; the drag reaches the grid.
+    pressItem(list->count() - 1);
+    const TaggedCell position = cellOf(5, TagKind::KopfMannschaft, 2);
+    scheduleView->scrollTo(scheduleView->model()->index(position.row, position.col));
+    dropDraggedName(scheduleView->viewport(), scheduleView->cellRect(position.col, position.row).center());
     EXPECT_EQ(state->NameTable[5][2], QStringLiteral("Gastmannschaft"));
     EXPECT_EQ(shownText(cellOf(5, TagKind::KopfMannschaft, 2)), QStringLiteral("2) Gastmannschaft"));
 

@@ -4,11 +4,7 @@
 #include "output/GameListFiles.h"
 #include "output/GridExport.h"
 #include "results/RowTags.h"
-#include "ui/EmailDialog.h"
 #include "ui/GameListDialog.h"
-#include "ui/GridView.h"
-#include "ui/MailAccountDialog.h"
-#include "ui/ScheduleWindowOutput.h"
 #include "ui/TForm2.h"
 #include "ui/TFormHTMLCode.h"
 #include "ui/TFormUrkunde.h"
@@ -18,15 +14,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QHeaderView>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextEdit>
-#include <QTreeWidget>
 
 using OutputDialogsTest = ExampleScheduleTest;
 
@@ -45,7 +38,6 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
     });
     trigger("sbSpiellisten");
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert")});
-    EXPECT_EQ(state->Settings.GameListTarget, GameListDestination::FilePerTeam);
     EXPECT_TRUE(QFileInfo::exists(
         QDir(workFile(QStringLiteral("Spiellisten")))
             .filePath(TeamGameListFileName(1, state->NameTable[1][1], state->TournamentName, 1))));
@@ -60,7 +52,6 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
         ChildNamed<QPushButton>(dialog, "btOK")->click();
     });
     trigger("sbSpiellisten");
-    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Spiellisten gedruckt."));
     EXPECT_TRUE(ReadFileBytes(gameLists).startsWith("%PDF"));
 
     part<QTabWidget>("PageControl1")->setCurrentIndex(1);
@@ -71,66 +62,7 @@ TEST_F(OutputDialogsTest, GameListsGoIntoAFilePerTeamOrWithoutAPrinterIntoOnePdf
     EXPECT_TRUE(ReadFileBytes(timePlan).startsWith("%PDF"));
 }
 
-TEST_F(OutputDialogsTest, EmailDialogSendsEachTeamItsGameListAndStoresTheEditedListOnClosing)
-{
-    QTemporaryDir sendmailDir;
-    const QString sendmail = sendmailDir.filePath(QStringLiteral("sendmail"));
-    ASSERT_TRUE(
-        WriteFileBytes(sendmail, QStringLiteral("#!/bin/sh\ncat >> '%1/mails'\necho ---- >> '%1/mails'\n")
-                                     .arg(sendmailDir.path())
-                                     .toUtf8()));
-    QFile::setPermissions(sendmail, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("KORVANE_SENDMAIL", sendmail.toLocal8Bit());
-    openExample();
-    // Which rows get which mail is the dispatch's own test; here every row but an unticked one.
-    WhenDialogShows<EmailDialog>([this](EmailDialog* dialog) {
-        ChildNamed<QRadioButton>(dialog, "RBseparat")->click();
-        ChildNamed<QRadioButton>(dialog, "RBSpielliste")->click();
-        auto* list = ChildNamed<QTreeWidget>(dialog, "ListView1");
-        list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
-        // Locked to round 1 and a file per team while it serves the e-mails.
-        WhenDialogShows<GameListDialog>([](GameListDialog* gameLists) {
-            EXPECT_FALSE(ChildNamed<QLineEdit>(gameLists, "edRunde")->isEnabled());
-            EXPECT_TRUE(ChildNamed<QRadioButton>(gameLists, "RBjedeMannschaft")->isChecked());
-            EXPECT_FALSE(ChildNamed<QRadioButton>(gameLists, "RBdrucken")->isEnabled());
-            ChildNamed<QPushButton>(gameLists, "btOK")->click();
-        });
-        ChildNamed<QPushButton>(dialog, "btSpiellistenErzeugen")->click();
-        WhenDialogShows<MailAccountDialog>([](MailAccountDialog* account) {
-            TypeInto(ChildNamed<QLineEdit>(account, "edAbsendername"), QStringLiteral("Turnierleitung"));
-            TypeInto(ChildNamed<QLineEdit>(account, "edAbsenderadresse"),
-                     QStringLiteral("leitung@example.org"));
-            ChildNamed<QRadioButton>(account, "rbSendmail")->click();
-            PressButton(account, "btOK");
-        });
-        ChildNamed<QPushButton>(dialog, "btVersand")->click();
-        ChildNamed<QPushButton>(dialog, "btSenden")->click();
-
-        // A row added, two removed: the fields hold the topmost removed one, for correction.
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edName"), QStringLiteral("Neue Elf"));
-        TypeInto(ChildNamed<QLineEdit>(dialog, "edEmail"), QStringLiteral("elf@example.org"));
-        ChildNamed<QPushButton>(dialog, "btHinzufuegen")->click();
-        list->topLevelItem(1)->setSelected(true);
-        list->topLevelItem(3)->setSelected(true);
-        const QString second = list->topLevelItem(1)->text(0);
-        ChildNamed<QPushButton>(dialog, "btLoeschen")->click();
-        EXPECT_EQ(ChildNamed<QLineEdit>(dialog, "edName")->text(), second);
-        ChildNamed<QPushButton>(dialog, "btSchliessen")->click();
-    });
-    trigger("sbEmails");
-    qunsetenv("KORVANE_SENDMAIL");
-
-    EXPECT_EQ(prompter.texts(), QStringList({QStringLiteral("Spiellisten im Ordner SPIELLISTEN gespeichert"),
-                                             QStringLiteral("17 von 17 E-Mails verschickt")}));
-    const QByteArray mails = ReadFileBytes(sendmailDir.filePath(QStringLiteral("mails")));
-    EXPECT_EQ(mails.count("----\n"), 17);
-    EXPECT_EQ(mails.count("Content-Disposition: attachment;"), 17);
-    EXPECT_EQ(state->NamePoolCount, 17);
-    EXPECT_EQ(state->NamePool[17].Name, QStringLiteral("Neue Elf"));
-    EXPECT_EQ(state->NamePool[2].Marker, QStringLiteral("0")); // the unticked row
-}
-
-TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
+TEST_F(OutputDialogsTest, ExportsCopyAndWriteTheActiveGridAndTheHtmlPageGoesToClipboardAndFile)
 {
     openExample();
     trigger("actionAllesKopieren");
@@ -146,19 +78,6 @@ TEST_F(OutputDialogsTest, ExportsCopyWriteAndScaleTheActiveGridAndTheHtmlPageGoe
     part<QTabWidget>("PageControl1")->setCurrentIndex(1);
     trigger("sbCSV");
     EXPECT_EQ(ReadFileBytes(csv), written); // "No" at the question whether to replace it
-
-    auto* output = part<ScheduleWindowOutput>("ScheduleWindowOutput");
-    auto* plan = part<GridView>("StringGrid3");
-    const int width = plan->columnWidth(1);
-    const int height = plan->verticalHeader()->defaultSectionSize();
-    output->setFontChooser([](const QFont& font) {
-        QFont doubled = font;
-        doubled.setPointSizeF(font.pointSizeF() * 2);
-        return std::optional<QFont>(doubled);
-    });
-    trigger("actionSchriftart");
-    EXPECT_EQ(plan->columnWidth(1), 2 * width);
-    EXPECT_EQ(plan->verticalHeader()->defaultSectionSize(), 2 * height);
 
     // The HTML page goes onto the clipboard, and the same into a file.
     trigger("sbHTML");

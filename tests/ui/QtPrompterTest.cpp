@@ -25,12 +25,11 @@ Answer Answering(const QString& press, const std::function<Answer()>& ask, QStri
         for (QAbstractButton* button : box->buttons()) {
             if (buttons)
                 *buttons << button->text();
+            if (button->text() == press)
+                button->click();
         }
         if (press == QStringLiteral("Return") || press == QStringLiteral("Escape"))
             QTest::keyClick(box, press == QStringLiteral("Return") ? Qt::Key_Return : Qt::Key_Escape);
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == press)
-                button->click();
     });
     const Answer answer = ask();
     if (buttons)

@@ -44,11 +44,3 @@ TEST(RtfTextDocument, CarriesEveryFormatIntoTheEditorAndBack)
     // Everything but the page, which is not the editor's.
     EXPECT_EQ(FromTextDocument(editor).paragraphs, document.paragraphs);
 }
-
-TEST(RtfTextDocument, ShowsTheWholeHelpText)
-{
-    const RtfDocument help = ReadDataFile("hb508.rtr");
-    QTextDocument viewer;
-    FillTextDocument(viewer, help);
-    EXPECT_EQ(viewer.toPlainText() + QLatin1Char('\n'), help.PlainText());
-}

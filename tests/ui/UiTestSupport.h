@@ -81,9 +81,7 @@ protected:
 
     template <typename Widget> Widget* find(const char* name) const
     {
-        auto* widget = window->findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return ChildNamed<Widget>(window.get(), name);
     }
     void click(const char* buttonName) const;
     void trigger(const char* actionName) const;
