@@ -37,8 +37,4 @@ TEST(TablesCommand, PrintsTheScheduleAsTextOrWritesItAsTheExportDoes)
         RunCliCommand(QStringLiteral("tables"), {ExampleTournamentFile(), QStringLiteral("-o"), csv});
     ASSERT_EQ(toCsv.exitCode, 0) << toCsv.err.toStdString();
     EXPECT_EQ(FileContents(csv), ExportGridText(state->ScheduleGrid, GridTextFormat::Csv));
-    EXPECT_EQ(RunCliCommand(QStringLiteral("tables"),
-                            {ExampleTournamentFile(), QStringLiteral("--format"), QStringLiteral("xls")})
-                  .out,
-              ExportGridText(state->ScheduleGrid, GridTextFormat::Xls));
 }

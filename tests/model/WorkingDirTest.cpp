@@ -176,8 +176,6 @@ TEST_F(WorkDirTest, WorkDirPathComesFromTheDocumentsFolderUnlessOverridden)
 
     qputenv("KORVANE_WORKDIR", "");
     EXPECT_EQ(WorkDirPath(documents), QStringLiteral("/home/trainer/Dokumente/valdorn/korvane"));
-    qunsetenv("KORVANE_WORKDIR");
-    EXPECT_EQ(WorkDirPath(documents), QStringLiteral("/home/trainer/Dokumente/valdorn/korvane"));
     EXPECT_EQ(WorkDirPath(FixedDocumentsPlatform(QString())), QStringLiteral("/valdorn/korvane"));
 
     // A relative override is fixed against the directory current at start-up.
