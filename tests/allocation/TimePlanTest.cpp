@@ -16,13 +16,6 @@ void PrintTo(const GameListEntry& entry, std::ostream* out)
 }
 
 namespace {
-// Game k of a lone group of n on one field stands in slot k; its row in round 1 is 6 + 2k when
-// no break intervenes.
-PairingEntry Pairing(const TournamentState& state, int groupSize, int game)
-{
-    return state.Pairings.PairingOf(groupSize, game);
-}
-
 QString TeamCell(int position, int group)
 {
     return QStringLiteral("%1) %2.%1").arg(position).arg(group);
@@ -38,13 +31,14 @@ TEST(TimePlan, SlotsFollowTheHeaderWithTwoRowsEachAndTheNextRoundOneGameLengthLa
     EXPECT_EQ(plan.cell(1, 4), QStringLiteral("Runde 1"));
     EXPECT_EQ(plan.cell(2, 4), QStringLiteral("Platz 1"));
     const QStringList clocks{QStringLiteral("9:00"), QStringLiteral("9:10"), QStringLiteral("9:20")};
+    // Game k of a lone group on one field stands in slot k, in row 6 + 2k when no break intervenes.
     for (int slot = 1; slot <= 3; ++slot) {
         const int row = 6 + 2 * slot;
         EXPECT_EQ(plan.cell(1, row), clocks.at(slot - 1));
         EXPECT_EQ(plan.cell(0, row), QStringLiteral("1"));
         EXPECT_EQ(plan.cell(0, row + 1), QStringLiteral("1"));
         EXPECT_TRUE(plan.cell(1, row + 1).isEmpty());
-        const PairingEntry pairing = Pairing(*state, 3, slot);
+        const PairingEntry pairing = state->Pairings.PairingOf(3, slot);
         EXPECT_EQ(plan.cell(2, row), TeamCell(pairing.first, 1));
         EXPECT_EQ(plan.cell(3, row), QStringLiteral(": ") + TeamCell(pairing.second, 1));
         EXPECT_EQ(plan.tag(2, row), QStringLiteral("1 manscha %1").arg(pairing.first));

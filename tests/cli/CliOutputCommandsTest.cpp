@@ -139,7 +139,7 @@ TEST(CliGameLists, NumbersTheFilesSoTeamsOfOneNameKeepTheirOwnAndReplacesOrRepor
                                         "nicht schreiben.")));
 }
 
-TEST(CliPrint, RendersTheExampleTimePlanIntoAPdfThatAReaderReads)
+TEST(CliPrint, RendersTheExampleTimePlanIntoALandscapePdfThatAReaderReads)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("zeitplan.pdf"));
@@ -151,5 +151,6 @@ TEST(CliPrint, RendersTheExampleTimePlanIntoAPdfThatAReaderReads)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     const PdfWords words = ReadPdfWords(pdf);
     ASSERT_TRUE(words.read && !words.pages.empty());
+    EXPECT_GT(words.pages[0].width(), words.pages[0].height());
     EXPECT_TRUE(words.pageText(0).contains(QStringLiteral("Runde 1"))) << words.pageText(0).toStdString();
 }

@@ -34,6 +34,7 @@ TEST(CliRefusals, WrongArgumentsAndUnreadableOrUnwritableFilesEndWithAStatusAndA
          {}},
         {{"plan", example, "--depth", "viel"}, 2, {}, {}},
         {{"plan", example, "--depth", "100000"}, 2, {}, {}},
+        {{"plan", example, "--depth", "-10000"}, 2, {}, {}},
         {{"export", example, "--grid", "nix", "--format", "xls", "-o", inFolder("x.txt")}, 2, {}, {}},
         {{"plan", example, "--round", "1"}, 2, {}, {}},
         {{"plan", example, "--round", "9", "--gamelists"}, 2, {}, {}},

@@ -174,6 +174,7 @@ TEST_F(RefereeEntryTest, RequestsThatMustChangeNothingAreRefused)
         {"a form not from this page", path, Form(GroupB, game, code(field), "bm90IGEgdG9rZW4", "3:1"), 403},
         {"no digits", path, Form(GroupB, game, code(field), token, "drei zu eins"), 422},
         {"a deletion", path, Form(GroupB, game, code(field), token, "0"), 422},
+        {"one team's goals", path, Form(GroupB, game, code(field), token, "3"), 422},
         {"sets in a goals tournament", path,
          "gruppe=2&spiel=" + QByteArray::number(game) + "&code=" + code(field) + "&token=" + token +
              "&saetze=25:20",

@@ -35,6 +35,7 @@ TEST(ExportGridText, WritesTheCellsFromRowAndColumnOneWithoutATrailingSeparator)
     TextGrid plain(2, 2);
     plain.setCell(1, 1, QStringLiteral("1) Adler; \t'x'"));
     EXPECT_EQ(GridTextLines(plain, GridTextFormat::Csv), QStringLiteral("1) Adler; \t'x'\r\n"));
+    EXPECT_EQ(GridTextLines(plain, GridTextFormat::Xls), QStringLiteral("1) Adler;  'x'\r\n"));
     EXPECT_EQ(GridTextLines(TextGrid(), GridTextFormat::Csv), QString());
 }
 
