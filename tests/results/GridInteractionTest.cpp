@@ -86,22 +86,6 @@ TEST_F(GridInteraction, HighlightsTheSameNameInOtherGroupsAndItsRefereeDuties)
     HighlightTeam(*state, plan, 1, 1);
     EXPECT_EQ(copy.colour(5, 1), HighlightColour::SameTeam);
     EXPECT_EQ(plan.colour(5, 1), HighlightColour::Referee);
-
-    state->CurrentRound = 2;
-    HighlightTeam(*state, state->ScheduleGrid, 6, 8);
-    EXPECT_EQ(state->ScheduleGrid.colour(1, 8), HighlightColour::SameTeam);
-    EXPECT_EQ(state->ScheduleGrid.colour(6, 11), HighlightColour::SameTeam);
-    EXPECT_EQ(state->CurrentRound, 1); // taken from column 0 of the selected row
-    EXPECT_EQ(state->SelectedGroup, 2);
-}
-
-TEST_F(GridInteraction, HighlightsNothingButTheBackgroundForOtherCells)
-{
-    // A game-line cell's number is a game, not a position: it selects no team.
-    for (const auto& [col, row] : {std::pair{1, 5}, {4, 12}, {1, 22}, {1, 12}, {0, 0}}) {
-        HighlightTeam(*state, state->ScheduleGrid, col, row);
-        expectPainted(state->ScheduleGrid, {});
-    }
 }
 
 TEST_F(GridInteraction, TeamLinesRenameOrReferDependingOnTheViewMode)
@@ -207,10 +191,8 @@ TEST_F(GridInteraction, ShowsTheHandOverCellsThatOpenSomething)
     const TextGrid& grid = state->ScheduleGrid;
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 1, 8));
     EXPECT_FALSE(ShowsHandCursor(*state, grid, 3, 12));
-    EXPECT_FALSE(ShowsHandCursor(*state, grid, 1, 12));
     EXPECT_FALSE(ShowsHandCursor(*state, grid, -1, 0));
     state->Settings.WithSets = true;
     EXPECT_TRUE(ShowsHandCursor(*state, grid, 3, 12));
     EXPECT_TRUE(ShowsHandCursor(*state, timePlan(), 3, 1));
-    EXPECT_FALSE(ShowsHandCursor(*state, timePlan(), 1, 1));
 }

@@ -1,6 +1,5 @@
 #include "structure/TimeFrameEdits.h"
 #include "model/TournamentState.h"
-#include "structure/ScoringOptions.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedPrompter.h"
 
@@ -62,12 +61,4 @@ TEST_F(TimeFrameEditsTest, MovingABreakEndsTheSortedOrder)
     EXPECT_EQ(MoveBreak(*state, 0, -1), 2);
     EXPECT_EQ(state->PauseList, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_EQ(MoveBreak(*state, 7, 0), -1);
-}
-
-TEST_F(TimeFrameEditsTest, SetsWordFollowsSets)
-{
-    SetWithSets(*state, true);
-    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
-    SetWithSets(*state, false);
-    EXPECT_TRUE(state->SetsWord.isEmpty());
 }
