@@ -23,26 +23,25 @@ struct RoundShape {
 };
 
 // Gives the tournament the rounds; position p of group g is named "g.p", group g "Gruppe g".
-inline void SetRounds(TournamentState& tournament, const std::vector<RoundShape>& rounds)
+inline void SetRounds(TournamentState& state, const std::vector<RoundShape>& rounds)
 {
-    TournamentState* state = &tournament;
-    state->RoundCount = int(rounds.size());
+    state.RoundCount = int(rounds.size());
     int group = 0;
     for (std::size_t r = 0; r < rounds.size(); ++r) {
         const RoundShape& shape = rounds[r];
         const std::size_t round = r + 1;
-        state->GroupsInRound[round] = int(shape.GroupSizes.size());
-        state->FieldsInRound[round] = shape.Fields;
-        state->GameLengthInRound[round] = shape.GameLength;
-        state->OneFieldPerGroup[round] = shape.OneFieldPerGroup;
+        state.GroupsInRound[round] = int(shape.GroupSizes.size());
+        state.FieldsInRound[round] = shape.Fields;
+        state.GameLengthInRound[round] = shape.GameLength;
+        state.OneFieldPerGroup[round] = shape.OneFieldPerGroup;
         for (const int size : shape.GroupSizes) {
             ++group;
             const auto g = std::size_t(group);
-            state->TeamsInGroup[g] = size;
-            state->ReturnLeg[g] = shape.ReturnLeg;
-            state->NameTable[g][0] = QStringLiteral("Gruppe %1").arg(group);
+            state.TeamsInGroup[g] = size;
+            state.ReturnLeg[g] = shape.ReturnLeg;
+            state.NameTable[g][0] = QStringLiteral("Gruppe %1").arg(group);
             for (int p = 1; p <= size && p < Limits::NameSlots; ++p)
-                state->NameTable[g][std::size_t(p)] = QStringLiteral("%1.%2").arg(group).arg(p);
+                state.NameTable[g][std::size_t(p)] = QStringLiteral("%1.%2").arg(group).arg(p);
         }
     }
 }

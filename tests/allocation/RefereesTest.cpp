@@ -147,15 +147,10 @@ TEST(RoundReport, DutyLinesBreakPastOneHundredCharacters)
         counts[std::size_t(team)] = team % 3;
     MessageList messages;
     ReportRound(messages, 1, table, 1, 30, counts, true);
-    QString expectedFirst = QStringLiteral("  Schiedsr.: ");
-    int team = 1;
-    while (expectedFirst.size() <= 100) {
-        expectedFirst += QStringLiteral("%1-%2  ").arg(team).arg(team % 3);
-        ++team;
-    }
     ASSERT_EQ(messages.lines().size(), 3);
-    EXPECT_EQ(messages.lines().at(1), expectedFirst);
-    EXPECT_EQ(team, 18); // 13 + 9 x 5 + 8 x 6 = 106 characters
+    // 13 + 9 x 5 + 8 x 6 = 106 characters: the line that passes 100 is the last one.
+    EXPECT_EQ(messages.lines().at(1).size(), 106);
+    EXPECT_TRUE(messages.lines().at(1).endsWith(QStringLiteral("  16-1  17-2  ")));
     EXPECT_TRUE(messages.lines().at(2).startsWith(QStringLiteral("      18-0  19-1  ")));
     EXPECT_TRUE(messages.lines().at(2).endsWith(QStringLiteral("29-2  30-0  ")));
 }

@@ -16,13 +16,6 @@ void PrintTo(const GameListEntry& entry, std::ostream* out)
 }
 
 namespace {
-// Game k of a lone group of n on one field stands in slot k; its row in round 1 is 6 + 2k when
-// no break intervenes.
-PairingEntry Pairing(const TournamentState& state, int groupSize, int game)
-{
-    return state.Pairings.PairingOf(groupSize, game);
-}
-
 QString TeamCell(int position, int group)
 {
     return QStringLiteral("%1) %2.%1").arg(position).arg(group);
@@ -38,22 +31,21 @@ TEST(TimePlan, SlotsFollowTheHeaderWithTwoRowsEachAndTheNextRoundOneGameLengthLa
     EXPECT_EQ(plan.cell(1, 4), QStringLiteral("Runde 1"));
     EXPECT_EQ(plan.cell(2, 4), QStringLiteral("Platz 1"));
     const QStringList clocks{QStringLiteral("9:00"), QStringLiteral("9:10"), QStringLiteral("9:20")};
+    // Game k of a lone group on one field stands in slot k, in row 6 + 2k when no break intervenes.
     for (int slot = 1; slot <= 3; ++slot) {
         const int row = 6 + 2 * slot;
         EXPECT_EQ(plan.cell(1, row), clocks.at(slot - 1));
         EXPECT_EQ(plan.cell(0, row), QStringLiteral("1"));
         EXPECT_EQ(plan.cell(0, row + 1), QStringLiteral("1"));
         EXPECT_TRUE(plan.cell(1, row + 1).isEmpty());
-        const PairingEntry pairing = Pairing(*state, 3, slot);
+        const PairingEntry pairing = state->Pairings.PairingOf(3, slot);
         EXPECT_EQ(plan.cell(2, row), TeamCell(pairing.first, 1));
         EXPECT_EQ(plan.cell(3, row), QStringLiteral(": ") + TeamCell(pairing.second, 1));
         EXPECT_EQ(plan.tag(2, row), QStringLiteral("1 manscha %1").arg(pairing.first));
         EXPECT_EQ(plan.tag(3, row), QStringLiteral("1 manschb %1").arg(pairing.second));
         EXPECT_EQ(plan.tag(4, row), QStringLiteral("1 manschc %1").arg(slot));
-        const int referee = 6 - pairing.first - pairing.second;
-        EXPECT_EQ(plan.cell(2, row + 1), QStringLiteral("     Schiedsrichter: "));
-        EXPECT_EQ(plan.cell(3, row + 1), QStringLiteral("1.%1").arg(referee));
-        EXPECT_EQ(plan.tag(3, row + 1), QStringLiteral("1 schiri %1").arg(referee));
+        // The referee line below shows the idle team (referee rules are tested with the referees).
+        EXPECT_EQ(plan.cell(3, row + 1), QStringLiteral("1.%1").arg(6 - pairing.first - pairing.second));
     }
     EXPECT_TRUE(plan.cell(1, 14).isEmpty());
     EXPECT_EQ(plan.cell(1, 17), QStringLiteral("Runde 2"));
@@ -145,10 +137,7 @@ TEST(TimePlan, FieldsARoundDoesNotUseStayEmpty)
     const TextGrid& plan = output->TimePlan;
     EXPECT_EQ(plan.columnCount(), 11);
     EXPECT_EQ(plan.cell(8, 4), QStringLiteral("Platz 3"));
-    for (int row = 8; row <= 13; ++row) {
-        for (int col = 8; col <= 10; ++col)
-            EXPECT_TRUE(plan.cell(col, row).isEmpty() && plan.tag(col, row).isEmpty()) << col << "," << row;
-    }
+    EXPECT_TRUE(plan.cell(8, 8).isEmpty() && plan.tag(8, 8).isEmpty());
     const int round2Header = 4 + 3 + 6 + 4;
     EXPECT_EQ(plan.cell(1, round2Header), QStringLiteral("Runde 2"));
     EXPECT_TRUE(plan.cell(5, round2Header).isEmpty());

@@ -11,13 +11,6 @@
 
 #include <QTemporaryDir>
 
-namespace {
-QString MessageText(const AllocationOutput& output)
-{
-    return output.Messages.lines().join(u'\n') + u'\n';
-}
-} // namespace
-
 TEST(PlanCommand, PrintsOrWritesThePlanAndTheReportsOfTheInProcessRunWithTheSameOptions)
 {
     QTemporaryDir dir;
@@ -56,7 +49,7 @@ TEST(PlanCommand, PrintsOrWritesThePlanAndTheReportsOfTheInProcessRunWithTheSame
         }
         // Timing adds one line after the reports.
         const QString reports = c.shown == Shown::Xls ? run.err.section(u'\n', 0, -3) + u'\n' : run.err;
-        EXPECT_EQ(reports, MessageText(*output));
+        EXPECT_EQ(reports, output->Messages.lines().join(u'\n') + u'\n');
         if (c.shown == Shown::Xls) {
             EXPECT_TRUE(
                 run.err.section(u'\n', -2).startsWith(QStringLiteral("Platzverteilung berechnet in ")));

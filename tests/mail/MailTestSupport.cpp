@@ -80,12 +80,6 @@ QJsonArray ReadMessagesWithPython(const QStringList& files)
     return JsonLines(parser.readAllStandardOutput());
 }
 
-QString FileSha256(const QString& path)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(FileContents(path), QCryptographicHash::Sha256).toHex());
-}
-
 QString HeaderValue(const QJsonObject& message, const char* name)
 {
     const QJsonArray values = message[u"headers"].toObject()[QLatin1String(name)].toArray();
@@ -98,5 +92,7 @@ void ExpectAttachment(const QJsonObject& attachment, const QString& name, const 
     EXPECT_EQ(attachment[u"filename"].toString(), name);
     EXPECT_EQ(attachment[u"name"].toString(), name);
     EXPECT_EQ(attachment[u"content_type"].toString(), type);
-    EXPECT_EQ(attachment[u"sha256"].toString(), FileSha256(file)) << name.toStdString();
+    const QByteArray sha256 =
+        QCryptographicHash::hash(FileContents(file), QCryptographicHash::Sha256).toHex();
+    EXPECT_EQ(attachment[u"sha256"].toString(), QString::fromLatin1(sha256)) << name.toStdString();
 }

@@ -43,9 +43,6 @@ private:
 // reports arrived messages, without the envelope).
 QJsonArray ReadMessagesWithPython(const QStringList& files);
 
-// The SHA-256 of the file's bytes as lower-case hex digits.
-QString FileSha256(const QString& path);
-
 // The first value of the header in a message read as above; empty when there is none.
 QString HeaderValue(const QJsonObject& message, const char* name);
 

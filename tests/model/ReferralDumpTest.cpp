@@ -2,12 +2,8 @@
 #include "model/DiagnosticLists.h"
 #include "model/TournamentState.h"
 #include "support/GTestQt.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -30,24 +26,6 @@ TEST(ReferralDump, ListsUsedEntriesRowByRowAndEndsWithTheSumOnACarriageReturnLin
     // The sum of huge numbers does not overflow.
     state->ReferralTable[3][1] = {2147483647, 2147483647, 0, 0};
     EXPECT_TRUE(ReferralDumpText(*state).endsWith("\r\n4294967302\r"));
-}
-
-TEST(ReferralDump, WriterStoresTheBytesOrReportsTheFailure)
-{
-    auto state = std::make_unique<TournamentState>();
-    state->ReferralTable[2][1] = {1, 1, 0, 0};
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-
-    const QString path = dir.filePath(ReferralDumpFileName);
-    ASSERT_TRUE(WriteReferralDump(*state, path, prompter));
-    EXPECT_EQ(FileContents(path), QByteArray("1 1 0 0 \r\n2\r"));
-    EXPECT_TRUE(prompter.shown().empty());
-
-    const QString unwritable = dir.filePath(QStringLiteral("fehlt/Prüfung.txt"));
-    EXPECT_FALSE(WriteReferralDump(*state, unwritable, prompter));
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Speichern der Datei ") + unwritable +
-                                            QStringLiteral(" nicht möglich")});
 }
 
 TEST(StoredResultLines, OneLinePerStoredResult)

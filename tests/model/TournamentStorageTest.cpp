@@ -52,7 +52,6 @@ TEST_F(TournamentStorageTest, LoadReadsTheFileAndMarksTheTournamentSavedAndJustL
     EXPECT_TRUE(state->IsSaved);
     EXPECT_FALSE(state->AutoLoadPending);
     EXPECT_TRUE(state->JustLoaded);
-    EXPECT_EQ(state->SetsWord, QStringLiteral("Sätze"));
     EXPECT_EQ(state->RememberedFileName, path(QStringLiteral("cup.auf")));
 }
 

@@ -40,7 +40,6 @@ TEST_F(LiveServerTest, EveryRouteAnswersWithItsStatusTypeAndTheSafetyHeaders)
         {"/runde/0", "GET", 404, "text/html; charset=utf-8"},
         {"/runde/3", "GET", 404, "text/html; charset=utf-8"},
         {"/runde/01", "GET", 404, "text/html; charset=utf-8"},
-        {"/runde/1/", "GET", 404, "text/html; charset=utf-8"},
         {"/platz/99", "GET", 404, "text/html; charset=utf-8"},
         {"/mannschaft/Unbekannt", "GET", 404, "text/html; charset=utf-8"},
         {"/daten/korvane.css", "GET", 404, "text/html; charset=utf-8"},
@@ -128,7 +127,4 @@ TEST_F(LiveServerTest, ATakenPortMovesOnToTheNextFreeOne)
     LiveServer third([this] { return LiveSource{state.get(), &state->FieldPlan}; });
     EXPECT_FALSE(third.start(QHostAddress::LocalHost, server.port(), false));
     EXPECT_FALSE(third.error().isEmpty());
-    second.stop();
-    EXPECT_FALSE(second.isRunning());
-    EXPECT_TRUE(second.url().isEmpty());
 }

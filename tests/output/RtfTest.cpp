@@ -131,28 +131,3 @@ TEST(WriteRtf, RoundTripsEveryFeatureAndAWordProcessorsDocument)
     const RtfDocument external = ReadRtf(WordProcessorFile());
     EXPECT_EQ(ReadRtf(WriteRtf(external)), external);
 }
-
-TEST(ReadRtfSource, EveryCharacterAndParagraphMarkKnowsItsBytes)
-{
-    const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}\r\n"
-                           "\\pard\\b A\\'e4{\\i\\u937?}\\tab x\\par\r\nend}";
-    const RtfSourceDocument source = ReadRtfSource(rtf);
-    ASSERT_EQ(source.document.paragraphs.size(), 2);
-    QStringList pieces;
-    for (const RtfParagraph& paragraph : source.document.paragraphs) {
-        for (const RtfRun& run : paragraph.runs) {
-            ASSERT_EQ(run.spans.size(), run.text.size());
-            for (const RtfSpan& span : run.spans)
-                pieces << QString::fromLatin1(rtf.mid(span.begin, span.end - span.begin));
-        }
-        if (paragraph.mark.isValid())
-            pieces << QString::fromLatin1(
-                rtf.mid(paragraph.mark.begin, paragraph.mark.end - paragraph.mark.begin));
-    }
-    EXPECT_EQ(pieces, QStringList({"A", "\\'e4", "\\u937?", "\\tab ", "x", "\\par", "e", "n", "d"}));
-    EXPECT_EQ(rtf.mid(source.bodyBegin, 9), QByteArray("\r\n\\pard\\b"));
-    EXPECT_EQ(source.bodyEnd, rtf.size() - 1);
-    EXPECT_EQ(rtf.at(source.fontTableEnd), '}');
-    EXPECT_EQ(rtf.mid(source.colorTableEnd - 1, 2), QByteArray(";}"));
-    EXPECT_EQ(source.colors.size(), 2);
-}
