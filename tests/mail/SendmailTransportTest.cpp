@@ -1,8 +1,11 @@
 // The messages vmime builds, handed to a sendmail stand-in and read back by Python's email
 // package as a mail program reads them.
 #include "mail/SendmailTransport.h"
+#include "allocation/MailAccount.h"
+#include "allocation/MailCertificate.h"
 #include "allocation/MailTransport.h"
 #include "mail/MailTestSupport.h"
+#include "mail/MailTransports.h"
 #include "mail/MimeMessage.h"
 #include "support/GTestQt.h"
 #include "support/TestFiles.h"
@@ -12,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 // A sendmail stand-in: keeps its arguments and its standard input per call and exits with the
@@ -102,6 +107,18 @@ TEST(SendmailTransport, HandsOverACompleteMessageWithTheBccThatSendmailTakesAndR
     EXPECT_EQ(SendmailTransport::SendmailProgram(), QStringLiteral("/opt/mta/bin/sendmail"));
     qunsetenv("KORVANE_SENDMAIL");
     EXPECT_EQ(SendmailTransport::SendmailProgram(), QStringLiteral("/usr/sbin/sendmail"));
+
+    // An account set to sendmail sends through it, whatever server it names.
+    MailAccount account;
+    account.Route = MailRoute::Sendmail;
+    account.Server = QStringLiteral("smtp.example.org");
+    RememberedCertificateTrust refuse({}, false);
+    const std::atomic<bool> notCancelled{false};
+    qputenv("KORVANE_SENDMAIL", sendmail.program().toLocal8Bit());
+    EXPECT_EQ(MakeMailTransport(account, {}, refuse, notCancelled)->Deliver(mail).outcome,
+              MailDelivery::Outcome::Sent);
+    qunsetenv("KORVANE_SENDMAIL");
+    EXPECT_EQ(sendmail.arguments(3), "-t\n-i\n");
 }
 
 TEST(AttachmentContentType, FollowsTheExtension)
